@@ -1,0 +1,43 @@
+#!/bin/sh
+# Builds Pheltra and runs every check: the unit and widget tests of an
+# optimised build (warnings are errors), the same tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and a short libFuzzer run of every fuzz
+# target. Exit status 0 only when everything passes.
+set -eu
+cd "$(dirname "$0")"
+top=$(pwd)
+
+./install-deps.sh
+
+jobs=$(nproc)
+export CTEST_OUTPUT_ON_FAILURE=1
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$top/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+echo "== Release build and tests"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPHELTRA_WERROR=ON >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release -j "$jobs"
+
+echo "== Sanitizer build (ASan + UBSan) and tests"
+CC=clang CXX=clang++ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPHELTRA_WERROR=ON -DPHELTRA_SANITIZE=ON -DPHELTRA_FUZZ=ON -DPHELTRA_BENCH=OFF >/dev/null
+cmake --build build/asan -j "$jobs"
+ctest --test-dir build/asan -j "$jobs"
+
+echo "== Fuzzing"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+while read -r name seconds corpus; do
+  [ -n "$name" ] || continue
+  echo "-- $name for ${seconds}s"
+  mkdir -p "$scratch/$name"
+  "build/asan/bin/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$scratch/$name/" "$scratch/$name" "$corpus" \
+    2>"$scratch/$name.log" || { tail -n 60 "$scratch/$name.log"; echo "FUZZ FAILURE: $name"; exit 1; }
+  grep -E 'stat::number_of_executed_units' "$scratch/$name.log" || true
+done < build/asan/fuzzers.txt
+
+echo "== All checks passed"
