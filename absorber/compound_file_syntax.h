@@ -1,0 +1,50 @@
+// The pieces of the compound library file's syntax, as pure functions over
+// bytes: lines, fields, numbers and texts. The file is 8-bit text and is read
+// the same way whatever the user's locale.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Splits the file into lines. A line ends at CR; an LF right after the CR
+// belongs to the line end, while a lone LF stays in the line's text. A byte
+// of code 26 ends the file wherever it stands. A CR at the very end does not
+// open another, empty line.
+class LineReader
+{
+public:
+    explicit LineReader(QByteArrayView data);
+    bool AtEnd() const { return position_ >= data_.size(); }
+    // The next line without its line end; empty at the end of the data.
+    QByteArrayView Next();
+
+private:
+    QByteArrayView data_;
+    qsizetype position_ = 0;
+};
+
+// Removes leading and trailing bytes of code 0 to 32.
+QByteArrayView TrimField(QByteArrayView field);
+
+// Cuts the next ";"-separated field off the front of rest and returns it
+// trimmed. Without a ";" the field is all of rest and rest becomes empty, so
+// fields past the end of a line come out empty.
+QByteArrayView CutField(QByteArrayView &rest);
+
+// An optional sign, then decimal digits or "$" and hexadecimal digits, nothing
+// else; the value must fit a 32-bit signed integer.
+std::optional<std::int32_t> ParseInteger(QByteArrayView field);
+
+// An optional sign, digits with an optional fraction after ".", an optional
+// exponent ("E" or "e", optional sign, digits), nothing else. "." is the
+// decimal point whatever the locale; a "," makes the field invalid. A value
+// that does not fit a 32-bit float (beyond its range, or so small that it
+// would become 0) is invalid too.
+std::optional<float> ParseReal(QByteArrayView field);
+
+// Text of a field: UTF-8 where the bytes are valid UTF-8, otherwise
+// Windows-1252, so files written on either kind of system read correctly.
+QString DecodeText(QByteArrayView field);

@@ -1,0 +1,50 @@
+// CompoundLibrary: the list of (name, TCompound) entries the program offers as
+// absorbers, sorted by name. Names compare case-insensitively with the user
+// locale's collation, both for the order and for lookups. Duplicate names are
+// kept; a lookup finds the first.
+#pragma once
+
+#include "absorber/compound.h"
+
+#include <QCollator>
+#include <QString>
+
+#include <vector>
+
+class CompoundLibrary
+{
+public:
+    struct Entry {
+        QString name;
+        TCompound compound;
+    };
+
+    // Compares with the collation of the default QLocale, the user's locale.
+    CompoundLibrary();
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    bool IsEmpty() const { return entries_.empty(); }
+    // Positions are 0-based, in sorted order once Sort() has run.
+    const QString &Name(int index) const { return entries_.at(static_cast<std::size_t>(index)).name; }
+    const TCompound &Compound(int index) const
+    {
+        return entries_.at(static_cast<std::size_t>(index)).compound;
+    }
+    const std::vector<Entry> &Entries() const { return entries_; }
+
+    // Position of the first entry whose name equals name ignoring case, or -1.
+    int IndexOf(const QString &name) const;
+
+    void Append(QString name, const TCompound &compound);
+    void Clear() { entries_.clear(); }
+    // Ascending by name; entries with names that compare equal keep their
+    // order of appending.
+    void Sort();
+
+    // The name comparison the library sorts and looks up with: < 0, 0, > 0.
+    int CompareNames(const QString &a, const QString &b) const { return collator_.compare(a, b); }
+
+private:
+    QCollator collator_;
+    std::vector<Entry> entries_;
+};

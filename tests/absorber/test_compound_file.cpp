@@ -1,0 +1,280 @@
+// Loading the compound library: data lines, faults and their line numbers,
+// repairs of optional values, and the file itself (missing, unreadable).
+#include "absorber/compound_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace {
+
+// A file of the given lines with CR LF line ends; the first is the title.
+QByteArray File(std::initializer_list<const char *> lines)
+{
+    QByteArray data;
+    for (const char *line : lines)
+        data += QByteArray(line) + "\r\n";
+    return data;
+}
+
+constexpr const char *kWaterLine = "Water;H2O;;;ICRU;;;1.0;1;0.111898;8;0.888102";
+
+TEST(DataLine, WaterEntry)
+{
+    const DataLine line = ParseDataLine(kWaterLine);
+    ASSERT_EQ(line.kind, DataLine::Kind::Entry);
+    EXPECT_EQ(line.name, QStringLiteral("Water"));
+    const TCompound &water = line.compound;
+    EXPECT_EQ(water.Formula.str(), QStringLiteral("H2O"));
+    EXPECT_TRUE(water.SecondName.isEmpty());
+    EXPECT_EQ(water.Source.str(), QStringLiteral("ICRU"));
+    EXPECT_EQ(water.ExtraValue, -1.0f);
+    EXPECT_EQ(water.Density, 1.0f);
+    EXPECT_EQ(water.Z[0], 1);
+    EXPECT_EQ(water.Weight[0], 0.111898f);
+    EXPECT_EQ(water.Z[1], 8);
+    EXPECT_EQ(water.Weight[1], 0.888102f);
+    for (int i = 2; i < TCompound::kSlotCount; ++i) {
+        EXPECT_EQ(water.Z[i], -1);
+        EXPECT_EQ(water.Weight[i], -1.0f);
+    }
+    EXPECT_NEAR(static_cast<double>(water.ElectronsPerGram()), 3.343e23, 0.001e23);
+}
+
+TEST(DataLine, LinesWithoutANameAreSkipped)
+{
+    for (const char *text : {"", "   \t", ";comment;1;1", " ; Water;;;;;;;1;1", "\n"})
+        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Skipped) << text;
+}
+
+TEST(DataLine, OnlyTheFirstPairMakesALineFaulty)
+{
+    for (const char *text : {"Water;H2O", "Water;;;;;;;;;1", "Water;;;;;;;;1", "Water;;;;;;;;1;0,5",
+                             "Water;;;;;;;;1.0;1", "Water;;;;;;;;x;1", "Water;;;;;;;;100;1",
+                             "Water;;;;;;;;1;1e39"}) {
+        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
+    }
+}
+
+TEST(DataLine, NegativeFirstPairIsValidButLeavesNoComposition)
+{
+    for (const char *text : {"Void;;;;;;;;-1;1", "Void;;;;;;;;1;-0.2"}) {
+        const DataLine line = ParseDataLine(text);
+        ASSERT_EQ(line.kind, DataLine::Kind::Entry) << text;
+        EXPECT_EQ(line.compound.Z[0], -1);
+        EXPECT_EQ(line.compound.Weight[0], -1.0f);
+        EXPECT_EQ(line.compound.ConstituentCount(), 0);
+    }
+}
+
+TEST(DataLine, InvalidLaterPairsBecomeEmptySlots)
+{
+    // weight -0.2, comma weight, Z 100, letters, missing weight; then a good pair
+    const DataLine line = ParseDataLine("Mix;;;;;;;;1;0.1;6;-0.2;7;0,3;100;0.1;8;x;9;;20;0.5");
+    ASSERT_EQ(line.kind, DataLine::Kind::Entry);
+    const TCompound &mix = line.compound;
+    EXPECT_EQ(mix.Z[0], 1);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(mix.Z[i], -1) << i;
+        EXPECT_EQ(mix.Weight[i], -1.0f) << i;
+    }
+    EXPECT_EQ(mix.Z[6], 20); // kept in the record, though computations stop at slot 2
+    EXPECT_EQ(mix.Weight[6], 0.5f);
+    EXPECT_EQ(mix.ConstituentCount(), 1);
+}
+
+TEST(DataLine, AtomicNumberZeroIsStoredAndEndsTheList)
+{
+    const DataLine line = ParseDataLine("Odd;;;;;;;;1;0.5;0;0.5;8;0.5");
+    ASSERT_EQ(line.kind, DataLine::Kind::Entry);
+    EXPECT_EQ(line.compound.Z[1], 0);
+    EXPECT_EQ(line.compound.Weight[1], 0.5f);
+    EXPECT_EQ(line.compound.ConstituentCount(), 1);
+}
+
+TEST(DataLine, OptionalNumbersRepairToMinusOne)
+{
+    const DataLine line = ParseDataLine("Lead; Pb ;;;;abc;;11.35 g/cm3;82;1");
+    ASSERT_EQ(line.kind, DataLine::Kind::Entry);
+    EXPECT_EQ(line.compound.Formula.str(), QStringLiteral("Pb"));
+    EXPECT_EQ(line.compound.ExtraValue, -1.0f);
+    EXPECT_EQ(line.compound.Density, -1.0f);
+    EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;1e39;82;1").compound.Density, -1.0f);
+    EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;;82;1").compound.ExtraValue, 2.5f);
+}
+
+TEST(DataLine, AllFieldsInOrderAndFieldsAfter36Ignored)
+{
+    QByteArray text = "Name;F;S;E1;Src;7.5;E2;2.5";
+    for (int i = 1; i <= 14; ++i)
+        text += ";" + QByteArray::number(i) + ";0.0" + QByteArray::number(i);
+    text += ";junk;;;;";
+    const DataLine line = ParseDataLine(text);
+    ASSERT_EQ(line.kind, DataLine::Kind::Entry);
+    const TCompound &c = line.compound;
+    EXPECT_EQ(c.Formula.str(), QStringLiteral("F"));
+    EXPECT_EQ(c.SecondName.str(), QStringLiteral("S"));
+    EXPECT_EQ(c.ExtraText1.str(), QStringLiteral("E1"));
+    EXPECT_EQ(c.Source.str(), QStringLiteral("Src"));
+    EXPECT_EQ(c.ExtraValue, 7.5f);
+    EXPECT_EQ(c.ExtraText2.str(), QStringLiteral("E2"));
+    EXPECT_EQ(c.Density, 2.5f);
+    EXPECT_EQ(c.Z[13], 14);
+    EXPECT_EQ(c.Weight[13], 0.014f);
+    EXPECT_EQ(c.ConstituentCount(), 14);
+}
+
+TEST(DataLine, TextsAreCutTo255CharactersButNamesAreNot)
+{
+    const QByteArray longText(300, 'n');
+    const DataLine line = ParseDataLine(longText + ";" + longText + ";;;;;;;1;1");
+    EXPECT_EQ(line.name.size(), 300);
+    EXPECT_EQ(line.compound.Formula.str().size(), 255);
+    // 300 two-byte UTF-8 characters are cut after 255 characters, not bytes
+    QByteArray umlauts;
+    for (int i = 0; i < 300; ++i)
+        umlauts += "\xc3\xbc";
+    EXPECT_EQ(ParseDataLine("U;" + umlauts + ";;;;;;;1;1").compound.Formula.str(), QString(255, u'ü'));
+}
+
+TEST(LoadBytes, EmptyFileAndTitleOnlyLoadWithoutEntries)
+{
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("", library), kLibraryLoaded);
+    EXPECT_EQ(library.Count(), 0);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("Title only", library), kLibraryLoaded);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"Title only"}), library), kLibraryLoaded);
+    EXPECT_EQ(library.Count(), 0);
+}
+
+TEST(LoadBytes, TitleLineIsIgnoredWhateverItHolds)
+{
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({kWaterLine, "Air;;;;;;;;7;1"}), library), kLibraryLoaded);
+    ASSERT_EQ(library.Count(), 1);
+    EXPECT_EQ(library.Name(0), QStringLiteral("Air"));
+}
+
+TEST(LoadBytes, FaultStopsTheLoadAndKeepsEarlierEntriesSorted)
+{
+    CompoundLibrary library;
+    const QByteArray data = File({"title", "Zinc;;;;;;;;30;1", "Water;;;;;;;;1;0.1;8;0.9", "air;;;;;;;;7;1",
+                                  "Broken;formula only", "Later;;;;;;;;6;1"});
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(data, library), 4);
+    ASSERT_EQ(library.Count(), 3);
+    EXPECT_EQ(library.Name(0), QStringLiteral("air"));
+    EXPECT_EQ(library.Name(1), QStringLiteral("Water"));
+    EXPECT_EQ(library.Name(2), QStringLiteral("Zinc"));
+    EXPECT_EQ(library.IndexOf(QStringLiteral("Later")), -1);
+}
+
+// The status is always the file line number of the faulty line minus one:
+// blank and comment lines count.
+TEST(LoadBytes, SkippedLinesCountInTheStatus)
+{
+    CompoundLibrary library;
+    const QByteArray data = File({"title", "", "; comment;x", "   ", "Air;;;;;;;;7;1", ";", "Bad;;;;;;;;;"});
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(data, library), 6);
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(LibraryStatusMessage(6), QStringLiteral("Error in reading line # 6 of file CmpMix.dat"));
+}
+
+TEST(LoadBytes, LineEndsAndEndOfFileMark)
+{
+    CompoundLibrary library;
+    // Lone LF joins two entries into one line whose first pair reads "1\nB"
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\nB;;;;;;;;2;1\r", library), 1);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\r\nB;;;;;;;;2;1\x1a\rBad", library), 0);
+    EXPECT_EQ(library.Count(), 2);
+    // An LF-only file is one title line
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\n", library), 0);
+    EXPECT_EQ(library.Count(), 0);
+    // The last line needs no line end
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;1", library), 0);
+    EXPECT_EQ(library.Count(), 1);
+}
+
+TEST(LoadBytes, DuplicatesAreKeptInFileOrder)
+{
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Water;first;;;;;;;1;1", "WATER;second;;;;;;;8;1"}), library),
+              0);
+    ASSERT_EQ(library.Count(), 2);
+    EXPECT_EQ(library.Compound(0).Formula.str(), QStringLiteral("first"));
+    EXPECT_EQ(library.Compound(1).Formula.str(), QStringLiteral("second"));
+    EXPECT_EQ(library.IndexOf(QStringLiteral("water")), 0);
+}
+
+TEST(LoadBytes, ReplacesWhatTheLibraryHeld)
+{
+    CompoundLibrary library;
+    library.Append(QStringLiteral("Old"), TCompound{});
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Air;;;;;;;;7;1"}), library), 0);
+    EXPECT_EQ(library.Count(), 1);
+}
+
+TEST(LoadBytes, EightBitNamesFromEitherWorld)
+{
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Gl\xc3\xa4ser;;;;;;;;14;1", "K\xe4se;;;;;;;;6;1"}), library),
+              0);
+    EXPECT_GE(library.IndexOf(QStringLiteral("Gläser")), 0);
+    EXPECT_GE(library.IndexOf(QStringLiteral("KÄSE")), 0);
+}
+
+class LoadFile : public ::testing::Test
+{
+protected:
+    QString Path() const { return folder_.filePath(QString::fromLatin1(kCompoundLibraryFileName)); }
+    void Write(const QByteArray &data) const
+    {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(data), data.size());
+    }
+    QTemporaryDir folder_;
+};
+
+TEST_F(LoadFile, MissingFile)
+{
+    CompoundLibrary library;
+    library.Append(QStringLiteral("Old"), TCompound{});
+    EXPECT_EQ(LoadCompoundLibrary(Path(), library), kLibraryNotFound);
+    EXPECT_TRUE(library.IsEmpty());
+}
+
+TEST_F(LoadFile, ReadsTheFile)
+{
+    Write(File({"title", kWaterLine, "Air;;;;;;;;7;0.755;8;0.232;18;0.013"}));
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibrary(Path(), library), kLibraryLoaded);
+    ASSERT_EQ(library.Count(), 2);
+    EXPECT_EQ(library.Name(0), QStringLiteral("Air"));
+    EXPECT_EQ(library.Compound(0).Weight[2], 0.013f);
+}
+
+// A folder in the file's place exists but cannot be read as a file; so it is
+// with a file the user may not read. Either way nothing is half-read.
+TEST_F(LoadFile, ExistingButUnreadable)
+{
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QString::fromLatin1(kCompoundLibraryFileName)));
+    CompoundLibrary library;
+    library.Append(QStringLiteral("Old"), TCompound{});
+    EXPECT_EQ(LoadCompoundLibrary(Path(), library), kLibraryUnreadable);
+    EXPECT_TRUE(library.IsEmpty());
+}
+
+TEST(StatusMessage, TextsOfTheStartUpWindow)
+{
+    EXPECT_EQ(LibraryStatusMessage(kLibraryLoaded), QString());
+    EXPECT_EQ(LibraryStatusMessage(kLibraryNotFound), QStringLiteral("File CmpMix.dat not found!"));
+    EXPECT_EQ(LibraryStatusMessage(kLibraryUnreadable), QStringLiteral("File CmpMix.dat could not be read!"));
+    EXPECT_EQ(LibraryStatusMessage(1), QStringLiteral("Error in reading line # 1 of file CmpMix.dat"));
+    EXPECT_EQ(LibraryStatusMessage(12345), QStringLiteral("Error in reading line # 12345 of file CmpMix.dat"));
+}
+
+} // namespace

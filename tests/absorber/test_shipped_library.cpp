@@ -1,0 +1,98 @@
+// The compound library Pheltra ships (data/CmpMix.dat) as the program reads it.
+#include "absorber/compound_file.h"
+
+#include "gallomir/gallomir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QString kShippedFile = QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat");
+
+class ShippedLibrary : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        library_ = new CompoundLibrary;
+        status_ = LoadCompoundLibrary(kShippedFile, *library_);
+    }
+    static void TearDownTestSuite()
+    {
+        delete library_;
+        library_ = nullptr;
+    }
+    static const TCompound &Entry(const char *name)
+    {
+        const int index = library_->IndexOf(QString::fromLatin1(name));
+        EXPECT_GE(index, 0) << name;
+        return library_->Compound(index < 0 ? 0 : index);
+    }
+
+    static inline CompoundLibrary *library_ = nullptr;
+    static inline LibraryStatus status_ = kLibraryNotFound;
+};
+
+TEST_F(ShippedLibrary, LoadsAllEntriesWithoutFault)
+{
+    EXPECT_EQ(status_, kLibraryLoaded);
+    EXPECT_EQ(library_->Count(), 279);
+}
+
+TEST_F(ShippedLibrary, EveryEntryIsAUsableMaterial)
+{
+    for (const auto &[name, compound] : library_->Entries()) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_GT(compound.Density, 0.0f);
+        ASSERT_GE(compound.ConstituentCount(), 1);
+        double sum = 0.0;
+        for (int i = 0; i < compound.ConstituentCount(); ++i)
+            sum += compound.Weight[i];
+        EXPECT_NEAR(sum, 1.0, 1e-3);
+        EXPECT_FALSE(compound.Source.isEmpty());
+        EXPECT_GT(compound.ElectronsPerGram(), 0.0L);
+    }
+}
+
+TEST_F(ShippedLibrary, ElementsAreNamedAndFilledFromGallomir)
+{
+    int elements = 0;
+    for (int z = 1; z <= 99; ++z) {
+        const TCompound &element = Entry(GetElementName(z));
+        SCOPED_TRACE(z);
+        EXPECT_EQ(element.Formula.str(), QString::fromLatin1(GetElementSymbol(z)));
+        EXPECT_EQ(element.Z[0], z);
+        EXPECT_EQ(element.Weight[0], 1.0f);
+        EXPECT_EQ(element.ConstituentCount(), 1);
+        EXPECT_EQ(element.Density, static_cast<float>(GetElementDensity(z)));
+        ++elements;
+    }
+    EXPECT_EQ(elements, 99);
+}
+
+TEST_F(ShippedLibrary, SortedIgnoringCase)
+{
+    for (int i = 1; i < library_->Count(); ++i)
+        EXPECT_LE(library_->CompareNames(library_->Name(i - 1), library_->Name(i)), 0) << i;
+}
+
+TEST_F(ShippedLibrary, NistWaterAndAir)
+{
+    const TCompound &water = Entry("water, liquid");
+    EXPECT_EQ(water.Density, 1.0f);
+    EXPECT_EQ(water.Source.str(), QStringLiteral("NIST (via xraylib)"));
+    EXPECT_EQ(water.Z[0], 1);
+    EXPECT_EQ(water.Weight[0], 0.111894f);
+    EXPECT_EQ(water.Z[1], 8);
+    EXPECT_EQ(water.Weight[1], 0.888106f);
+    EXPECT_EQ(water.ConstituentCount(), 2);
+    EXPECT_NEAR(static_cast<double>(water.ElectronsPerGram()), 3.3428e23, 0.0001e23);
+
+    const TCompound &air = Entry("Air, Dry (near sea level)");
+    EXPECT_EQ(air.Density, 0.001205f); // as xraylib gives it
+    EXPECT_EQ(air.ConstituentCount(), 4);
+}
+
+} // namespace
