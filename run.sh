@@ -11,6 +11,11 @@ cmake --build build/release -j "$(nproc)" --target pheltra
 
 workdir=build/release/workdir
 mkdir -p "$workdir"
-cp data/CmpMix.dat "$workdir/CmpMix.dat"
+# A library the user edited in the working folder is never overwritten.
+if [ ! -e "$workdir/CmpMix.dat" ]; then
+  cp data/CmpMix.dat "$workdir/CmpMix.dat"
+elif ! cmp -s data/CmpMix.dat "$workdir/CmpMix.dat"; then
+  echo "run.sh: keeping $workdir/CmpMix.dat, which differs from the shipped data/CmpMix.dat" >&2
+fi
 cd "$workdir"
 exec ../bin/pheltra "$@"

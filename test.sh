@@ -19,13 +19,13 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 echo "== Release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPHELTRA_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
-ctest --test-dir build/release -j "$jobs"
+ctest --test-dir build/release -j "$jobs" --timeout 300
 
 echo "== Sanitizer build (ASan + UBSan) and tests"
 CC=clang CXX=clang++ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPHELTRA_WERROR=ON -DPHELTRA_SANITIZE=ON -DPHELTRA_FUZZ=ON -DPHELTRA_BENCH=OFF >/dev/null
 cmake --build build/asan -j "$jobs"
-ctest --test-dir build/asan -j "$jobs"
+ctest --test-dir build/asan -j "$jobs" --timeout 300
 
 echo "== Fuzzing"
 scratch=$(mktemp -d)

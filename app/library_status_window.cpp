@@ -1,5 +1,6 @@
 #include "app/library_status_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -10,6 +11,10 @@ LibraryStatusWindow::LibraryStatusWindow(LibraryStatus status, int entryCount, Q
     , lblEntryCount_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Pheltra"));
+    auto *lblTitle = new QLabel(
+        tr("<b>Pheltra %1</b><br>Photon interaction coefficients of materials")
+            .arg(QCoreApplication::applicationVersion()),
+        this);
     lblEntryCount_->setText(tr("%1 entries in the compound library %2")
                                 .arg(QLocale().toString(entryCount),
                                      QString::fromLatin1(kCompoundLibraryFileName)));
@@ -20,6 +25,8 @@ LibraryStatusWindow::LibraryStatusWindow(LibraryStatus status, int entryCount, Q
     lblMessage_->setVisible(!lblMessage_->text().isEmpty());
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitle);
+    layout->addSpacing(8);
     layout->addWidget(lblMessage_);
     layout->addWidget(lblEntryCount_);
     layout->addStretch();
