@@ -70,6 +70,11 @@ LineReader::LineReader(QByteArrayView data) : data_(data)
     const qsizetype end = data_.indexOf(kEndOfFile);
     if (end >= 0)
         data_ = data_.first(end);
+    // A file written on a system whose lines end in LF alone would otherwise
+    // be one long title line: it would load as an empty library with no
+    // message at all. Without a single CR in it, LF ends its lines.
+    if (!data_.contains(kCarriageReturn))
+        lineEnd_ = kLineFeed;
 }
 
 QByteArrayView LineReader::Next()
@@ -77,13 +82,13 @@ QByteArrayView LineReader::Next()
     if (AtEnd())
         return {};
     const qsizetype start = position_;
-    qsizetype end = data_.indexOf(kCarriageReturn, start);
+    qsizetype end = data_.indexOf(lineEnd_, start);
     if (end < 0) {
         position_ = data_.size();
         return data_.sliced(start);
     }
     position_ = end + 1;
-    if (position_ < data_.size() && data_[position_] == kLineFeed)
+    if (lineEnd_ == kCarriageReturn && position_ < data_.size() && data_[position_] == kLineFeed)
         ++position_;
     return data_.sliced(start, end - start);
 }

@@ -10,9 +10,10 @@
 #include <optional>
 
 // Splits the file into lines. A line ends at CR; an LF right after the CR
-// belongs to the line end, while a lone LF stays in the line's text. A byte
-// of code 26 ends the file wherever it stands. A CR at the very end does not
-// open another, empty line.
+// belongs to the line end, while a lone LF stays in the line's text. A file
+// that holds no CR at all has LF line ends instead. A byte of code 26 ends the
+// file wherever it stands. A line end at the very end does not open another,
+// empty line.
 class LineReader
 {
 public:
@@ -24,6 +25,7 @@ public:
 private:
     QByteArrayView data_;
     qsizetype position_ = 0;
+    char lineEnd_ = '\r';
 };
 
 // Removes leading and trailing bytes of code 0 to 32.

@@ -190,9 +190,10 @@ TEST(LoadBytes, LineEndsAndEndOfFileMark)
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\nB;;;;;;;;2;1\r", library), 1);
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\r\nB;;;;;;;;2;1\x1a\rBad", library), 0);
     EXPECT_EQ(library.Count(), 2);
-    // An LF-only file is one title line
-    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\n", library), 0);
-    EXPECT_EQ(library.Count(), 0);
+    // A file without any CR has LF line ends, so its entries are not lost
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\n\nB;;;;;;;;2;1\n", library), 0);
+    EXPECT_EQ(library.Count(), 2);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\n;c\nBad\n", library), 3);
     // The last line needs no line end
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;1", library), 0);
     EXPECT_EQ(library.Count(), 1);

@@ -29,10 +29,17 @@ TEST(LineReader, CarriageReturnEndsALineAndSwallowsOneLineFeed)
     EXPECT_EQ(Lines("a\r\rb\r"), (Lines_t{"a", "", "b"}));
 }
 
-TEST(LineReader, LoneLineFeedStaysInTheLine)
+TEST(LineReader, LoneLineFeedStaysInTheLineOfAFileWithCarriageReturns)
 {
-    EXPECT_EQ(Lines("a\nb\nc"), (Lines_t{"a\nb\nc"}));
+    EXPECT_EQ(Lines("a\nb\nc\r"), (Lines_t{"a\nb\nc"}));
     EXPECT_EQ(Lines("a\n\rb"), (Lines_t{"a\n", "b"}));
+}
+
+TEST(LineReader, FileWithoutAnyCarriageReturnEndsLinesAtLineFeed)
+{
+    EXPECT_EQ(Lines("a\nb\n\nc\n"), (Lines_t{"a", "b", "", "c"}));
+    EXPECT_EQ(Lines("a\nb\x1a\rc"), (Lines_t{"a", "b"})); // the CR lies past the end
+    EXPECT_EQ(Lines("one line"), (Lines_t{"one line"}));
 }
 
 TEST(LineReader, Code26EndsTheFileWhereverItStands)
