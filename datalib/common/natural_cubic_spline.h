@@ -43,15 +43,28 @@ inline std::size_t SplineBracket(std::span<const long double> x, long double at)
   return klo;
 }
 
+// h^2 / 6 of the piece between xlo and xhi, the weight of its curvature
+// term; it depends on the knots alone, so a fixed spline can keep it.
+inline long double SplinePieceCurvatureWeight(long double xlo, long double xhi) noexcept {
+  const long double h = xhi - xlo;
+  return h * h / 6.0L;
+}
+
 // Value at `at` of the cubic piece between knots (xlo, ylo, y2lo) and
-// (xhi, yhi, y2hi).
+// (xhi, yhi, y2hi), given its curvature weight (above).
 inline long double SplinePieceValue(long double xlo, long double xhi, long double ylo,
                                     long double yhi, long double y2lo, long double y2hi,
-                                    long double at) noexcept {
+                                    long double curvatureWeight, long double at) noexcept {
   const long double h = xhi - xlo;
   const long double a = (xhi - at) / h;
   const long double b = (at - xlo) / h;
-  return a * ylo + b * yhi + ((a * a * a - a) * y2lo + (b * b * b - b) * y2hi) * (h * h) / 6.0L;
+  return a * ylo + b * yhi + ((a * a * a - a) * y2lo + (b * b * b - b) * y2hi) * curvatureWeight;
+}
+
+inline long double SplinePieceValue(long double xlo, long double xhi, long double ylo,
+                                    long double yhi, long double y2lo, long double y2hi,
+                                    long double at) noexcept {
+  return SplinePieceValue(xlo, xhi, ylo, yhi, y2lo, y2hi, SplinePieceCurvatureWeight(xlo, xhi), at);
 }
 
 // Value at `at` of the spline with precomputed second derivatives y2.
