@@ -1,0 +1,186 @@
+// The graph on real surfaces: fonts, the offscreen window, an image and an
+// SVG picture.
+#include "graph/font_map.h"
+#include "graph/graph_errors.h"
+#include "graph/painter_canvas.h"
+#include "graph/vexplot.h"
+
+#include "tests/graph/main_window_graph.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TGraphFont Font(const char *name, int height)
+{
+    TGraphFont f;
+    f.Name = QString::fromLatin1(name);
+    f.Height = height;
+    return f;
+}
+
+// Non-background pixels in a rectangle of an image.
+int InkIn(const QImage &image, const QRect &r, QRgb background)
+{
+    int ink = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (image.pixel(x, y) != background)
+                ++ink;
+    return ink;
+}
+
+class MainWindowGraph : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ConfigureLikeMainWindow(graph);
+        graph.SetBuffered(true);
+        graph.resize(677, 493);
+    }
+    TVexplot graph;
+};
+
+} // namespace
+
+TEST(FontMap, ClassicFacesUseLiberationFonts)
+{
+    EXPECT_EQ(QFontInfo(QtFontFor(Font("Arial", -20))).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(QtFontFor(Font("Times New Roman", -20))).family(), "Liberation Serif");
+    EXPECT_EQ(QFontInfo(QtFontFor(Font("Courier New", -20))).family(), "Liberation Mono");
+    const QString sans = QFontInfo(QtFontFor(Font("MS Sans Serif", -20))).family();
+    EXPECT_TRUE(sans == "DejaVu Sans" || sans == "Liberation Sans") << sans.toStdString();
+    EXPECT_EQ(QtFontFor(Font("Arial", -20)).pixelSize(), 20);
+    EXPECT_TRUE(QtFontFor(Font("Arial", -20) /* plain */).bold() == false);
+}
+
+TEST(FontMap, SymbolTextIsMeasuredAsTheGreekLetters)
+{
+    QImage image(50, 50, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    TPainterCanvas canvas(painter);
+    canvas.SetFont(Font("Symbol", -20));
+    const QFontMetrics serif(QtFontFor(Font("Times New Roman", -20)));
+    EXPECT_EQ(canvas.TextWidth("m"), serif.horizontalAdvance(QString::fromUtf8("μ")));
+    EXPECT_EQ(canvas.TextWidth("mr"), serif.horizontalAdvance(QString::fromUtf8("μρ")));
+    EXPECT_NE(canvas.TextWidth("m"), serif.horizontalAdvance("m"));
+    // The Greek letters exist in the face: no fallback needed.
+    EXPECT_TRUE(serif.inFont(QChar(0x03BC)));
+    EXPECT_TRUE(serif.inFont(QChar(0x03C1)));
+    EXPECT_TRUE(serif.inFont(QChar(0x00D7)));
+}
+
+TEST_F(MainWindowGraph, OffscreenWindowDrawsGridsInsideThePlot)
+{
+    graph.SetColor(QColor(0xF0, 0xF0, 0xF0));
+    const QImage image = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(677, 493));
+    const QRect plot(graph.PlotLeft() + 3, graph.PlotTop() + 3, graph.PlotRight() - graph.PlotLeft() - 6,
+                     graph.PlotBottom() - graph.PlotTop() - 6);
+    ASSERT_GT(plot.width(), 300);
+    // White plot with black grid lines.
+    EXPECT_GT(InkIn(image, plot, qRgb(255, 255, 255)), 500);
+    EXPECT_EQ(image.pixel(plot.center()) == qRgb(255, 255, 255) ||
+                  image.pixel(plot.center() + QPoint(1, 1)) == qRgb(255, 255, 255),
+              true);
+    // Outside the plot the control's colour, with the tick labels and titles.
+    EXPECT_EQ(image.pixel(2, 2), qRgb(0xF0, 0xF0, 0xF0));
+    const QRect yTitle(0, graph.PlotTop(), graph.PlotLeft() - 2, graph.PlotBottom() - graph.PlotTop());
+    EXPECT_GT(InkIn(image, yTitle, qRgb(0xF0, 0xF0, 0xF0)), 100);
+}
+
+// A graph that claims to hold data, so its fixed scales are checked strictly.
+class GraphWithData : public TVexplot
+{
+protected:
+    bool HasSeriesData() const override { return true; }
+};
+
+TEST(VexplotWindow, PaintHandsScaleFaultsToItsCaller)
+{
+    GraphWithData graph;
+    ConfigureLikeMainWindow(graph);
+    graph.resize(400, 300);
+    EXPECT_NO_THROW(graph.Paint());
+    graph.XScale().SetMin(0);
+    try {
+        graph.Paint();
+        FAIL() << "no error";
+    } catch (const ELogScaleError &e) {
+        EXPECT_STREQ(e.what(), "Non-positive scale on X-axis");
+    }
+    int handled = 0;
+    graph.OnLogScaleError = [&] { ++handled; };
+    EXPECT_NO_THROW(graph.Paint());
+    EXPECT_EQ(handled, 1);
+    // The fault the caller saw is not reported again by the repaint after it.
+    QStringList errors;
+    graph.OnPaintError = [&](const QString &m) { errors << m; };
+    graph.OnLogScaleError = nullptr;
+    EXPECT_THROW(graph.Paint(), ELogScaleError);
+    graph.grab();
+    graph.grab();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST(VexplotWindow, RepaintFaultIsReportedOnce)
+{
+    GraphWithData graph;
+    ConfigureLikeMainWindow(graph);
+    graph.resize(400, 300);
+    graph.YScale().SetMin(-1);
+    QStringList errors;
+    graph.OnPaintError = [&](const QString &m) { errors << m; };
+    graph.grab();
+    graph.grab();
+    EXPECT_EQ(errors, QStringList{"Non-positive scale on Y-axis"});
+    graph.YScale().SetMin(1);
+    graph.grab();
+    graph.YScale().SetMin(-1);
+    graph.grab();
+    EXPECT_EQ(errors.size(), 2);
+}
+
+TEST_F(MainWindowGraph, ImageSurface)
+{
+    QImage image(800, 600, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        TPainterCanvas canvas(painter);
+        graph.SetColor(kColorWhite);
+        graph.RenderGraph(canvas, TDrawArea{0, 0, 800, 600}, 1.0f);
+    }
+    const QRect labels(0, graph.PlotBottom() + 1, 800, 600 - graph.PlotBottom() - 1);
+    EXPECT_GT(InkIn(image, labels, qRgb(255, 255, 255)), 200);
+    // The frame is grey.
+    EXPECT_EQ(image.pixel(graph.PlotRight(), (graph.PlotTop() + graph.PlotBottom()) / 2), qRgb(0x80, 0x80, 0x80));
+}
+
+TEST_F(MainWindowGraph, SvgHoldsTheCaptionsAsText)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(1400, 1000));
+    svg.setViewBox(QRect(0, 0, 1400, 1000));
+    {
+        QPainter painter(&svg);
+        TPainterCanvas canvas(painter);
+        graph.RenderGraph(canvas, TDrawArea{0, 0, 1400, 1000}, 1.2f);
+    }
+    const QString text = QString::fromUtf8(buffer.data());
+    EXPECT_TRUE(text.contains("photon energy, keV"));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("μ")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("ρ")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8(", cm²/g")));
+    EXPECT_TRUE(text.contains("<polyline") || text.contains("<path"));
+}
