@@ -27,25 +27,24 @@ int LastRowAtOrBelow(std::int32_t z, double e) noexcept {
 // cache when its result arrives.
 void Prefetch(const RowLogs& lo) noexcept {
   const char* p = reinterpret_cast<const char*>(&lo);
+  static_assert(2 * sizeof(RowLogs) <= 192);  // at most four cache lines
   __builtin_prefetch(p);
   __builtin_prefetch(p + 64);
+  __builtin_prefetch(p + 128);
   __builtin_prefetch(p + 2 * sizeof(RowLogs) - 1);
 }
 
 }  // namespace
 
 double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept {
-  int column = 0;
-  if (kind == kKindAttenuation) {
-    column = 0;
-  } else if (kind == kKindEnergyAbsorption) {
-    column = 1;
-  } else {
+  // One test for both kinds (0 and 16 differ in one bit), so that callers
+  // alternating between them pay no mispredicted branch.
+  static_assert(kKindAttenuation == 0 && kKindEnergyAbsorption == 16);
+  if ((kind & ~kKindEnergyAbsorption) != 0 || z < 1 || z > kElementCount ||
+      !(energy >= kLowestEnergy && energy <= kHighestEnergy)) {
     return -1.0;
   }
-  if (z < 1 || z > kElementCount || !(energy >= kLowestEnergy && energy <= kHighestEnergy)) {
-    return -1.0;
-  }
+  const int column = kind >> 4;
   const ElementIndex& element = kElements[z - 1];
   const int rel = LastRowAtOrBelow(z, energy);
   const int j = element.first + rel;
