@@ -1,6 +1,6 @@
 // The coefficient tables of data source B, as generated into vornak_table.cpp
 // by tools/gen_vornak_table.py, and the tables derived from them at build
-// time (vornak_derived.cpp, written by tools/vornak_logs).
+// time (vornak_derived.cpp, written by tools/vornak_derived).
 #pragma once
 
 #include <bit>
@@ -24,29 +24,38 @@ extern const std::int32_t kRowTotal;
 extern const std::int32_t kRowCounts[kElementCount];
 extern const float kRows[][kColumnCount];
 
-// The interval search starts from a bucket of the energy: its binary
-// exponent and the next kBucketBits bits of its mantissa, so 2^kBucketBits
-// buckets an octave from 1 keV on. kBucketRow[Z - 1][b] is the last row of
-// element Z (counted from its first) at or below the lowest energy of bucket
-// b; at most kBucketSteps rows lie inside any bucket.
+// Every element's rows are one row below 1 keV, the shared grid of
+// kGridSize energies and a pair of rows at each of its edges, in order of
+// energy. The row at or below an energy is therefore found by counting: the
+// grid energies and the edges at or below it. The grid count comes from a
+// bucket of the energy (its binary exponent and the next kBucketBits bits of
+// its mantissa, 2^kBucketBits buckets an octave from 1 keV on), which holds
+// at most one grid energy above its lowest energy.
+inline constexpr int kGridSize = 92;
+inline constexpr int kMaxEdges = 16;
 inline constexpr int kBucketBits = 5;
 inline constexpr int kBucketCount = 16 << kBucketBits;  // 1 keV .. 65 536 keV
-inline constexpr int kBucketSteps = 4;
+
+struct GridBucket {
+  std::int32_t count;  // grid energies at or below the bucket's lowest energy
+  double next;         // the grid energy after those, widened
+};
 
 // Derived at build time with the same logl the lookup runs, so that a value
 // taken from here equals the logarithm computed on the spot, bit for bit.
-// kFirstRow[Z - 1] is the first row of element Z, kFirstRow[kElementCount]
-// the row total; kEnergy[r] is column 1 of row r; kLogEnergy[r] its logl;
+// kFirstRow/kLastRow[Z - 1] are the first and last row of element Z;
+// kEdges[Z - 1] its kEdgeCount[Z - 1] edge energies from the lowest up,
+// widened, then infinity; kLogEnergy[r] is logl of the energy of row r;
 // kLogValue[(c - 2) * kRowTotal + r] is logl of column c of row r, which is
-// minus infinity where the value is 0; kEdgeEnergy[Z - 1][n - 1] the energy
-// of the n-th edge pair from the top, for n up to kEdgeCount[Z - 1].
-extern const std::int32_t kFirstRow[kElementCount + 1];
-extern const std::uint8_t kBucketRow[kElementCount][kBucketCount];
-extern const float kEnergy[];
+// minus infinity where the value is 0.
+extern const GridBucket kGridBuckets[kBucketCount];
+extern const double kGridEnergy[kGridSize];
+extern const std::int32_t kFirstRow[kElementCount];
+extern const std::int32_t kLastRow[kElementCount];
+extern const std::int32_t kEdgeCount[kElementCount];
+extern const double kEdges[kElementCount][kMaxEdges];
 extern const long double kLogEnergy[];
 extern const long double kLogValue[];
-extern const std::int32_t kEdgeCount[kElementCount];
-extern const float kEdgeEnergy[kElementCount][kMaxEdgeIndex];
 
 // Bucket of an energy of at least 1 keV, read off its bits.
 inline int EnergyBucket(double energy) {

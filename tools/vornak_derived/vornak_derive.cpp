@@ -1,16 +1,19 @@
 // Writes the tables the source-B lookup derives from its coefficient table:
-// where each element's rows start, the energies in one contiguous array for
-// the interval search, the logarithms of energies and positive values, and
-// each element's edges counted from the top.
+// where each element's rows start and end, the shared energy grid with its
+// search buckets, each element's edges, and the logarithms of all energies
+// and values. Fails (and writes nothing) when the table does not have the
+// shape the lookup relies on: a row below 1 keV, then the shared grid and
+// the edge pairs in order of energy.
 //
 // The logarithms are taken here with the very logl the lookup would call, so
-// a lookup that reads them gets the bits it would have computed. They are
+// a lookup that reads them gets the bits it would have computed. Numbers are
 // written as hexadecimal literals, which the compiler reads back exactly.
 //
 //   vornak_derive <output.cpp>
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "datalib/b/vornak_table.h"
@@ -18,6 +21,59 @@
 namespace {
 
 using namespace pheltra::vornak;
+
+struct Shape {
+  std::vector<int> first;                  // first row of each element, then the total
+  std::vector<double> grid;                // the shared energies
+  std::vector<std::vector<double>> edges;  // each element's edges, lowest first
+};
+
+// The table's shape, or an error text.
+std::string ReadShape(Shape& shape) {
+  shape.first.assign(kElementCount + 1, 0);
+  for (int z = 1; z <= kElementCount; ++z) {
+    shape.first[z] = shape.first[z - 1] + kRowCounts[z - 1];
+  }
+  if (shape.first[kElementCount] != kRowTotal) {
+    return "the row counts do not add up to the row total";
+  }
+  // Hydrogen has no edges: its rows after the first are the grid.
+  for (int r = 1; r < kRowCounts[0]; ++r) {
+    shape.grid.push_back(kRows[r][0]);
+  }
+  if (static_cast<int>(shape.grid.size()) != kGridSize || shape.grid.front() != 1.0) {
+    return "hydrogen's rows are not the shared grid";
+  }
+  shape.edges.resize(kElementCount);
+  for (int z = 1; z <= kElementCount; ++z) {
+    std::size_t g = 0;
+    for (int r = shape.first[z - 1] + 1; r < shape.first[z]; ++r) {
+      const double e = kRows[r][0];
+      if (r + 1 < shape.first[z] && kRows[r + 1][0] == kRows[r][0]) {
+        shape.edges[z - 1].push_back(e);
+        ++r;
+      } else if (g < shape.grid.size() && e == shape.grid[g]) {
+        ++g;
+      } else {
+        return "element " + std::to_string(z) + " has a row at " + std::to_string(e) +
+               " keV off the grid";
+      }
+    }
+    if (g != shape.grid.size() || shape.edges[z - 1].size() > kMaxEdges ||
+        !(kRows[shape.first[z - 1]][0] < 1.0f)) {
+      return "element " + std::to_string(z) + " does not have the shared shape";
+    }
+  }
+  return {};
+}
+
+void WriteInts(std::FILE* out, const char* declaration, const std::vector<int>& values) {
+  std::fprintf(out, "%s = {", declaration);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    std::fprintf(out, "%s%d,", i % 10 == 0 ? "\n    " : " ", values[i]);
+  }
+  std::fprintf(out, "\n};\n\n");
+}
 
 void WriteLongDoubles(std::FILE* out, const char* name, const std::vector<long double>& values) {
   std::fprintf(out, "const long double %s[] = {\n", name);
@@ -33,35 +89,68 @@ void WriteLongDoubles(std::FILE* out, const char* name, const std::vector<long d
   std::fprintf(out, "\n};\n\n");
 }
 
-// Row (from the element's first) where the search for each bucket starts;
-// false when a bucket holds more rows than the lookup steps through.
-bool WriteBuckets(std::FILE* out, const std::vector<int>& first) {
-  bool fits = true;
-  std::fprintf(out, "const std::uint8_t kBucketRow[kElementCount][kBucketCount] = {\n");
-  for (int z = 1; z <= kElementCount; ++z) {
+// The grid's search buckets; an error text when a bucket would hold more
+// than one grid energy above its lowest energy.
+std::string WriteGrid(std::FILE* out, const std::vector<double>& grid) {
+  std::fprintf(out, "const double kGridEnergy[kGridSize] = {");
+  for (std::size_t g = 0; g < grid.size(); ++g) {
+    std::fprintf(out, "%s%a,", g % 6 == 0 ? "\n    " : " ", grid[g]);
+  }
+  std::fprintf(out, "\n};\n\nconst GridBucket kGridBuckets[kBucketCount] = {\n");
+  std::string error;
+  for (int b = 0; b < kBucketCount; ++b) {
+    const double low = BucketLow(b);
+    const double high = BucketLow(b + 1);
+    std::size_t count = 0;
+    while (count < grid.size() && grid[count] <= low) {
+      ++count;
+    }
+    if (count + 1 < grid.size() && grid[count + 1] < high) {
+      error = "two grid energies above " + std::to_string(low) + " keV in one bucket";
+    }
+    if (count < grid.size()) {
+      std::fprintf(out, "    {%zu, %a},\n", count, grid[count]);
+    } else {
+      std::fprintf(out, "    {%zu, kNone},\n", count);
+    }
+  }
+  std::fprintf(out, "};\n\n");
+  return error;
+}
+
+void WriteEdges(std::FILE* out, const std::vector<std::vector<double>>& edges) {
+  std::vector<int> count;
+  std::fprintf(out, "const double kEdges[kElementCount][kMaxEdges] = {\n");
+  for (const auto& element : edges) {
+    count.push_back(static_cast<int>(element.size()));
     std::fprintf(out, "    {");
-    for (int b = 0; b < kBucketCount; ++b) {
-      const double low = BucketLow(b);
-      const double high = BucketLow(b + 1);
-      int start = first[z - 1];
-      while (start + 1 < first[z] && static_cast<double>(kRows[start + 1][0]) <= low) {
-        ++start;
+    for (int k = 0; k < kMaxEdges; ++k) {
+      if (k < static_cast<int>(element.size())) {
+        std::fprintf(out, "%a, ", element[k]);
+      } else {
+        std::fprintf(out, "kNone, ");
       }
-      int inside = 0;
-      for (int r = start + 1; r < first[z] && static_cast<double>(kRows[r][0]) < high; ++r) {
-        ++inside;
-      }
-      if (inside > kBucketSteps && low <= 50000.0) {
-        std::fprintf(stderr, "vornak_derive: Z = %d has %d rows in [%g, %g) keV\n", z, inside,
-                     low, high);
-        fits = false;
-      }
-      std::fprintf(out, "%s%d,", b % 32 == 0 ? "\n     " : " ", start - first[z - 1]);
     }
     std::fprintf(out, "},\n");
   }
   std::fprintf(out, "};\n\n");
-  return fits;
+  WriteInts(out, "const std::int32_t kEdgeCount[kElementCount]", count);
+}
+
+void WriteLogarithms(std::FILE* out) {
+  std::vector<long double> logs(static_cast<std::size_t>(kRowTotal));
+  for (int r = 0; r < kRowTotal; ++r) {
+    logs[r] = std::log(static_cast<long double>(kRows[r][0]));
+  }
+  WriteLongDoubles(out, "kLogEnergy", logs);
+  logs.assign(static_cast<std::size_t>(kRowTotal) * (kColumnCount - 1), 0.0L);
+  for (int c = 2; c <= kColumnCount; ++c) {
+    for (int r = 0; r < kRowTotal; ++r) {
+      logs[static_cast<std::size_t>(c - 2) * kRowTotal + r] =
+          std::log(static_cast<long double>(kRows[r][c - 1]));
+    }
+  }
+  WriteLongDoubles(out, "kLogValue", logs);
 }
 
 }  // namespace
@@ -71,81 +160,37 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vornak_derive <output.cpp>\n");
     return 2;
   }
-  std::vector<int> first(kElementCount + 1, 0);
-  for (int z = 1; z <= kElementCount; ++z) {
-    first[z] = first[z - 1] + kRowCounts[z - 1];
-  }
-  const int total = first[kElementCount];
-  if (total != kRowTotal) {
-    std::fprintf(stderr, "vornak_derive: row counts add up to %d, not %d\n", total, kRowTotal);
-    return 1;
-  }
-
-  std::FILE* out = std::fopen(argv[1], "w");
-  if (out == nullptr) {
-    std::perror(argv[1]);
-    return 1;
-  }
-  std::fprintf(out,
-               "// Generated at build time by tools/vornak_derived from vornak_table.cpp.\n"
-               "#include \"datalib/b/vornak_table.h\"\n\n"
-               "#include <limits>\n\n"
-               "namespace pheltra::vornak {\n\n"
-               "constexpr long double kInfinity = std::numeric_limits<long double>::infinity();\n\n");
-
-  std::fprintf(out, "const std::int32_t kFirstRow[kElementCount + 1] = {");
-  for (int z = 0; z <= kElementCount; ++z) {
-    std::fprintf(out, "%s%d,", z % 10 == 0 ? "\n    " : " ", first[z]);
-  }
-  std::fprintf(out, "\n};\n\nconst float kEnergy[] = {");
-  for (int r = 0; r < total; ++r) {
-    std::fprintf(out, "%s%af,", r % 6 == 0 ? "\n    " : " ", static_cast<double>(kRows[r][0]));
-  }
-  std::fprintf(out, "\n};\n\n");
-
-  std::vector<long double> logs(static_cast<std::size_t>(total));
-  for (int r = 0; r < total; ++r) {
-    logs[r] = std::log(static_cast<long double>(kRows[r][0]));
-  }
-  WriteLongDoubles(out, "kLogEnergy", logs);
-
-  logs.assign(static_cast<std::size_t>(total) * (kColumnCount - 1), 0.0L);
-  for (int c = 2; c <= kColumnCount; ++c) {
-    for (int r = 0; r < total; ++r) {
-      logs[static_cast<std::size_t>(c - 2) * total + r] =
-          std::log(static_cast<long double>(kRows[r][c - 1]));
+  Shape shape;
+  std::string error = ReadShape(shape);
+  std::FILE* out = error.empty() ? std::fopen(argv[1], "w") : nullptr;
+  if (out != nullptr) {
+    std::fprintf(out,
+                 "// Generated at build time by tools/vornak_derived from vornak_table.cpp.\n"
+                 "#include <limits>\n\n"
+                 "#include \"datalib/b/vornak_table.h\"\n\n"
+                 "namespace pheltra::vornak {\n\n"
+                 "constexpr long double kInfinity = std::numeric_limits<long double>::infinity();\n"
+                 "constexpr double kNone = std::numeric_limits<double>::infinity();\n\n");
+    std::vector<int> first(shape.first.begin(), shape.first.end() - 1);
+    std::vector<int> last;
+    for (int z = 1; z <= kElementCount; ++z) {
+      last.push_back(shape.first[z] - 1);
     }
-  }
-  WriteLongDoubles(out, "kLogValue", logs);
-
-  // Edges as the lookup counts them: walking down from the top row, two
-  // neighbouring rows with one energy are one edge.
-  std::vector<int> count(kElementCount, 0);
-  std::fprintf(out, "const float kEdgeEnergy[kElementCount][kMaxEdgeIndex] = {\n");
-  for (int z = 1; z <= kElementCount; ++z) {
-    std::fprintf(out, "    {");
-    for (int r = first[z] - 1; r > first[z - 1] && count[z - 1] < kMaxEdgeIndex; --r) {
-      if (kRows[r][0] == kRows[r - 1][0]) {
-        std::fprintf(out, "%af, ", static_cast<double>(kRows[r][0]));
-        ++count[z - 1];
-      }
+    WriteInts(out, "const std::int32_t kFirstRow[kElementCount]", first);
+    WriteInts(out, "const std::int32_t kLastRow[kElementCount]", last);
+    error = WriteGrid(out, shape.grid);
+    WriteEdges(out, shape.edges);
+    WriteLogarithms(out);
+    std::fprintf(out, "}  // namespace pheltra::vornak\n");
+    if (std::fclose(out) != 0 && error.empty()) {
+      error = "cannot write " + std::string(argv[1]);
     }
-    std::fprintf(out, "},\n");
+  } else if (error.empty()) {
+    error = "cannot write " + std::string(argv[1]);
   }
-  std::fprintf(out, "};\n\nconst std::int32_t kEdgeCount[kElementCount] = {");
-  for (int z = 0; z < kElementCount; ++z) {
-    std::fprintf(out, "%s%d,", z % 10 == 0 ? "\n    " : " ", count[z]);
-  }
-  std::fprintf(out, "\n};\n\n");
-  const bool fits = WriteBuckets(out, first);
-  std::fprintf(out, "}  // namespace pheltra::vornak\n");
-  if (!fits) {
-    std::fclose(out);
+  if (!error.empty()) {
+    std::fprintf(stderr, "vornak_derive: %s\n", error.c_str());
     std::remove(argv[1]);
-    return 1;
-  }
-  if (std::fclose(out) != 0) {
-    std::perror(argv[1]);
     return 1;
   }
   return 0;
