@@ -23,7 +23,7 @@ BARN = 1e-24
 # away from the EADL97 energies they stand for.
 EDGE_SNAP = 2e-5
 
-FISX_RAYLEIGH, FISX_COMPTON, FISX_PHOTO = 1, 2, 4
+FISX_RAYLEIGH, FISX_PHOTO = 1, 4
 FISX_FIRST_SUBSHELL = 5
 TINY = 1e-250
 
@@ -45,7 +45,6 @@ class PhotonData:
         self.weight = raw.epdl_weight[z]
         self.to_mass = AVOGADRO * BARN / self.weight
         edges = list(raw.binding[z].values())
-        self.edges = sorted(edges, reverse=True)
         mev_to_kev = math.log(1000.0)
         ln_to_mass = math.log(self.to_mass)
 

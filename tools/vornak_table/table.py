@@ -65,7 +65,10 @@ def element_table(z, raw):
     """float64 columns of element z (before rounding), as a dict by column name."""
     energy, above = element_rows(raw.binding[z])
     photon = PhotonData(z, raw)
-    photon.check_edges(np.unique(energy[~above]).tolist() + ([energy[0]] if energy[0] > FIRST_ROW_ENERGY else []))
+    edges = set(energy[~above].tolist())
+    if energy[0] > FIRST_ROW_ENERGY:
+        edges.add(energy[0])          # the first row sits on an edge below 1 keV
+    photon.check_edges(sorted(edges))
     atom = Atom(z, raw.relaxation[z])
     slowing = ElectronSlowing(z, photon.weight, atom, raw)
     c = {"energy": energy,
