@@ -32,7 +32,7 @@ extern const float kRows[][kColumnCount];
 // its mantissa, 2^kBucketBits buckets an octave from 1 keV on), which holds
 // at most one grid energy above its lowest energy.
 inline constexpr int kGridSize = 92;
-inline constexpr int kMaxEdges = 16;
+inline constexpr int kMaxEdges = 13;
 inline constexpr int kBucketBits = 5;
 inline constexpr int kBucketCount = 16 << kBucketBits;  // 1 keV .. 65 536 keV
 
