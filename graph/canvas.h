@@ -60,7 +60,7 @@ public:
     // characters it stands for.
     void TextOut(int x, int y, const QString &text, int escapement = 0)
     {
-        DoTextOut(x, y, ShownText(text), escapement);
+        DoTextOut(x, y, text, ShownText(text), escapement);
     }
     int TextWidth(const QString &text) { return DoTextWidth(ShownText(text)); }
     // Height of the font's character cell (ascent plus descent).
@@ -68,7 +68,8 @@ public:
 
 protected:
     virtual void DoLine(int x1, int y1, int x2, int y2) = 0;
-    virtual void DoTextOut(int x, int y, const QString &shown, int escapement) = 0;
+    // `text` as given, `shown` as it is to appear.
+    virtual void DoTextOut(int x, int y, const QString &text, const QString &shown, int escapement) = 0;
     virtual int DoTextWidth(const QString &shown) = 0;
     virtual int DoTextHeight(const QString &shown) = 0;
 

@@ -2,6 +2,8 @@
 
 #include "graph/canvas.h"
 
+#include <QFontMetrics>
+
 #include <cstdlib>
 
 namespace {
@@ -49,3 +51,10 @@ QFont QtFontFor(const TGraphFont &font)
     f.setUnderline(font.Style & fsUnderline);
     return f;
 }
+
+int ScreenTextWidth(const QFont &font, const QString &text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+int ScreenTextHeight(const QFont &font) { return QFontMetrics(font).height(); }

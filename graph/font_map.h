@@ -15,3 +15,8 @@ QStringList FontFamiliesFor(const QString &faceName);
 
 // A QFont of the given face, style and device height (see TGraphFont).
 QFont QtFontFor(const TGraphFont &font);
+
+// Text extents as the screen measures them. Every surface lays text out with
+// these, so a printed page or a vector picture has the layout of the window.
+int ScreenTextWidth(const QFont &font, const QString &text);
+int ScreenTextHeight(const QFont &font);

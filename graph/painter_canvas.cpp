@@ -142,7 +142,7 @@ void TPainterCanvas::SetClipRect(int left, int top, int right, int bottom)
 
 void TPainterCanvas::RemoveClip() { painter_.setClipping(false); }
 
-void TPainterCanvas::DoTextOut(int x, int y, const QString &shown, int escapement)
+void TPainterCanvas::DoTextOut(int x, int y, const QString &, const QString &shown, int escapement)
 {
     const QFont &font = CurrentQtFont();
     painter_.setFont(font);
@@ -160,12 +160,6 @@ void TPainterCanvas::DoTextOut(int x, int y, const QString &shown, int escapemen
     painter_.restore();
 }
 
-int TPainterCanvas::DoTextWidth(const QString &shown)
-{
-    return QFontMetrics(CurrentQtFont()).horizontalAdvance(shown);
-}
+int TPainterCanvas::DoTextWidth(const QString &shown) { return ScreenTextWidth(CurrentQtFont(), shown); }
 
-int TPainterCanvas::DoTextHeight(const QString &)
-{
-    return QFontMetrics(CurrentQtFont()).height();
-}
+int TPainterCanvas::DoTextHeight(const QString &) { return ScreenTextHeight(CurrentQtFont()); }

@@ -25,7 +25,7 @@ public:
 
 protected:
     void DoLine(int x1, int y1, int x2, int y2) override;
-    void DoTextOut(int x, int y, const QString &shown, int escapement) override;
+    void DoTextOut(int x, int y, const QString &text, const QString &shown, int escapement) override;
     int DoTextWidth(const QString &shown) override;
     int DoTextHeight(const QString &shown) override;
 

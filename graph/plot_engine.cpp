@@ -34,6 +34,10 @@ TPlotEngine::TPlotEngine()
     tickLabelFont_.SetSize(10);
     graphTitleFont_.SetSize(12);
     legendFont_.SetSize(10);
+    for (TSeries &series : series_) {
+        series.XMaxExt = xScale_.MinRange();
+        series.YMaxExt = yScale_.MinRange();
+    }
     BindChangeLinks();
 }
 
@@ -107,10 +111,24 @@ int TPlotEngine::ScaleMetric(int v) const
     return vexplot::RoundToInt(double(v) * double(metricFactor_));
 }
 
+bool TPlotEngine::ShowsSeriesData() const { return HasData() && !designing_; }
+
 bool TPlotEngine::AdjustScales()
 {
-    const bool dataPresent = HasSeriesData() && !designing_;
-    const bool changed = ::AdjustScales(xScale_, yScale_, {}, dataPresent);
+    const bool dataPresent = ShowsSeriesData();
+    std::vector<TDataExtents> extents;
+    if (dataPresent) {
+        if (xScale_.AutoSizing() || yScale_.AutoSizing())
+            for (TSeries &s : series_)
+                if (s.ExtentsStale)
+                    s.RecalcExtents();
+        // Only series that are drawn decide the range: the extents of an
+        // emptied series are those of its former points.
+        for (const TSeries &s : series_)
+            if (s.Shown())
+                extents.push_back({s.XMinExt, s.XMaxExt, s.YMinExt, s.YMaxExt});
+    }
+    const bool changed = ::AdjustScales(xScale_, yScale_, extents, dataPresent);
     if (changed && OnRescale)
         OnRescale();
     return changed;
@@ -195,10 +213,15 @@ void TPlotEngine::DrawSequence()
     canvas_->SetBrush(brush);
     canvas_->SetClipRect(left, plotTop_, plotRight_, bottom);
 
+    DrawOverlays();
     if (gridVertical_.MinGridEnabled() || gridHorizontal_.MinGridEnabled())
         DrawGridLines(true);
     if (gridVertical_.MajGridEnabled() || gridHorizontal_.MajGridEnabled())
         DrawGridLines(false);
+    if (ShowsSeriesData())
+        for (const TSeries &s : series_)
+            if (s.Shown())
+                DrawSeries(s);
 
     canvas_->RemoveClip();
     if (xAxis_.MinTicksEnabled() || yAxis_.MinTicksEnabled())
@@ -210,6 +233,8 @@ void TPlotEngine::DrawSequence()
         DrawTickLabels();
     if (xAxis_.TitleEnabled() || yAxis_.TitleEnabled() || graphTitle_.Enabled())
         DrawTitles();
+    if (legendBox_.Enabled())
+        DrawLegend();
 }
 
 // --- Layout ---------------------------------------------------------------
@@ -250,8 +275,29 @@ void TPlotEngine::CalcLayout()
         throw ELogScaleError("Non-positive scaling on X-axis");
     if (yScale_.ScaleType() == stLog && yScale_.Min() <= 0)
         throw ELogScaleError("Non-positive scaling on Y-axis");
-    RunLayoutHorizontal();
-    RunLayoutVertical();
+    // The legend's size depends on the plot width above or below the plot,
+    // and the plot's size on the legend beside, above or below it.
+    switch (legendBox_.Placement()) {
+    case lbxTop:
+    case lbxBottom:
+        RunLayoutHorizontal();
+        CalcLegendMetrics();
+        RunLayoutVertical();
+        break;
+    case lbxRight:
+        RunLayoutVertical();
+        CalcLegendMetrics();
+        RunLayoutHorizontal();
+        break;
+    default:
+        CalcLegendMetrics();
+        RunLayoutVertical();
+        RunLayoutHorizontal();
+        break;
+    }
+    legendTopLeft_ = LegendPosition(legendBox_.Placement(), legend_, XToPixel(xScale_.Min()), plotTop_,
+                                    plotRight_, plotBottom_, ScaleMetric(legendBox_.Distance()),
+                                    bottomLegendOffset_);
 }
 
 void TPlotEngine::RunLayoutHorizontal()
@@ -273,6 +319,9 @@ void TPlotEngine::RunLayoutHorizontal()
         in.YTitleExtent = CaptionExtent(yAxis_.Caption(), axisTitleFont_, yAxis_.TitleAngle() == lr0);
         in.YTitleDist = ScaleMetric(yAxis_.TitleDist());
     }
+    in.LegendRight = legendBox_.Enabled() && legendBox_.Placement() == lbxRight;
+    in.LegendDistance = ScaleMetric(legendBox_.Distance());
+    in.LegendWidth = legend_.Width;
     in.FixedHorPos = plotBox_.FixedHorPos();
     in.BoxLeft = plotBox_.Left();
     in.BoxRight = plotBox_.Right();
@@ -298,6 +347,10 @@ void TPlotEngine::RunLayoutVertical()
         in.GraphTitleHeight = CaptionExtent(graphTitle_.Caption(), graphTitleFont_, false);
         in.GraphTitleDistance = ScaleMetric(graphTitle_.Distance());
     }
+    in.LegendTop = legendBox_.Enabled() && legendBox_.Placement() == lbxTop;
+    in.LegendBottom = legendBox_.Enabled() && legendBox_.Placement() == lbxBottom;
+    in.LegendDistance = ScaleMetric(legendBox_.Distance());
+    in.LegendHeight = legend_.Height;
     in.XTitle = xAxis_.TitleEnabled();
     if (in.XTitle) {
         in.XTitleExtent = CaptionExtent(xAxis_.Caption(), axisTitleFont_, xAxis_.TitleAngle() != lr0);

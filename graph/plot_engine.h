@@ -7,15 +7,32 @@
 #include "graph/graph_parts.h"
 #include "graph/graph_types.h"
 #include "graph/layout.h"
+#include "graph/legend.h"
 #include "graph/scale.h"
 #include "graph/scale_map.h"
+#include "graph/series.h"
+#include "graph/series_geometry.h"
 #include "graph/ticks.h"
 
+#include <QPointF>
+
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // A graph event; the application knows its one graph, so no sender is passed.
 using TNotifyEvent = std::function<void()>;
+
+// An overlay line or filled area in data units, drawn under the series.
+constexpr int kOverlayCount = 6;
+constexpr int kMaxOverlayVertices = 12;
+struct TOverlay {
+    bool Enabled = false;
+    std::vector<QPointF> Vertices; // at most 12 are drawn
+    TGraphPen Pen;
+    TGraphBrush Brush; // fill of a polygon
+};
 
 class TPlotEngine
 {
@@ -107,6 +124,28 @@ public:
     // The sub-objects' change handler: repaints at design time only.
     void StyleChanged();
 
+    // --- Series 1..6. Every operation returns false and does nothing for an
+    // index outside 1..6.
+    bool SetSeries(int index, bool enabled, bool clearPoints, const QColor &colour, const QString &legend);
+    bool SetSeriesLine(int index, bool lineOn, std::uint8_t lineType, int lineWidth, TPenStyle penStyle);
+    // Index 0 clears all six slots.
+    bool ClearSeries(int index);
+    // Refused for a disabled or full (600 points) series; a point at an X
+    // already present replaces it.
+    bool AddPoint(int index, double x, double y, double xErr, double yErr);
+    // The 1-based position of the last point with X not above `x` (0 when
+    // none); true when its X equals `x`.
+    bool FindPoint(int index, double x, int &position) const;
+    // Whether any slot, enabled or not, holds a point.
+    bool HasData() const;
+    bool RecalcExtents(int index);
+    // Plain access to a slot's fields (symbols, error bars); null outside 1..6.
+    TSeries *Series(int index);
+    const TSeries *Series(int index) const;
+    // Overlays 1..6 under the series; null outside 1..6.
+    TOverlay *OverlayPolyline(int index);
+    TOverlay *OverlayPolygon(int index);
+
     // --- Drawing.
     // Fills the area with Color and draws the graph into it, with every pixel
     // quantity scaled by `metricFactor` when AutoMetrics is on.
@@ -133,12 +172,12 @@ public:
     double YFactor() const { return yFactor_; }
     const TTickLists &XTicks() const { return xTicks_; }
     const TTickLists &YTicks() const { return yTicks_; }
+    const TLegendGeometry &Legend() const { return legend_; }
+    QPoint LegendTopLeft() const { return legendTopLeft_; }
 
 protected:
     // Asks the window to repaint; nothing without one.
     virtual void Invalidate() {}
-    // Whether any series holds a point.
-    virtual bool HasSeriesData() const { return false; }
 
 private:
     void BindChangeLinks();
@@ -146,6 +185,8 @@ private:
     void CalcLayout();
     void RunLayoutHorizontal();
     void RunLayoutVertical();
+    void CalcLegendMetrics();
+    bool ShowsSeriesData() const;
     void UseFont(const TGraphFont &font);
     QString TickLabel(const TScale &scale, const TAxis &axis, double value) const;
     int LargestLabelExtent(const TTickLists &ticks, const TScale &scale, const TAxis &axis,
@@ -159,6 +200,16 @@ private:
     void DrawTitles();
     bool XInterceptShown() const;
     bool YInterceptShown() const;
+    // Series, overlays and legend (plot_engine_series.cpp).
+    void DrawOverlays();
+    void DrawSeries(const TSeries &series);
+    void DrawSeriesLine(const TSeries &series);
+    void DrawClippedSegment(const TDataSegment &segment);
+    void DrawErrorBars(const TSeries &series, bool horizontal);
+    void DrawSymbol(const TSeries &series, int x, int y);
+    void DrawSymbols(const TSeries &series);
+    void DrawLegend();
+    TDataRange ScaleRange() const;
 
     TPBox plotBox_;
     bool autoMetrics_ = false;
@@ -174,6 +225,8 @@ private:
     TAxis xAxis_{TAxis::XKind}, yAxis_{TAxis::YKind};
     TScale xScale_, yScale_;
     QColor color_ = kColorSilver;
+    std::array<TSeries, kSeriesCount> series_;
+    std::array<TOverlay, kOverlayCount> polylines_, polygons_;
     bool designing_ = false;
     bool drawing_ = false;
 
@@ -185,5 +238,7 @@ private:
     int titleOffset_ = 0, bottomLegendOffset_ = 0;
     double xFactor_ = 0, yFactor_ = 0;
     TTickLists xTicks_, yTicks_;
+    TLegendGeometry legend_;
+    QPoint legendTopLeft_;
     int dashPosition_ = 0;
 };

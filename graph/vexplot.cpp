@@ -2,12 +2,27 @@
 
 #include "graph/metric_factor.h"
 #include "graph/painter_canvas.h"
+#include "graph/picture_canvas.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QScreen>
+#include <QSvgGenerator>
 #include <QTimer>
+
+namespace {
+
+const QString kCreator = QStringLiteral("Created by Vexplot/v2.0 - Quorvik");
+const QString kPrintJobTitle = QStringLiteral("Vexplot-Plot");
+// Units of a vector picture: pixels of the screen it was made for.
+constexpr int kPictureResolution = 96;
+
+} // namespace
 
 TVexplot::TVexplot(QWidget *parent) : QWidget(parent)
 {
@@ -100,4 +115,86 @@ void TVexplot::ReportPaintError(const QString &message)
         return;
     }
     QTimer::singleShot(0, this, [this, message] { QMessageBox::critical(this, QString(), message); });
+}
+
+TPrinterPage TVexplot::PageOf(const QPrinter &printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const int resolution = printer.resolution();
+    const QRect full = layout.fullRectPixels(resolution);
+    const QRect paint = printer.fullPage() ? full : layout.paintRectPixels(resolution);
+    TPrinterPage page;
+    page.PageWidth = full.width();
+    page.PageHeight = full.height();
+    page.OffsetX = paint.left();
+    page.OffsetY = paint.top();
+    // The printable size in millimetres from the same pixels, so that a
+    // millimetre prints as resolution / 25.4 pixels exactly (the layout's own
+    // millimetre rectangle is rounded separately).
+    page.PrintableWidthMM = (page.PageWidth - 2 * page.OffsetX) * 25.4 / resolution;
+    page.PrintableHeightMM = (page.PageHeight - 2 * page.OffsetY) * 25.4 / resolution;
+    return page;
+}
+
+bool TVexplot::PrintGraph(QPrinter &printer, int LeftMM, int TopMM, int WidthMM, int HeightMM)
+{
+    const std::optional<TDrawArea> area = PrintArea(PageOf(printer), LeftMM, TopMM, WidthMM, HeightMM);
+    if (!area)
+        return false;
+    TPictureCanvas picture;
+    RenderGraph(picture, *area, PrintMetricFactor(area->Width, area->Height));
+
+    printer.setDocName(kPrintJobTitle);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    TPainterCanvas page(painter);
+    picture.PlayOn(page);
+    return painter.end();
+}
+
+bool TVexplot::DrawToMetafile(TMetafile *Metafile, bool Enhanced, int Width, int Height,
+                              const QString &Description)
+{
+    if (!Metafile)
+        return false;
+    const int w = Width < 0 ? width() : Width;
+    const int h = Height < 0 ? height() : Height;
+    Metafile->SetData({});
+    Metafile->SetWidth(w);
+    Metafile->SetHeight(h);
+    Metafile->SetEnhanced(Enhanced);
+    if (w <= 0 || h <= 0)
+        return false;
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const TDrawArea area{0, 0, w, h};
+    const float metricFactor = PictureMetricFactor(w, h);
+    auto draw = [&](QPaintDevice &device) {
+        QPainter painter(&device);
+        TPainterCanvas canvas(painter);
+        RenderGraph(canvas, area, metricFactor);
+    };
+    if (Metafile->Format() == TMetafileFormat::Pdf) {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(kCreator);
+        pdf.setTitle(Description);
+        pdf.setResolution(kPictureResolution);
+        const QSizeF points(w * 72.0 / kPictureResolution, h * 72.0 / kPictureResolution);
+        pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                      QPageLayout::Portrait, QMarginsF()));
+        draw(pdf);
+    } else {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(QSize(w, h));
+        svg.setViewBox(QRect(0, 0, w, h));
+        svg.setResolution(kPictureResolution);
+        svg.setTitle(kCreator);
+        svg.setDescription(Description);
+        draw(svg);
+    }
+    Metafile->SetData(buffer.data());
+    return true;
 }

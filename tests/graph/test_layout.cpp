@@ -64,29 +64,6 @@ TEST(LayoutHorizontal, TickMarksTakeRoomByPosition)
     EXPECT_EQ(OuterTickSpace(tpCenter, 9), 4);
 }
 
-TEST(LayoutHorizontal, RightLegendAndFixedBox)
-{
-    THorizontalLayoutInput in = Horizontal();
-    in.Area = {100, 0, 600, 400};
-    in.LegendRight = true;
-    in.LegendDistance = 12;
-    in.LegendWidth = 90;
-    THorizontalLayout out = LayoutHorizontal(in);
-    EXPECT_EQ(out.PlotRight, 100 + 600 - 20 - 12 - 90);
-    EXPECT_EQ(out.BoxRight, 600 - 20 - 12 - 90);
-    in.FixedHorPos = true;
-    in.BoxLeft = 52;
-    in.BoxRight = 500;
-    in.YLabels = true;
-    in.YLabelExtent = 30;
-    in.YLabelDistance = 4;
-    out = LayoutHorizontal(in);
-    EXPECT_EQ(out.PlotLeft, 152);
-    EXPECT_EQ(out.PlotRight, 600);
-    // The labels keep their distance from the plot edge.
-    EXPECT_EQ(out.YLabelOffset, 4);
-}
-
 TEST(LayoutVertical, FromTheBottomUp)
 {
     TVerticalLayoutInput in = Vertical();
@@ -105,34 +82,6 @@ TEST(LayoutVertical, FromTheBottomUp)
     EXPECT_EQ(out.PlotBottom + out.XTitleOffset, 390 - 24);
     EXPECT_EQ(out.PlotBottom + out.XLabelOffset, 390 - 24 - 4);
     EXPECT_EQ(out.BoxBottom, out.PlotBottom);
-}
-
-TEST(LayoutVertical, TitleAboveTopLegendAbovePlot)
-{
-    TVerticalLayoutInput in = Vertical();
-    in.GraphTitle = true;
-    in.GraphTitleHeight = 30;
-    in.GraphTitleDistance = 12;
-    in.LegendTop = true;
-    in.LegendDistance = 8;
-    in.LegendHeight = 40;
-    const TVerticalLayout out = LayoutVertical(in);
-    EXPECT_EQ(out.PlotTop, 20 + 30 + 12 + 8 + 40);
-    EXPECT_EQ(out.PlotTop - out.TitleOffset, 20);
-}
-
-TEST(LayoutVertical, BottomLegendBelowEverything)
-{
-    TVerticalLayoutInput in = Vertical();
-    in.LegendBottom = true;
-    in.LegendDistance = 8;
-    in.LegendHeight = 40;
-    in.XLabels = true;
-    in.XLabelExtent = 20;
-    in.XLabelDistance = 2;
-    const TVerticalLayout out = LayoutVertical(in);
-    EXPECT_EQ(out.PlotBottom, 390 - 40 - 8 - 20 - 2);
-    EXPECT_EQ(out.PlotBottom + out.BottomLegendOffset, 350);
 }
 
 TEST(LayoutVertical, FixedVerticalPositionKeepsTextDistances)

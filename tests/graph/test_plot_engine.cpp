@@ -35,11 +35,9 @@ public:
         return c;
     }
     int invalidated = 0;
-    bool data = false;
 
 protected:
     void Invalidate() override { ++invalidated; }
-    bool HasSeriesData() const override { return data; }
 };
 
 std::size_t IndexOf(const TRecordingCanvas &c, Kind kind)
@@ -272,7 +270,8 @@ TEST(PlotEngine, ScaleFaultGoesToTheHandler)
     g.Render();
     EXPECT_DOUBLE_EQ(g.XScale().Min(), 1);
 
-    g.data = true;
+    g.SetSeries(1, true, false, kColorBlack, " ");
+    g.AddPoint(1, 5, 5, -1, -1);
     g.XScale().SetMin(0);
     try {
         g.Render();

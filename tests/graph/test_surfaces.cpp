@@ -97,11 +97,15 @@ TEST_F(MainWindowGraph, OffscreenWindowDrawsGridsInsideThePlot)
     EXPECT_GT(InkIn(image, yTitle, qRgb(0xF0, 0xF0, 0xF0)), 100);
 }
 
-// A graph that claims to hold data, so its fixed scales are checked strictly.
+// A graph with a point, so its fixed scales are checked strictly.
 class GraphWithData : public TVexplot
 {
-protected:
-    bool HasSeriesData() const override { return true; }
+public:
+    GraphWithData()
+    {
+        SetSeries(1, true, false, kColorBlack, " one");
+        AddPoint(1, 2, 2, -1, -1);
+    }
 };
 
 TEST(VexplotWindow, PaintHandsScaleFaultsToItsCaller)
