@@ -35,16 +35,33 @@ function(pheltra_add_test name)
     DISCOVERY_TIMEOUT 120)
 endfunction()
 
+# pheltra_add_exports_test(<test name> <library target> <symbols...>)
+# Fails unless the shared library's dynamic symbol table defines exactly the
+# given names.
+function(pheltra_add_exports_test name library)
+  list(JOIN ARGN "\\;" expected)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DLIBRARY=$<TARGET_FILE:${library}>
+            "-DEXPECTED=${expected}"
+            -P ${CMAKE_SOURCE_DIR}/tests/support/check_exports.cmake)
+endfunction()
+
 # pheltra_add_fuzzer(<name> SOURCES <files...> LIBS <targets...>
-#                    CORPUS <dir> SECONDS <n>)
-# A libFuzzer target, only built when PHELTRA_FUZZ is on. test.sh runs every
+#                    [INSTRUMENT <targets...>] CORPUS <dir> SECONDS <n>)
+# A libFuzzer target, only built when PHELTRA_FUZZ is on. The INSTRUMENT
+# libraries get coverage counters too, so libFuzzer is guided through the
+# code it feeds and not only through its harness (the shared data libraries
+# stay uninstrumented: their export tables are checked). test.sh runs every
 # fuzzer listed in <build>/fuzzers.txt for its seconds, starting from its
 # committed corpus (new inputs go to a scratch folder, never into the tree).
 function(pheltra_add_fuzzer name)
-  cmake_parse_arguments(F "" "CORPUS;SECONDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "CORPUS;SECONDS" "SOURCES;LIBS;INSTRUMENT" ${ARGN})
   if(NOT PHELTRA_FUZZ)
     return()
   endif()
+  foreach(library IN LISTS F_INSTRUMENT)
+    target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
+  endforeach()
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
