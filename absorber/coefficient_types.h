@@ -1,0 +1,63 @@
+// The fifteen coefficient types a data set can plot, in the order of the
+// program's coefficient-type list. A data set stores the index (CoeffType);
+// the data libraries are asked for the matching LibraryKind. Dialogs, reports
+// and the command-line tool all take names and kinds from this one table.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+
+inline constexpr int kCoeffTypeCount = 15;
+
+// CoeffType indices with a meaning of their own.
+inline constexpr int kCoeffTypeNone = 0;              // "(none)": nothing is plotted
+inline constexpr int kCoeffTypeAttenuationTotal = 1;  // what a new data set plots
+inline constexpr int kCoeffTypeEnergyAbsorptionTotal = 11;
+
+// LibraryKind of "(none)": the libraries are not asked at all.
+inline constexpr std::int32_t kNoLibraryKind = -1;
+
+struct CoefficientType {
+    const char *name;         // list item and report text, exactly as shown
+    std::int32_t libraryKind; // third argument of GetMuCoeffB / GetMuCoeffH
+};
+
+// Indexed by CoeffType. The kinds skip the library's slots that no type asks
+// for (6, 7, 10, 13..15, 18, 21): the library's 22 slots hold three groups of
+// processes, not all of which the program plots.
+inline constexpr std::array<CoefficientType, kCoeffTypeCount> kCoefficientTypes{{
+    {"(none)", kNoLibraryKind},
+    {"attenuation-total", 0},
+    {"attenuation-p.e.", 1},
+    {"attenuation-Rayleigh", 2},
+    {"attenuation-Compton", 3},
+    {"attenuation-pair", 4},
+    {"attenuation-triplet", 5},
+    {"energy transfer-total", 8},
+    {"energy transfer-p.e.", 9},
+    {"energy transfer-Compton", 11},
+    {"energy transfer-pair", 12},
+    {"energy absorption-total", 16},
+    {"energy absorption-p.e.", 17},
+    {"energy absorption-Compton", 19},
+    {"energy absorption-pair", 20},
+}};
+
+inline constexpr bool IsValidCoeffType(int type) { return type >= 0 && type < kCoeffTypeCount; }
+
+// The library kind of a type; kNoLibraryKind for "(none)" and for an index
+// outside the table.
+inline constexpr std::int32_t LibraryKind(int type)
+{
+    return IsValidCoeffType(type) ? kCoefficientTypes[static_cast<std::size_t>(type)].libraryKind
+                                  : kNoLibraryKind;
+}
+
+// The name of a type as lists and reports show it; empty outside the table.
+QString CoeffTypeName(int type);
+
+// The type whose name equals name ignoring case, or -1.
+int FindCoeffType(QStringView name);
