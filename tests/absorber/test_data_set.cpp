@@ -6,6 +6,8 @@
 #include "datalib/h/selquin.h"
 #include "gallomir/gallomir.h"
 
+#include "tests/support/compound_records.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,31 +16,15 @@
 
 namespace {
 
-using Constituents = std::initializer_list<std::pair<int, float>>;
-
-TCompound Entry(float density, Constituents constituents)
-{
-    TCompound compound;
-    compound.Clear();
-    compound.Density = density;
-    std::size_t slot = 0;
-    for (const auto &[z, weight] : constituents) {
-        compound.Z[slot] = z;
-        compound.Weight[slot] = weight;
-        ++slot;
-    }
-    return compound;
-}
-
 // A small library: water as the textbook gives it, carbon, a material
 // without density and one whose weights add up to only 0.5.
 CompoundLibrary SmallLibrary()
 {
     CompoundLibrary library;
-    library.Append(QStringLiteral("Water"), Entry(1.0f, {{1, 0.111898f}, {8, 0.888102f}}));
-    library.Append(QStringLiteral("Carbon"), Entry(2.0f, {{6, 1.0f}}));
-    library.Append(QStringLiteral("Unknown density"), Entry(-1.0f, {{6, 1.0f}}));
-    library.Append(QStringLiteral("Half water"), Entry(1.0f, {{1, 0.055949f}, {8, 0.444051f}}));
+    library.Append(QStringLiteral("Water"), MakeCompound(1.0f, {{1, 0.111898f}, {8, 0.888102f}}));
+    library.Append(QStringLiteral("Carbon"), MakeCompound(2.0f, {{6, 1.0f}}));
+    library.Append(QStringLiteral("Unknown density"), MakeCompound(-1.0f, {{6, 1.0f}}));
+    library.Append(QStringLiteral("Half water"), MakeCompound(1.0f, {{1, 0.055949f}, {8, 0.444051f}}));
     library.Sort();
     return library;
 }
@@ -335,7 +321,7 @@ TEST(Composition, AtomicNumbersAbove99NeverReachTheFractions)
     // The loader refuses such a line; a record filled by code ends its list
     // at the first atomic number it cannot place.
     CompoundLibrary library;
-    library.Append(QStringLiteral("Odd"), Entry(1.0f, {{6, 0.5f}, {120, 0.25f}, {8, 0.25f}}));
+    library.Append(QStringLiteral("Odd"), MakeCompound(1.0f, {{6, 0.5f}, {120, 0.25f}, {8, 0.25f}}));
     const TCmpDataSet odd = Mixture({{"Odd", 1.0L}}, library);
     EXPECT_EQ(odd.ElementWeight[6], 1.0);
     EXPECT_EQ(odd.ElementWeight[8], 0.0);
@@ -427,7 +413,7 @@ TEST(Coefficients, OneRefusedElementMakesTheWholeValueInvalid)
     // Library H ends at uranium: plutonium in a mixture makes every value of
     // source H invalid, wherever the element stands in the list.
     CompoundLibrary library;
-    library.Append(QStringLiteral("PuO2"), Entry(11.46f, {{94, 0.881945f}, {8, 0.118055f}}));
+    library.Append(QStringLiteral("PuO2"), MakeCompound(11.46f, {{94, 0.881945f}, {8, 0.118055f}}));
     TCmpDataSet oxide = Mixture({{"PuO2", 1.0L}}, library);
     oxide.DataSource = kDataSourceH;
     EXPECT_EQ(oxide.CoefficientAt(100.0L), -1.0L);

@@ -1,0 +1,29 @@
+#include "app/reports/report_text.h"
+
+QString StripMarkup(const QString &text)
+{
+    QString result = text;
+    for (;;) {
+        const qsizetype open = result.indexOf(QLatin1Char('<'));
+        const qsizetype close = result.indexOf(QLatin1Char('>'));
+        if (open < 0 || close < open)
+            return result;
+        result.remove(open, close - open + 1);
+    }
+}
+
+qsizetype CharacterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate()))
+            ++count;
+    }
+    return count;
+}
+
+QString PadRight(const QString &text, qsizetype width)
+{
+    const qsizetype count = CharacterCount(text);
+    return count >= width ? text : text + QString(width - count, QLatin1Char(' '));
+}

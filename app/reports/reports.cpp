@@ -1,0 +1,224 @@
+#include "app/reports/reports.h"
+
+#include "app/reports/number_format.h"
+#include "app/reports/report_text.h"
+#include "gallomir/gallomir.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qsizetype kRuleWidth = 62;
+constexpr qsizetype kNameWidth = 45;   // absorber and element names are cut to this
+constexpr qsizetype kColumnWidth = 10; // coefficient table columns
+const QString kBlankLine = QStringLiteral(" ");
+
+QString Rule(char character) { return QString(kRuleWidth, QLatin1Char(character)); }
+
+QString AbsorberHeading(int index) { return QStringLiteral("Absorber #") + QString::number(index + 1); }
+
+// The locale's long time format without its time-zone field ("t" and its
+// bracket or blank), which a report of the local time does not need.
+QString TimeFormatWithoutZone(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('t'))
+            result += c;
+    }
+    result.remove(QStringLiteral("()"));
+    return result.trimmed();
+}
+
+QString NameField(const QString &name) { return PadRight(CutToCharacters(name, kNameWidth), kNameWidth); }
+
+QString ElementLine(int z, double fraction, const QLocale &locale)
+{
+    const QString number = (z < 10 ? QStringLiteral(" ") : QString()) + QString::number(z);
+    const QString label = PadRight(PadRight(number, 5) + QString::fromUtf8(GetElementSymbol(z)), 8)
+                          + QStringLiteral(" (") + QString::fromUtf8(GetElementName(z))
+                          + QLatin1Char(')');
+    return NameField(label) + FormatGeneral(fraction, 6, locale);
+}
+
+void AppendComposition(QStringList &lines, const TCmpDataSet &set, const QLocale &locale)
+{
+    lines << Rule('-') << QStringLiteral("composition:")
+          << PadRight(QStringLiteral("component"), kNameWidth) + QStringLiteral("rel. Weight");
+    for (std::size_t slot = 0; slot < set.AbsorberName.size(); ++slot) {
+        if (!set.AbsorberName[slot].isEmpty())
+            lines << NameField(set.AbsorberName[slot]) + FormatGeneral(set.RelWeight[slot], 6, locale);
+    }
+    lines << kBlankLine << QStringLiteral("Elemental distribution:")
+          << PadRight(PadRight(QStringLiteral(" Z"), 5) + QStringLiteral("Element"), kNameWidth)
+                 + QStringLiteral("Weight fraction");
+    for (int z = 1; z <= kElementCount; ++z) {
+        const double fraction = set.ElementWeight[static_cast<std::size_t>(z)];
+        if (fraction > 0.0)
+            lines << ElementLine(z, fraction, locale);
+    }
+    lines << kBlankLine
+          << QStringLiteral("Electrons/g:       ") + FormatScientific(set.ElectronsPerGram, 3, 2, locale)
+          << QStringLiteral("Calc. Electr./cm³: ") + FormatScientific(set.ElectronsPerCm3, 3, 2, locale)
+          << QStringLiteral("Effective Z:       ") + FormatFixed(set.EffectiveZ, 4, 2, locale);
+}
+
+QString CoeffTypeText(const TCmpDataSet &set) { return CoeffTypeName(set.CoeffType); }
+
+QString DataSourceText(const TCmpDataSet &set)
+{
+    return IsValidDataSource(set.DataSource) ? QString::fromLatin1(DataSourceAt(set.DataSource).text)
+                                             : QString();
+}
+
+QString ColumnHeader()
+{
+    QString header = QStringLiteral("Energy");
+    for (int i = 0; i < DataSets::kCount; ++i)
+        header = PadRight(header, kColumnWidth * (i + 1)) + QLatin1Char('#') + QString::number(i + 1);
+    return header;
+}
+
+QString CoefficientRow(double energy, const DataSets &sets, const ReportSelection &selection,
+                       const QLocale &locale)
+{
+    QString row = FormatScientific(energy, 3, 1, locale);
+    for (int i = 0; i < DataSets::kCount; ++i) {
+        row = PadRight(row, kColumnWidth * (i + 1));
+        if (!selection.dataSets[static_cast<std::size_t>(i)]) {
+            row += QLatin1Char(' ');
+            continue;
+        }
+        const long double value = sets[i].InUse() ? sets[i].CoefficientAt(energy) : 0.0L;
+        row += value > 0.0L ? FormatScientific(value, 4, 1, locale) : QStringLiteral("---");
+    }
+    return row;
+}
+
+// The title line with the moment, the "=" rule, then for each selected data
+// set its block and a closing blank line.
+template <typename Block>
+QStringList ReportWithBlocks(const QString &title, const DataSets &sets, const ReportSelection &selection,
+                             const ReportEnvironment &environment, Block appendBlock)
+{
+    QStringList lines;
+    lines << title + ReportTimestamp(environment) << Rule('=');
+    for (int i = 0; i < DataSets::kCount; ++i) {
+        if (!selection.dataSets[static_cast<std::size_t>(i)])
+            continue;
+        appendBlock(lines, i, sets[i]);
+        lines << kBlankLine;
+    }
+    return lines;
+}
+
+void AppendPrefixed(QStringList &out, const QStringList &lines, const QString &prefix)
+{
+    for (const QString &line : lines)
+        out << prefix + StripMarkup(line);
+}
+
+} // namespace
+
+QString ReportTimestamp(const ReportEnvironment &environment)
+{
+    const QLocale &locale = environment.locale;
+    return locale.toString(environment.now.date(), QLocale::ShortFormat) + QStringLiteral(" / ")
+           + locale.toString(environment.now.time(), TimeFormatWithoutZone(locale));
+}
+
+QStringList AbsorberListReport(const DataSets &sets, const ReportSelection &selection,
+                               const ReportEnvironment &environment)
+{
+    return ReportWithBlocks(
+        QStringLiteral("Pheltra: List of absorber materials ------- "), sets, selection, environment,
+        [&](QStringList &lines, int index, const TCmpDataSet &set) {
+            if (set.InUse()) {
+                lines << AbsorberHeading(index) + QLatin1Char(':') + set.Legend.str();
+                AppendComposition(lines, set, environment.locale);
+            } else {
+                lines << AbsorberHeading(index) + QStringLiteral(": (no entries)") << Rule('-');
+            }
+        });
+}
+
+QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selection,
+                              const ReportEnvironment &environment)
+{
+    QStringList lines = ReportWithBlocks(
+        QStringLiteral("Pheltra: Photon attenuation coefficients -- "), sets, selection, environment,
+        [](QStringList &block, int index, const TCmpDataSet &set) {
+            if (set.InUse()) {
+                block << AbsorberHeading(index) + QStringLiteral(": ") + set.Legend.str()
+                      << QStringLiteral("  Coeff. type: ") + CoeffTypeText(set)
+                      << QStringLiteral("  Data source: ") + DataSourceText(set);
+            } else {
+                block << AbsorberHeading(index) + QStringLiteral(": (no entries)");
+            }
+        });
+    lines << QStringLiteral("Photon attenuation coefficients in units cm²/g, ")
+          << QStringLiteral("  photon energies in units keV:") << kBlankLine << ColumnHeader() << Rule('-');
+
+    // The energy is accumulated, not computed from the row number: the grid
+    // ends where the sums of the 32-bit interval take it, as the count in the
+    // selection dialog warns.
+    if (!(selection.interval > 0.0f))
+        return lines;
+    for (double energy = selection.from; energy <= selection.to; energy += selection.interval) {
+        lines << CoefficientRow(energy, sets, selection, environment.locale);
+        if (energy + selection.interval == energy) // too large to advance: the grid ends here
+            break;
+    }
+    return lines;
+}
+
+QStringList SavedReportLines(const DataSets &sets, const ReportSelection &selection,
+                             const ReportEnvironment &environment)
+{
+    QStringList lines;
+    if (selection.absorberComposition)
+        AppendPrefixed(lines, AbsorberListReport(sets, selection, environment), QString());
+    if (selection.absorptionCoefficients)
+        AppendPrefixed(lines, CoefficientReport(sets, selection, environment), QString());
+    return lines;
+}
+
+QStringList PrintedReportLines(const DataSets &sets, const ReportSelection &selection,
+                               const ReportEnvironment &environment)
+{
+    QStringList lines;
+    if (selection.absorberComposition)
+        AppendPrefixed(lines, AbsorberListReport(sets, selection, environment), QString(5, QLatin1Char(' ')));
+    if (selection.absorptionCoefficients)
+        AppendPrefixed(lines, CoefficientReport(sets, selection, environment), QString(6, QLatin1Char(' ')));
+    return lines;
+}
+
+QByteArray SavedReportBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+long double RoundToHundredths(long double value)
+{
+    // nearbyint rounds halves to even in the default rounding mode.
+    return std::nearbyint(value * 100.0L) * 0.01L;
+}
+
+int ReportPointCount(long double from, long double to, long double interval)
+{
+    const long double count = std::trunc((to - from) / interval + 0.5L) + 1.0L;
+    if (!(count >= 0.0L))
+        return 0;
+    if (count > static_cast<long double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(count);
+}
