@@ -1,0 +1,152 @@
+#include "app/cli/cli.h"
+
+#include "app/cli/cli_commands.h"
+#include "app/cli/cli_error.h"
+#include "app/reports/reports.h"
+#include "datalib/b/vornak.h"
+#include "datalib/h/selquin.h"
+#include "datalib/shell/treffid.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: pheltra-cli COMMAND [options]\n"
+    "\n"
+    "The batch companion of Pheltra: the same libraries and report code as the\n"
+    "program, for scripts.\n"
+    "\n"
+    "Commands:\n"
+    "  library      the compound library's load status and its entries\n"
+    "  mu           one material's coefficient at chosen energies\n"
+    "  composition  the absorber report block of one material\n"
+    "  report       the saved report (absorbers and coefficients) of up to six data sets\n"
+    "  element      the atomic data of one element\n"
+    "\n"
+    "pheltra-cli COMMAND --help tells more. The compound library is CmpMix.dat in\n"
+    "the working folder unless --library FILE names another.\n"
+    "\n"
+    "Exit status: 0 done; 2 unusable arguments (one line on stderr, no output);\n"
+    "3 the library is missing, unreadable or has a faulty line; 1 the output\n"
+    "could not be written.\n";
+
+const Command *FindCommand(const QString &name)
+{
+    for (const Command &command : Commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+QString VersionText()
+{
+    return QStringLiteral("pheltra-cli 1.0.1 (Vornak %1, Selquin %2, Treffid %3)\n")
+        .arg(QString::fromLatin1(GetVornakVersion()), QString::fromLatin1(GetSelquinVersion()),
+             QString::fromLatin1(GetTreffidVersion()));
+}
+
+} // namespace
+
+void Write(std::ostream &stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    stream.write(bytes.constData(), bytes.size());
+}
+
+void WriteSavedLines(std::ostream &stream, const QStringList &lines)
+{
+    const QByteArray bytes = SavedReportBytes(lines);
+    stream.write(bytes.constData(), bytes.size());
+}
+
+LoadedLibrary LoadLibraryOption(const CommandContext &context)
+{
+    LoadedLibrary loaded = LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    if (loaded.status < 0)
+        throw CliError{loaded.Problem(), kExitLibraryFault};
+    return loaded;
+}
+
+Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend)
+{
+    const QStringList absorbers = context.line.Values(QStringLiteral("absorber"));
+    if (absorbers.isEmpty())
+        throw CliError{QStringLiteral("no --absorber given")};
+    Material material{LoadLibraryOption(context), {}};
+    QList<AbsorberChoice> choices;
+    for (const QString &text : absorbers)
+        choices << ParseAbsorber(text, material.library);
+    FillDataSet(material.set, choices, source, type, legend, material.library);
+    return material;
+}
+
+QLocale LocaleOption(const CommandContext &context)
+{
+    if (!context.line.Has(QStringLiteral("locale")))
+        return context.cli.locale;
+    const QString name = context.line.Value(QStringLiteral("locale"));
+    const QLocale locale(name);
+    // An unknown name gives the C locale, which only "C" itself should.
+    if (locale == QLocale::c() && name != QLatin1String("C"))
+        throw CliError{QStringLiteral("unknown locale '%1'").arg(name)};
+    return locale;
+}
+
+TableFormat FormatOption(const CommandContext &context)
+{
+    return ParseTableFormat(context.line.Value(QStringLiteral("format"), QStringLiteral("tsv")));
+}
+
+void ExpectPositionals(const CommandContext &context, qsizetype count, const char *what)
+{
+    const QStringList &positionals = context.line.positionals;
+    if (positionals.size() > count)
+        throw CliError{QStringLiteral("unexpected argument '%1'").arg(positionals[count])};
+    if (positionals.size() < count)
+        throw CliError{QStringLiteral("%1 is missing").arg(QLatin1String(what))};
+}
+
+int FinishedStatus(const CommandContext &context, const LoadedLibrary &library)
+{
+    if (library.Clean())
+        return kExitOk;
+    Write(context.err, QStringLiteral("pheltra-cli: warning: %1\n").arg(library.Problem()));
+    return kExitLibraryFault;
+}
+
+int RunCli(const QStringList &arguments, const CliContext &context, std::ostream &out, std::ostream &err)
+{
+    const QString name = arguments.value(0);
+    if (name == QLatin1String("--help") || name == QLatin1String("help")) {
+        const Command *command = FindCommand(arguments.value(1));
+        Write(out, command ? QString::fromUtf8(command->help) : QString::fromLatin1(kUsage));
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        Write(out, VersionText());
+        return kExitOk;
+    }
+    const Command *command = FindCommand(name);
+    if (!command) {
+        Write(err, arguments.isEmpty() ? QString::fromLatin1(kUsage)
+                                       : QStringLiteral("pheltra-cli: unknown command '%1' (try --help)\n").arg(name));
+        return kExitBadInput;
+    }
+    try {
+        const CommandLine line = ParseCommandLine(arguments.mid(1), command->options);
+        if (line.Has(QStringLiteral("help"))) {
+            Write(out, QString::fromUtf8(command->help));
+            return kExitOk;
+        }
+        const int status = command->run(CommandContext{context, line, out, err});
+        out.flush();
+        if (!out) {
+            Write(err, QStringLiteral("pheltra-cli: the output could not be written\n"));
+            return kExitFailure;
+        }
+        return status;
+    } catch (const CliError &error) {
+        Write(err, QStringLiteral("pheltra-cli: %1\n").arg(error.message));
+        return error.exitStatus;
+    }
+}

@@ -1,0 +1,59 @@
+#include "app/cli/cli_arguments.h"
+
+#include "app/cli/cli_error.h"
+
+QString CommandLine::Value(const QString &name, const QString &fallback) const
+{
+    const auto it = options.constFind(name);
+    return it == options.constEnd() || it->isEmpty() ? fallback : it->first();
+}
+
+namespace {
+
+const OptionSpec *FindOption(std::span<const OptionSpec> options, const QString &name)
+{
+    for (const OptionSpec &option : options) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments, std::span<const OptionSpec> options)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+            line.positionals << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const OptionSpec *option = FindOption(options, name);
+        if (!option)
+            throw CliError{QStringLiteral("unknown option --%1").arg(name)};
+        QString value;
+        if (option->takesValue) {
+            if (equals >= 0)
+                value = argument.mid(equals + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            else
+                throw CliError{QStringLiteral("--%1 needs a value").arg(name)};
+        } else if (equals >= 0) {
+            throw CliError{QStringLiteral("--%1 takes no value").arg(name)};
+        }
+        if (line.options.contains(name) && !option->repeatable)
+            throw CliError{QStringLiteral("--%1 may be given only once").arg(name)};
+        line.options[name] << value;
+    }
+    return line;
+}

@@ -1,0 +1,101 @@
+// The commands of pheltra-cli, their options and their --help texts.
+#include "app/cli/cli_commands.h"
+
+namespace {
+
+const char kLibraryHelp[] =
+    "Usage: pheltra-cli library [--library FILE] [--format tsv|csv]\n"
+    "\n"
+    "Reads the compound library (CmpMix.dat in the working folder, or FILE) as\n"
+    "Pheltra does at start-up. The first line is \"ok\" or the message Pheltra's\n"
+    "start-up window shows; then one line per entry: name, density in g/cm3\n"
+    "(\"--\" when none is given) and the number of constituents.\n"
+    "Exit status 0 when the library loaded without fault, 3 when the file is\n"
+    "missing or unreadable or a line is faulty (the entries before it are listed).\n";
+
+const char kMuHelp[] =
+    "Usage: pheltra-cli mu --absorber NAME[:WEIGHT] ... [--source H|B] [--type TYPE]\n"
+    "                      [ENERGY ...] [--grid FROM:TO:STEP] [--log FROM:TO:N] [--edges]\n"
+    "                      [--format tsv|csv] [--library FILE]\n"
+    "\n"
+    "Mixes up to six library entries by relative weight (1 when omitted; names\n"
+    "are found ignoring case) and prints \"energy_keV<TAB>value\" lines: the mass\n"
+    "coefficient in cm2/g that Pheltra plots, or \"--\" where there is none.\n"
+    "  --source   B (default, \"Ludrane, Pestova; Med Phys 23(1996)1997\") or\n"
+    "             H (\"Zentrilo, Kavomer; NISTIR 5632, 1995\")\n"
+    "  --type     one of the fifteen coefficient types, default attenuation-total;\n"
+    "             source H offers (none), attenuation-total and energy absorption-total\n"
+    "  ENERGY     energies in keV, e.g. 1 10 88.29\n"
+    "  --grid     FROM, FROM+STEP, ... up to TO (keV)\n"
+    "  --log      N energies evenly spaced in log(E) from FROM to TO (keV)\n"
+    "  --edges    every absorption edge of the material's elements and the point\n"
+    "             0.001 keV below it, as the graph adds them, within the span of the\n"
+    "             other energies (1 to 50000 keV when given alone)\n"
+    "Energies come out in ascending order, each once; numbers use \".\" as the\n"
+    "decimal point and are printed in full precision. Energies a source does not\n"
+    "cover give \"--\" and a warning on stderr.\n";
+
+const char kCompositionHelp[] =
+    "Usage: pheltra-cli composition --absorber NAME[:WEIGHT] ... [--legend TEXT]\n"
+    "                               [--locale NAME] [--library FILE]\n"
+    "\n"
+    "Prints the block of the absorber report that Pheltra's \"Save Data\" writes for\n"
+    "this material as data set 1: its entries and relative weights, the elemental\n"
+    "weight fractions, electrons per gram and per cm3 and the effective Z. Numbers\n"
+    "use the decimal separator of the locale (the user's, or --locale such as C or\n"
+    "de_DE); lines end in CR LF, as in the saved file.\n";
+
+const char kReportHelp[] =
+    "Usage: pheltra-cli report --set N=NAME[:W],NAME[:W]... [--set ...]\n"
+    "                          --from A --to B --interval C\n"
+    "                          [--source [N=]H|B] [--type [N=]TYPE] [--legend N=TEXT]\n"
+    "                          [--select 1,2,...] [--content both|composition|coefficients]\n"
+    "                          [--date YYYY-MM-DD] [--time HH:MM:SS] [--locale NAME]\n"
+    "                          [--library FILE]\n"
+    "\n"
+    "Prints, byte for byte, the file Pheltra's \"Save Data\" writes for the same data\n"
+    "sets and selection: the absorber report, then the coefficient report on the\n"
+    "grid A, A+C, ... up to B keV. Data set N (1 to 6) gets the listed entries\n"
+    "(--set may be repeated, also for the same N); --source and --type apply to\n"
+    "all data sets, or with N= to one. --select picks the data sets reported\n"
+    "(default all six; those without entries show \"(no entries)\"). A, B and C are\n"
+    "rounded to two decimals as the dialog does; A and B lie in 1..50000 keV, C is\n"
+    "at least 0.01. The header shows the date and time in the locale's formats,\n"
+    "now unless --date/--time say otherwise.\n";
+
+const char kElementHelp[] =
+    "Usage: pheltra-cli element Z|SYMBOL [--locale NAME] [--format tsv|csv]\n"
+    "\n"
+    "Prints the fields of Pheltra's atomic data view as \"label<TAB>value\" lines:\n"
+    "name, atomic number, symbol, atomic weight, density, excitation potential,\n"
+    "the absorption edges K to N3 of source H above 1 keV, and the K and L\n"
+    "fluorescence yields and the K(alpha)/K(beta) value (\"--\" where there is none).\n"
+    "The element is found as the view finds it: an atomic number 1 to 99, or a\n"
+    "symbol matched on the first two characters (\"fe2o3\" finds iron).\n";
+
+} // namespace
+
+const std::vector<Command> &Commands()
+{
+    static const std::vector<Command> commands{
+        {"library", {kHelpOption, kLibraryOption, kFormatOption}, &RunLibrary, kLibraryHelp},
+        {"mu",
+         {kHelpOption, kLibraryOption, kFormatOption, {"absorber", true, true}, {"source", true, false},
+          {"type", true, false}, {"grid", true, true}, {"log", true, true}, {"edges", false, false}},
+         &RunMu,
+         kMuHelp},
+        {"composition",
+         {kHelpOption, kLibraryOption, kLocaleOption, {"absorber", true, true}, {"legend", true, false}},
+         &RunComposition,
+         kCompositionHelp},
+        {"report",
+         {kHelpOption, kLibraryOption, kLocaleOption, {"set", true, true}, {"source", true, true},
+          {"type", true, true}, {"legend", true, true}, {"from", true, false}, {"to", true, false},
+          {"interval", true, false}, {"select", true, false}, {"content", true, false}, {"date", true, false},
+          {"time", true, false}},
+         &RunReport,
+         kReportHelp},
+        {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
+    };
+    return commands;
+}

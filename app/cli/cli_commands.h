@@ -1,0 +1,63 @@
+// The commands of pheltra-cli and what they share.
+#pragma once
+
+#include "app/cli/cli.h"
+#include "app/cli/cli_arguments.h"
+#include "app/cli/cli_data_sets.h"
+#include "app/cli/cli_text.h"
+
+#include <ostream>
+#include <vector>
+
+struct CommandContext {
+    const CliContext &cli;
+    const CommandLine &line;
+    std::ostream &out;
+    std::ostream &err;
+};
+
+// Options every command takes.
+inline constexpr OptionSpec kHelpOption{"help", false, false};
+inline constexpr OptionSpec kLibraryOption{"library", true, false};
+inline constexpr OptionSpec kLocaleOption{"locale", true, false};
+inline constexpr OptionSpec kFormatOption{"format", true, false};
+
+struct Command {
+    const char *name;
+    std::vector<OptionSpec> options;
+    int (*run)(const CommandContext &);
+    const char *help;
+};
+const std::vector<Command> &Commands();
+
+int RunLibrary(const CommandContext &context);
+int RunMu(const CommandContext &context);
+int RunComposition(const CommandContext &context);
+int RunReport(const CommandContext &context);
+int RunElement(const CommandContext &context);
+
+// The library named by --library or the working folder's CmpMix.dat. A file
+// that is missing or unreadable throws (exit status 3); after a faulty line
+// the entries before it are used (FinishedStatus warns).
+LoadedLibrary LoadLibraryOption(const CommandContext &context);
+// The material of the --absorber options as one data set, looked up in the
+// library, which is read for it.
+struct Material {
+    LoadedLibrary library;
+    TCmpDataSet set;
+};
+Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend);
+// --locale NAME, or the user's locale.
+QLocale LocaleOption(const CommandContext &context);
+// --format tsv|csv, tsv when absent.
+TableFormat FormatOption(const CommandContext &context);
+// Throws unless the command got exactly the positional arguments it takes.
+void ExpectPositionals(const CommandContext &context, qsizetype count, const char *what);
+
+// Text to a stream as UTF-8.
+void Write(std::ostream &stream, const QString &text);
+// The saved-report bytes of lines: UTF-8, each line ended by CR LF.
+void WriteSavedLines(std::ostream &stream, const QStringList &lines);
+// The status a command that printed everything ends with: 0, or 3 with a
+// warning on err after a library with a faulty line.
+int FinishedStatus(const CommandContext &context, const LoadedLibrary &library);

@@ -1,0 +1,141 @@
+#include "app/cli/cli_data_sets.h"
+
+#include "app/cli/cli_error.h"
+#include "app/cli/cli_text.h"
+
+#include <optional>
+
+namespace {
+
+constexpr long double kMaxRelativeWeight = 100000000.0L;
+
+std::optional<QString> LibraryName(const QString &text, const LoadedLibrary &library)
+{
+    const int index = library.library.IndexOf(text.trimmed());
+    if (index < 0)
+        return std::nullopt;
+    return library.library.Name(index);
+}
+
+CliError UnknownAbsorber(const QString &text, const LoadedLibrary &library)
+{
+    QString message = QStringLiteral("unknown absorber '%1'").arg(text.trimmed());
+    if (!library.Clean())
+        message += QStringLiteral(" (%1)").arg(library.Problem());
+    return CliError{message};
+}
+
+// strict: the text is meant as one absorber, so a name with a weight that is
+// no number or out of range is an error rather than no match.
+std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibrary &library, bool strict)
+{
+    if (const auto name = LibraryName(text, library))
+        return AbsorberChoice{*name, 1.0L};
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return std::nullopt;
+    const auto name = LibraryName(text.left(colon), library);
+    if (!name)
+        return std::nullopt;
+    long double weight = 0.0L;
+    try {
+        weight = ParseNumber(text.mid(colon + 1).trimmed(), QStringLiteral("the weight of ") + *name);
+    } catch (const CliError &) {
+        if (strict)
+            throw;
+        return std::nullopt;
+    }
+    if (!(weight > 0.0L) || weight > kMaxRelativeWeight) {
+        if (!strict)
+            return std::nullopt;
+        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most 100000000")
+                           .arg(*name)};
+    }
+    return AbsorberChoice{*name, weight};
+}
+
+} // namespace
+
+QString LoadedLibrary::Problem() const
+{
+    return QStringLiteral("%1 [%2]").arg(LibraryStatusMessage(status), fileName);
+}
+
+LoadedLibrary LoadLibrary(const QString &fileName)
+{
+    LoadedLibrary loaded;
+    loaded.fileName = fileName;
+    loaded.status = LoadCompoundLibrary(fileName, loaded.library);
+    return loaded;
+}
+
+AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library)
+{
+    if (const auto choice = FindAbsorber(text, library, true))
+        return *choice;
+    throw UnknownAbsorber(text, library);
+}
+
+QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library)
+{
+    const QStringList pieces = text.split(QLatin1Char(','));
+    QList<AbsorberChoice> choices;
+    for (qsizetype first = 0; first < pieces.size();) {
+        qsizetype count = pieces.size() - first;
+        for (; count > 0; --count) {
+            const QString joined = pieces.mid(first, count).join(QLatin1Char(','));
+            if (const auto choice = FindAbsorber(joined, library, count == 1)) {
+                choices << *choice;
+                break;
+            }
+        }
+        if (count == 0)
+            throw UnknownAbsorber(pieces[first], library);
+        first += count;
+    }
+    return choices;
+}
+
+int ParseSource(const QString &text)
+{
+    const int source = FindDataSource(text);
+    if (source < 0)
+        throw CliError{QStringLiteral("unknown data source '%1' (H or B)").arg(text)};
+    return source;
+}
+
+int ParseCoeffType(const QString &text)
+{
+    const int type = FindCoeffType(text);
+    if (type < 0) {
+        throw CliError{QStringLiteral("unknown coefficient type '%1'; the types are: %2")
+                           .arg(text, CoeffTypeNames(kDataSourceB).join(QStringLiteral(", ")))};
+    }
+    return type;
+}
+
+void CheckTypeOffered(int source, int type)
+{
+    if (!SourceOffers(source, type)) {
+        throw CliError{QStringLiteral("source %1 does not offer '%2'; it offers: %3")
+                           .arg(QLatin1String(DataSourceAt(source).letter), CoeffTypeName(type),
+                                CoeffTypeNames(source).join(QStringLiteral(", ")))};
+    }
+}
+
+void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type,
+                 const QString &legend, const LoadedLibrary &library)
+{
+    if (absorbers.size() > TCmpDataSet::kAbsorberSlots)
+        throw CliError{QStringLiteral("more than six absorbers in one data set")};
+    CheckTypeOffered(source, type);
+    set.Clear();
+    for (qsizetype slot = 0; slot < absorbers.size(); ++slot) {
+        set.AbsorberName[static_cast<std::size_t>(slot)] = absorbers[slot].name;
+        set.RelWeight[static_cast<std::size_t>(slot)] = absorbers[slot].weight;
+    }
+    set.DataSource = static_cast<std::uint8_t>(source);
+    set.CoeffType = static_cast<std::int8_t>(type);
+    set.Legend = StoredLegend(legend);
+    set.UpdateComposition(library.library);
+}

@@ -1,0 +1,39 @@
+// pheltra-cli library and pheltra-cli element.
+#include "app/cli/cli_commands.h"
+#include "app/cli/cli_error.h"
+#include "app/reports/element_data.h"
+
+int RunLibrary(const CommandContext &context)
+{
+    ExpectPositionals(context, 0, "");
+    const TableFormat format = FormatOption(context);
+    const LoadedLibrary loaded = LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    // The status as the splash window words it, then what was read: after a
+    // faulty line the entries before it, after a missing file none.
+    Write(context.out, TableRow({loaded.Clean() ? QStringLiteral("ok") : LibraryStatusMessage(loaded.status)}, format)
+                           + QLatin1Char('\n'));
+    for (const CompoundLibrary::Entry &entry : loaded.library.Entries()) {
+        const float density = entry.compound.Density;
+        Write(context.out, TableRow({entry.name, density > 0.0f ? ShortestText(density) : QStringLiteral("--"),
+                                     QString::number(entry.compound.ConstituentCount())},
+                                    format)
+                               + QLatin1Char('\n'));
+    }
+    return FinishedStatus(context, loaded);
+}
+
+int RunElement(const CommandContext &context)
+{
+    ExpectPositionals(context, 1, "the atomic number or symbol");
+    const TableFormat format = FormatOption(context);
+    const QLocale locale = LocaleOption(context);
+    const QString input = context.line.positionals.first();
+    const ElementLookup lookup = FindElement(input);
+    if (lookup.outcome == ElementLookup::Outcome::Empty)
+        throw CliError{QStringLiteral("no atomic number or symbol given")};
+    if (lookup.outcome == ElementLookup::Outcome::NotFound)
+        throw CliError{QStringLiteral("no element matches '%1' (an atomic number 1 to 99 or a symbol)").arg(input)};
+    for (const auto &[label, value] : ElementDataFields(ElementData(lookup.z, locale)))
+        Write(context.out, TableRow({label, value}, format) + QLatin1Char('\n'));
+    return kExitOk;
+}

@@ -1,0 +1,66 @@
+#include "app/cli/cli_text.h"
+
+#include "app/cli/cli_error.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+template <typename T>
+QString Shortest(T value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+template <typename T>
+T Parse(const QString &text, const QString &what)
+{
+    QByteArray bytes = text.toLatin1();
+    if (bytes.startsWith('+'))
+        bytes.remove(0, 1);
+    T value = 0;
+    const char *end = bytes.constData() + bytes.size();
+    const auto result = std::from_chars(bytes.constData(), end, value);
+    // from_chars also reads "inf" and "nan", which no energy or weight is.
+    if (text.isEmpty() || text != QString::fromLatin1(text.toLatin1()) || result.ec != std::errc()
+        || result.ptr != end || !std::isfinite(value))
+        throw CliError{QStringLiteral("malformed number '%1' for %2").arg(text, what)};
+    return value;
+}
+
+} // namespace
+
+long double ParseNumber(const QString &text, const QString &what) { return Parse<long double>(text, what); }
+double ParseDouble(const QString &text, const QString &what) { return Parse<double>(text, what); }
+
+QString ShortestText(double value) { return Shortest(value); }
+QString ShortestText(float value) { return Shortest(value); }
+
+TableFormat ParseTableFormat(const QString &text)
+{
+    if (text == QLatin1String("tsv"))
+        return TableFormat::Tsv;
+    if (text == QLatin1String("csv"))
+        return TableFormat::Csv;
+    throw CliError{QStringLiteral("unknown format '%1' (tsv or csv)").arg(text)};
+}
+
+QString TableRow(const QStringList &fields, TableFormat format)
+{
+    QStringList cells;
+    for (QString field : fields) {
+        if (format == TableFormat::Tsv) {
+            for (const char c : {'\t', '\r', '\n'})
+                field.replace(QLatin1Char(c), QLatin1Char(' '));
+        } else if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
+                   || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
+            field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+            field = QLatin1Char('"') + field + QLatin1Char('"');
+        }
+        cells << field;
+    }
+    return cells.join(format == TableFormat::Tsv ? QLatin1Char('\t') : QLatin1Char(','));
+}

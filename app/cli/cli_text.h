@@ -1,0 +1,29 @@
+// Numbers and table rows of the batch tool. Numbers in arguments and in the
+// machine-readable tables (mu, library) always use "." as the decimal point,
+// whatever the locale, so scripts can read them back.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A decimal number such as 10, 88.29, -3 or 1.5e4; anything else (a comma,
+// trailing text, inf, nan) throws CliError naming what was being read. Read
+// in extended precision, as the program's numeric fields read what is typed.
+long double ParseNumber(const QString &text, const QString &what);
+// The same read straight into a 64-bit value, as energies are passed on.
+double ParseDouble(const QString &text, const QString &what);
+
+// The shortest text that reads back as the same value: 88.29, 0.0123,
+// 1.234e-05.
+QString ShortestText(double value);
+QString ShortestText(float value);
+
+enum class TableFormat { Tsv, Csv };
+
+// "tsv" or "csv"; throws CliError for anything else.
+TableFormat ParseTableFormat(const QString &text);
+
+// One row: TSV fields joined by tabs (a tab or line break inside a field
+// becomes a blank), or CSV with fields quoted where they hold a comma, a
+// quote or a line break.
+QString TableRow(const QStringList &fields, TableFormat format);

@@ -1,0 +1,355 @@
+// pheltra-cli's commands run in the test process: values against the data
+// libraries' own exports, the report against the program's report code, and
+// every refusal with its one-line message and exit status.
+#include "absorber/compound_file.h"
+#include "app/cli/cli_error.h"
+#include "app/reports/reports.h"
+#include "datalib/b/vornak.h"
+#include "datalib/h/selquin.h"
+#include "tests/app/cli/cli_runner.h"
+
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using ::testing::HasSubstr;
+
+// "energy<TAB>value" lines read back as numbers; "--" becomes -1.
+std::vector<std::pair<double, double>> Table(const std::string &text)
+{
+    std::vector<std::pair<double, double>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t tab = line.find('\t');
+        const std::string value = line.substr(tab + 1);
+        rows.emplace_back(std::strtod(line.c_str(), nullptr), value == "--" ? -1.0 : std::strtod(value.c_str(), nullptr));
+    }
+    return rows;
+}
+
+void ExpectRefused(const QStringList &arguments, const char *message, int status = kExitBadInput)
+{
+    const CliResult result = RunInProcess(arguments);
+    SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+    EXPECT_EQ(result.status, status);
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_THAT(result.err, HasSubstr(message));
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
+QStringList Args(std::initializer_list<const char *> words)
+{
+    QStringList list;
+    for (const char *word : words)
+        list << QString::fromUtf8(word);
+    return list;
+}
+
+TEST(CliMu, LeadIsTheLibrarysOwnValue)
+{
+    const CliResult result = RunInProcess(Args({"mu", "--absorber", "lead", "1", "10", "88.1", "500", "20000"}));
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    const auto rows = Table(result.out);
+    ASSERT_EQ(rows.size(), 5u);
+    for (const auto &[energy, value] : rows)
+        EXPECT_EQ(value, GetMuCoeffB(82, energy, 0)) << energy;
+}
+
+TEST(CliMu, WaterIsTheWeightedSumOfTheElementValues)
+{
+    // The shipped entry's weights, 0.111894 and 0.888106, add up to 1.
+    const double hydrogen = static_cast<double>(0.111894f);
+    const double oxygen = static_cast<double>(0.888106f);
+    for (const auto &[source, mu, type, kind] :
+         {std::tuple{"H", &GetMuCoeffH, "energy absorption-total", 16}, std::tuple{"B", &GetMuCoeffB, "attenuation-Compton", 3}}) {
+        const CliResult result = RunInProcess(
+            Args({"mu", "--absorber", "WATER, LIQUID", "--source", source, "--type", type, "--log", "1:20000:25"}));
+        ASSERT_EQ(result.status, kExitOk) << result.err;
+        const auto rows = Table(result.out);
+        ASSERT_EQ(rows.size(), 25u);
+        EXPECT_EQ(rows.front().first, 1.0);
+        EXPECT_EQ(rows.back().first, 20000.0);
+        for (const auto &[energy, value] : rows) {
+            const double expected = (mu(1, energy, kind) * hydrogen + mu(8, energy, kind) * oxygen) / (hydrogen + oxygen);
+            EXPECT_NEAR(value / expected, 1.0, 1e-9) << source << ' ' << energy;
+        }
+    }
+}
+
+TEST(CliMu, MixtureWeightsAndOutOfRangeEnergies)
+{
+    // One part lead, three parts water by weight, at 30 MeV: source H ends at
+    // 20 MeV, so it shows "--" and warns.
+    const CliResult result = RunInProcess(
+        Args({"mu", "--absorber", "Lead:1", "--absorber", "water, liquid:3", "--source", "h", "100", "30000"}));
+    ASSERT_EQ(result.status, kExitOk);
+    const auto rows = Table(result.out);
+    ASSERT_EQ(rows.size(), 2u);
+    const double water = (GetMuCoeffH(1, 100, 0) * 0.111894f + GetMuCoeffH(8, 100, 0) * 0.888106f)
+                         / (static_cast<double>(0.111894f) + static_cast<double>(0.888106f));
+    EXPECT_NEAR(rows[0].second / (0.25 * GetMuCoeffH(82, 100, 0) + 0.75 * water), 1.0, 1e-7);
+    EXPECT_EQ(rows[1].second, -1.0);
+    EXPECT_THAT(result.err, HasSubstr("warning: source H gives no value at 1 of the energies"));
+}
+
+TEST(CliMu, GridsAndEdgesInAscendingOrder)
+{
+    const CliResult linear = RunInProcess(Args({"mu", "--absorber", "Carbon", "--grid", "1:2:0.1", "1.5"}));
+    ASSERT_EQ(linear.status, kExitOk);
+    const auto rows = Table(linear.out);
+    ASSERT_EQ(rows.size(), 11u); // 1.5 is on the grid already
+    EXPECT_EQ(rows.front().first, 1.0);
+    EXPECT_EQ(rows.back().first, 2.0);
+
+    // Lead between 10 and 100 keV: the K edge and the L edges, each with the
+    // point 1 eV below, as 32-bit energies like the graph's.
+    const CliResult edges = RunInProcess(Args({"mu", "--absorber", "Lead", "--source", "H", "10", "100", "--edges"}));
+    ASSERT_EQ(edges.status, kExitOk) << edges.err;
+    EXPECT_THAT(edges.out, HasSubstr("\n88.0035\t"));
+    EXPECT_THAT(edges.out, HasSubstr("\n88.0045\t"));
+    EXPECT_THAT(edges.out, HasSubstr("\n13.0352\t"));
+    const auto points = Table(edges.out);
+    EXPECT_EQ(points.size(), 2u + 4u * 2u);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        EXPECT_LT(points[i - 1].first, points[i].first);
+    // Below each edge the value is lower than on it.
+    EXPECT_EQ(static_cast<float>(points[1].first), 13.0352f - 0.001f);
+    EXPECT_LT(points[1].second, points[2].second);
+}
+
+TEST(CliMu, CsvAndTheNoneType)
+{
+    const CliResult result =
+        RunInProcess(Args({"mu", "--absorber", "Carbon", "--type", "(none)", "--format", "csv", "10"}));
+    EXPECT_EQ(result.status, kExitOk);
+    EXPECT_EQ(result.out, "10,--\n");
+    EXPECT_TRUE(result.err.empty());
+}
+
+TEST(CliRefusals, BadArgumentsNameTheProblemAndPrintNothing)
+{
+    ExpectRefused(Args({"mu", "--absorber", "Unobtainium", "10"}), "unknown absorber 'Unobtainium'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--type", "attenuation", "10"}), "unknown coefficient type");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--source", "X", "10"}), "unknown data source 'X'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--source", "H", "--type", "attenuation-Compton", "10"}),
+                  "it offers: (none), attenuation-total, energy absorption-total");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "1,5"}), "malformed number '1,5'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "nan"}), "malformed number 'nan'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead:0", "10"}), "relative weight of 'Lead'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead:x", "10"}), "malformed number 'x'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead"}), "no energies given");
+    ExpectRefused(Args({"mu", "10"}), "no --absorber given");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--grid", "1:2", "10"}), "--grid is FROM:TO:STEP");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--grid", "1:2:0"}), "step above 0");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--grid", "1:50000:0.0001"}), "more than 1000000 energies");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--log", "0:10:5"}), "energies above 0");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--log", "10:1:5"}), "runs from 10 down to 1");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--bogus", "10"}), "unknown option --bogus");
+    ExpectRefused(Args({"mu", "--absorber"}), "--absorber needs a value");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--source", "H", "--source", "B", "1"}), "only once");
+    QStringList seven = Args({"mu", "1"});
+    for (int i = 0; i < 7; ++i)
+        seven << QStringLiteral("--absorber") << QStringLiteral("Carbon");
+    ExpectRefused(seven, "more than six absorbers");
+    ExpectRefused(Args({"plot"}), "unknown command 'plot'");
+    ExpectRefused(Args({"element", "Xx"}), "no element matches 'Xx'");
+    ExpectRefused(Args({"element", "100"}), "no element matches '100'");
+    ExpectRefused(Args({"element"}), "the atomic number or symbol is missing");
+    ExpectRefused(Args({"element", "26", "--locale", "xx_nowhere"}), "unknown locale 'xx_nowhere'");
+    ExpectRefused(Args({"element", "26", "--format", "json"}), "unknown format 'json'");
+}
+
+TEST(CliRefusals, EmptyCommandLineShowsTheUsage)
+{
+    const CliResult result = RunInProcess({});
+    EXPECT_EQ(result.status, kExitBadInput);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_THAT(result.err, HasSubstr("Usage: pheltra-cli COMMAND"));
+}
+
+TEST(CliHelp, EveryCommandHasItsHelp)
+{
+    for (const char *command : {"library", "mu", "composition", "report", "element"}) {
+        const CliResult result = RunInProcess(Args({command, "--help"}));
+        EXPECT_EQ(result.status, kExitOk);
+        EXPECT_THAT(result.out, HasSubstr(std::string("Usage: pheltra-cli ") + command));
+        EXPECT_EQ(RunInProcess(Args({"help", command})).out, result.out);
+    }
+    EXPECT_THAT(RunInProcess(Args({"--help"})).out, HasSubstr("Commands:"));
+    EXPECT_THAT(RunInProcess(Args({"--version"})).out, HasSubstr("pheltra-cli 1.0.1 (Vornak 1.02"));
+}
+
+// The same data sets built through the absorber model and given to the
+// program's report code.
+class CliReport : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(LoadCompoundLibrary(kShippedLibrary, library_), kLibraryLoaded); }
+
+    void Fill(int index, std::initializer_list<std::pair<const char *, long double>> absorbers, int source, int type,
+              const char *legend)
+    {
+        TCmpDataSet &set = sets_[index];
+        std::size_t slot = 0;
+        for (const auto &[name, weight] : absorbers) {
+            set.AbsorberName[slot] = library_.Name(library_.IndexOf(QString::fromLatin1(name)));
+            set.RelWeight[slot++] = weight;
+        }
+        set.DataSource = static_cast<std::uint8_t>(source);
+        set.CoeffType = static_cast<std::int8_t>(type);
+        set.Legend = StoredLegend(QString::fromLatin1(legend));
+        set.UpdateComposition(library_);
+    }
+
+    CompoundLibrary library_;
+    DataSets sets_;
+};
+
+TEST_F(CliReport, ByteForByteTheProgramsSavedReport)
+{
+    const CliResult result = RunInProcess(
+        Args({"report", "--set", "1=water, liquid", "--set", "3=Bone, Cortical (ICRP):2,Lead:0.5",
+              "--set", "3=Air, Dry (near sea level)", "--source", "3=H", "--type", "energy absorption-total",
+              "--legend", "3=<b>bone</b>, lead & air", "--from", "1", "--to", "100", "--interval", "7.5",
+              "--select", "1,3,4", "--locale", "de_DE", "--date", "2023-12-24", "--time", "08:09:10"}));
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+
+    Fill(0, {{"water, liquid", 1.0L}}, kDataSourceB, 11, "");
+    Fill(2, {{"Bone, Cortical (ICRP)", 2.0L}, {"Lead", 0.5L}, {"Air, Dry (near sea level)", 1.0L}}, kDataSourceH, 11,
+         "<b>bone</b>, lead & air");
+    ReportSelection selection;
+    selection.dataSets = {true, false, true, true, false, false};
+    selection.from = 1.0f;
+    selection.to = 100.0f;
+    selection.interval = 7.5f;
+    const ReportEnvironment environment{QDateTime(QDate(2023, 12, 24), QTime(8, 9, 10)),
+                                        QLocale(QLocale::German, QLocale::Germany)};
+    const QByteArray expected = SavedReportBytes(SavedReportLines(sets_, selection, environment));
+    EXPECT_EQ(QByteArray::fromStdString(result.out), expected);
+    EXPECT_THAT(result.out, HasSubstr("Absorber #3: bone, lead & air\r\n"));
+    EXPECT_THAT(result.out, HasSubstr("Absorber #4: (no entries)\r\n"));
+    EXPECT_THAT(result.out, HasSubstr("\r\n9,85E+1   "));
+}
+
+TEST_F(CliReport, OnlyOnePartAndTheGridChecksOfTheDialog)
+{
+    const CliResult composition =
+        RunInProcess(Args({"report", "--set", "2=Lead", "--content", "composition", "--select", "2"}));
+    ASSERT_EQ(composition.status, kExitOk) << composition.err;
+    EXPECT_THAT(composition.out, HasSubstr("Pheltra: List of absorber materials ------- 5 Mar 2024 / 14:07:09\r\n"));
+    EXPECT_THAT(composition.out, ::testing::Not(HasSubstr("Photon attenuation")));
+
+    // 0.996 keV rounds to 1.00 as in the dialog; 0.994 does not.
+    EXPECT_EQ(RunInProcess(Args({"report", "--set", "1=Lead", "--from", "0.996", "--to", "1", "--interval", "1"})).status,
+              kExitOk);
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "0.994", "--to", "1", "--interval", "1"}),
+                  "--from must lie between 1 and 50000 keV");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "50001", "--interval", "1"}),
+                  "--to must lie between 1 and 50000 keV");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2", "--interval", "0.004"}),
+                  "--interval must be at least 0.01 keV");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "5", "--to", "2", "--interval", "1"}), "--to lies below");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "50000", "--interval", "0.01"}),
+                  "at most 100000");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2"}), "--interval is missing");
+    ExpectRefused(Args({"report", "--set", "7=Lead", "--content", "composition"}), "--set needs N=");
+    ExpectRefused(Args({"report", "--set", "1=Lead,Unobtainium", "--content", "composition"}),
+                  "unknown absorber 'Unobtainium'");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--type", "1=attenuation-pair", "--source", "H", "--content",
+                        "composition"}),
+                  "data set 1: source H does not offer 'attenuation-pair'");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--content", "composition", "--date", "5.3.2024"}),
+                  "--date is YYYY-MM-DD");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--content", "composition", "--select", "0"}),
+                  "--select lists data sets 1 to 6");
+    ExpectRefused(Args({"report", "--content", "composition"}), "no --set given");
+}
+
+TEST_F(CliReport, CompositionIsTheBlockOfTheSavedReport)
+{
+    const CliResult result = RunInProcess(
+        Args({"composition", "--absorber", "Lead:1", "--absorber", "Polyethylene:3", "--legend", "<i>shield</i>"}));
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    Fill(0, {{"Lead", 1.0L}, {"Polyethylene", 3.0L}}, kDataSourceB, 1, "<i>shield</i>");
+    ReportSelection selection;
+    selection.absorptionCoefficients = false;
+    selection.dataSets = {true, false, false, false, false, false};
+    const QByteArray saved = SavedReportBytes(SavedReportLines(sets_, selection, ReportEnvironment{{}, QLocale::c()}));
+    const QByteArray block = QByteArray::fromStdString(result.out);
+    EXPECT_TRUE(block.startsWith("Absorber #1: shield\r\n"));
+    EXPECT_TRUE(saved.endsWith(block));
+    EXPECT_EQ(saved.size() - block.size(), saved.indexOf("Absorber #1:"));
+}
+
+TEST(CliElement, TheAtomicDataViewsFields)
+{
+    const CliResult iron = RunInProcess(Args({"element", "  fe"}));
+    ASSERT_EQ(iron.status, kExitOk);
+    EXPECT_THAT(iron.out, HasSubstr("Element:\tIron\nAtomic Number:\t26\n"));
+    EXPECT_THAT(iron.out, HasSubstr("K:\t7.1120\nL1:\t--\n"));
+    const CliResult lead = RunInProcess(Args({"element", "82", "--locale", "de_DE", "--format", "csv"}));
+    EXPECT_THAT(lead.out, HasSubstr("Atomic Weight:,\"207,20000\"\n"));
+    EXPECT_THAT(lead.out, HasSubstr("K-Yield:,\"0,9830\"\n"));
+}
+
+class CliLibrary : public ::testing::Test
+{
+protected:
+    QString Write(const char *contents)
+    {
+        const QString path = dir_.filePath(QStringLiteral("CmpMix.dat"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(CliLibrary, ListsTheEntriesAndWordsTheStatusAsTheSplashWindow)
+{
+    const QString path = Write("title\r\nWater;H2O;;;src;;;1.0;1;0.111898;8;0.888102\r\n"
+                               "Carbon black;;;;;;;;6;1\r\nBroken;only a formula\r\nLater;;;;;;;1;1;1\r\n");
+    const CliResult result = RunInProcess(Args({"library", "--library", path.toUtf8().constData()}));
+    EXPECT_EQ(result.status, kExitLibraryFault);
+    EXPECT_EQ(result.out, "Error in reading line # 3 of file CmpMix.dat\nCarbon black\t--\t1\nWater\t1\t2\n");
+    EXPECT_THAT(result.err, HasSubstr(path.toStdString()));
+
+    // A faulty library still serves the entries before the faulty line, with
+    // a warning and status 3; an entry after it is unknown, and says why.
+    const CliResult mu = RunInProcess(Args({"mu", "--library", path.toUtf8().constData(), "--absorber", "water", "10"}));
+    EXPECT_EQ(mu.status, kExitLibraryFault);
+    EXPECT_THAT(mu.out, ::testing::StartsWith("10\t"));
+    EXPECT_THAT(mu.err, HasSubstr("warning: Error in reading line # 3"));
+    ExpectRefused(Args({"mu", "--library", path.toUtf8().constData(), "--absorber", "Later", "10"}),
+                  "unknown absorber 'Later' (Error in reading line # 3 of file CmpMix.dat");
+}
+
+TEST_F(CliLibrary, MissingFile)
+{
+    const QString path = dir_.filePath(QStringLiteral("none.dat"));
+    const CliResult result = RunInProcess(Args({"library", "--library", path.toUtf8().constData()}));
+    EXPECT_EQ(result.status, kExitLibraryFault);
+    EXPECT_EQ(result.out, "File CmpMix.dat not found!\n");
+    ExpectRefused(Args({"mu", "--library", path.toUtf8().constData(), "--absorber", "Lead", "10"}),
+                  "File CmpMix.dat not found!", kExitLibraryFault);
+}
+
+TEST(CliLibraryShipped, AllEntriesLoad)
+{
+    const CliResult result = RunInProcess(Args({"library", "--format", "csv"}));
+    EXPECT_EQ(result.status, kExitOk);
+    EXPECT_THAT(result.out, ::testing::StartsWith("ok\n"));
+    EXPECT_THAT(result.out, HasSubstr("\n\"Bone, Cortical (ICRP)\",1.85,9\n"));
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1 + 279);
+}
+
+} // namespace
