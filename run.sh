@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./install-deps.sh
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPHELTRA_WERROR=ON >/dev/null
-cmake --build build/release -j "$(nproc)" --target pheltra
+cmake --build build/release -j "$(nproc)" --target pheltra pheltra-cli
 
 workdir=build/release/workdir
 mkdir -p "$workdir"
