@@ -144,9 +144,9 @@ void TCmpMixDlg::BuildWeightGrid()
         look.alignment = Qt::AlignLeft;
         return look;
     });
-    WeightGrid->setColumnWidth(0, StringGrid::TextWidth(number, QStringLiteral("14:")));
-    WeightGrid->setColumnWidth(1, StringGrid::TextWidth(number, QStringLiteral("22 ")));
-    WeightGrid->setColumnWidth(2, StringGrid::TextWidth(number, QStringLiteral("MMMMMMM")));
+    WeightGrid->FitColumnTo(0, number, QStringLiteral("14:"));
+    WeightGrid->FitColumnTo(1, number, QStringLiteral("22 "));
+    WeightGrid->FitColumnTo(2, number, QStringLiteral("MMMMMMM"));
     WeightGrid->SetFillColumn(3, 4);
     WeightGrid->setMinimumHeight(WeightGrid->rowHeight(0) * (kVisibleGridRows + 1) +
                                  2 * WeightGrid->frameWidth());

@@ -3,6 +3,8 @@
 #include "controls/display_format.h"
 #include "controls/num_edit.h"
 
+#include <QEvent>
+
 using pheltra::controls::TNumEdit;
 
 void ShowFieldValue(TNumEdit *field, long double value)
@@ -24,12 +26,19 @@ FieldConfirmation::FieldConfirmation(TNumEdit *field) : QObject(field), field_(f
         passed_ = passed;
         checkedText_ = field_->text();
     });
+    field_->installEventFilter(this);
+}
+
+bool FieldConfirmation::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == field_ && event->type() == QEvent::KeyPress)
+        Reset();
+    return QObject::eventFilter(watched, event);
 }
 
 bool FieldConfirmation::Passes()
 {
-    // The check of the last exit counts once, for the entry it saw: a
-    // second Return on a refused entry checks (and beeps) again.
+    // The last exit check counts once, and only for the entry it saw.
     const bool fresh = checked_ && field_->text() == checkedText_;
     const bool passed = fresh ? passed_ : field_->ExitCheck() == 0;
     Reset();

@@ -19,7 +19,9 @@ void ShowFieldValue(pheltra::controls::TNumEdit *field, long double value);
 // (and beeped and kept the focus when it refused); Return confirms the dialog
 // without the field ever being left. Either way the entry on screen is
 // checked exactly once, so a refused entry is never taken and the user hears
-// one beep, not two.
+// one beep, not two. A check counts for the next confirmation only until the
+// user presses a key in the field: Return pressed on an entry refused before
+// checks it (and beeps) again.
 class FieldConfirmation : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     bool Passes();
     // Forgets the last exit check, for a dialog that is shown anew.
     void Reset();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     pheltra::controls::TNumEdit *field_;

@@ -125,6 +125,11 @@ int StringGrid::TextWidth(const QFont &font, const QString &text)
     return ScreenTextWidth(font, text);
 }
 
+void StringGrid::FitColumnTo(int column, const QFont &font, const QString &text)
+{
+    setColumnWidth(column, TextWidth(font, text) + 2 * kTextIndent);
+}
+
 void StringGrid::SetFillColumn(int column, int slack)
 {
     fillColumn_ = column;

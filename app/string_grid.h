@@ -50,6 +50,9 @@ public:
     QFont NumberFont() const;
     // Width of `text` in `font` on the screen.
     static int TextWidth(const QFont &font, const QString &text);
+    // Makes `column` as wide as `text` in `font`, plus the text's indent on
+    // either side, so that a text of that width shows whole.
+    void FitColumnTo(int column, const QFont &font, const QString &text);
 
     // `column` takes whatever width the other columns leave, less `slack`
     // pixels, now and whenever the grid is resized.

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,28 +53,13 @@ protected:
     static TNumEdit *Weight(QWidget *d) { return Child<TNumEdit>(d, "numeditWeightFrac"); }
     static StringGrid *Grid(QWidget *d) { return Child<StringGrid>(d, "WeightGrid"); }
     static QString Field(QWidget *d, const char *name) { return Child<QLineEdit>(d, name)->text(); }
-    static void Click(QWidget *d, const char *button)
-    {
-        QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton);
-    }
-    // Picks the list entry `name` with the mouse: opens the list and
-    // clicks the name.
-    static void Pick(QWidget *d, const QString &name)
-    {
-        QComboBox *list = List(d);
-        const int index = list->findText(name);
-        ASSERT_GE(index, 0) << name.toStdString();
-        list->showPopup();
-        QAbstractItemView *view = list->view();
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-        ASSERT_EQ(list->currentText(), name);
-        ASSERT_FALSE(view->isVisible());
-    }
+    // Picks the list entry `name` with the mouse, as a user does.
+    static void Pick(QWidget *d, const QString &name) { PickFromList(List(d), name); }
 
     QLocale locale_;
     CompoundLibrary library_;
     std::unique_ptr<TCmpMixDlg> dialog_;
+    ModalActionScope modalActions_;
     SystemSoundRecorder sounds_;
     ScriptedPrompt prompt_;
 };

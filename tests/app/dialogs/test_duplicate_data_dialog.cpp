@@ -28,12 +28,9 @@ protected:
         return dialog_.Execute();
     }
     static TNumEdit *Number(QWidget *d) { return Child<TNumEdit>(d, "numbSetNr"); }
-    static void Click(QWidget *d, const char *button)
-    {
-        QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton);
-    }
 
     TDuplicateDlg dialog_;
+    ModalActionScope modalActions_;
     SystemSoundRecorder sounds_;
 };
 

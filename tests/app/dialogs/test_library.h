@@ -51,4 +51,19 @@ inline void FillTestLibrary(CompoundLibrary &library)
     library.Sort();
 }
 
+// Adds "First fourteen" (Z = 1 to 14) and "Next six" (Z = 15 to 20), which
+// together have more elements than the element grid has rows; sorts.
+inline void AddManyElementEntries(CompoundLibrary &library)
+{
+    TCompound first = MakeCompound("", 1.0f, {});
+    for (std::size_t slot = 0; slot < 14; ++slot) {
+        first.Z[slot] = static_cast<int>(slot) + 1;
+        first.Weight[slot] = 1.0f;
+    }
+    library.Append(QStringLiteral("First fourteen"), first);
+    library.Append(QStringLiteral("Next six"),
+                   MakeCompound("", 1.0f, {{15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1}}));
+    library.Sort();
+}
+
 } // namespace dialog_test
