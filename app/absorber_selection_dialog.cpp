@@ -129,12 +129,9 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
 
 void TCmpMixDlg::BuildWeightGrid()
 {
-    const QStringList headers = {QStringLiteral("#"), QStringLiteral("Z"),
-                                 QStringLiteral("Symbol"), QStringLiteral("Weight fraction")};
-    for (int column = 0; column < headers.size(); ++column)
-        WeightGrid->SetCell(0, column, headers[column]);
-    for (int row = 1; row <= kGridRows; ++row)
-        WeightGrid->SetCell(row, 0, QStringLiteral("%1:").arg(row));
+    WeightGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Z"), QStringLiteral("Symbol"),
+                            QStringLiteral("Weight fraction")});
+    WeightGrid->NumberRows();
 
     const QFont header = WeightGrid->HeaderFont();
     const QFont number = WeightGrid->NumberFont();

@@ -198,13 +198,9 @@ void TMRDataDlg::BuildGrids()
         };
     };
 
-    const QStringList absorberHeaders = {QStringLiteral("#"),
-                                         QStringLiteral("Element/Compound/Mixture"),
-                                         QStringLiteral("Relative weight")};
-    for (int column = 0; column < absorberHeaders.size(); ++column)
-        CompoundGrid->SetCell(0, column, absorberHeaders[column]);
-    for (int row = 1; row <= kSlots; ++row)
-        CompoundGrid->SetCell(row, 0, QStringLiteral("%1:").arg(row));
+    CompoundGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Element/Compound/Mixture"),
+                              QStringLiteral("Relative weight")});
+    CompoundGrid->NumberRows();
     CompoundGrid->SetLook(look(2, 2));
     CompoundGrid->FitColumnTo(0, header, QStringLiteral(" 14:"));
     CompoundGrid->FitColumnTo(2, header, QStringLiteral("Relative weight   "));
@@ -217,13 +213,9 @@ void TMRDataDlg::BuildGrids()
     CompoundGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CompoundGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    const QStringList elementHeaders = {QStringLiteral("#"), QStringLiteral("Z"),
-                                        QStringLiteral("Element"),
-                                        QStringLiteral("Weight fraction")};
-    for (int column = 0; column < elementHeaders.size(); ++column)
-        ElementWeightGrid->SetCell(0, column, elementHeaders[column]);
-    for (int row = 1; row <= kElementRows; ++row)
-        ElementWeightGrid->SetCell(row, 0, QStringLiteral("%1:").arg(row));
+    ElementWeightGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Z"),
+                                   QStringLiteral("Element"), QStringLiteral("Weight fraction")});
+    ElementWeightGrid->NumberRows();
     ElementWeightGrid->SetLook(look(1, 3));
     ElementWeightGrid->FitColumnTo(0, header, QStringLiteral("14: "));
     ElementWeightGrid->FitColumnTo(1, header, QStringLiteral(" ZZ   "));

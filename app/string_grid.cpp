@@ -79,6 +79,14 @@ QString StringGrid::Cell(int row, int column) const
     return cell ? cell->text() : QString();
 }
 
+QStringList StringGrid::RowTexts(int row) const
+{
+    QStringList texts;
+    for (int column = 0; column < columnCount(); ++column)
+        texts.append(Cell(row, column));
+    return texts;
+}
+
 void StringGrid::SetCell(int row, int column, const QString &text)
 {
     if (QTableWidgetItem *cell = item(row, column)) {
@@ -92,6 +100,18 @@ void StringGrid::SetCell(int row, int column, const QString &text)
     else
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     setItem(row, column, cell);
+}
+
+void StringGrid::SetHeaders(const QStringList &headers)
+{
+    for (int column = 0; column < headers.size() && column < columnCount(); ++column)
+        SetCell(0, column, headers[column]);
+}
+
+void StringGrid::NumberRows()
+{
+    for (int row = 1; row < rowCount(); ++row)
+        SetCell(row, 0, QStringLiteral("%1:").arg(row));
 }
 
 void StringGrid::ClearRow(int row)

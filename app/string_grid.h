@@ -35,6 +35,12 @@ public:
 
     QString Cell(int row, int column) const;
     void SetCell(int row, int column, const QString &text);
+    // The texts of `row`, label included, from left to right.
+    QStringList RowTexts(int row) const;
+    // Fills the header row, from column 0 on.
+    void SetHeaders(const QStringList &headers);
+    // Labels every row below the header "1:", "2:", ...
+    void NumberRows();
     // Empties the cells of `row` from column 1 on (the label stays).
     void ClearRow(int row);
     // Adds rows at the bottom, their cells empty, and returns the first new

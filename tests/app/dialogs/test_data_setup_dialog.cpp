@@ -115,8 +115,7 @@ protected:
     }
     static QStringList ElementRow(QWidget *d, int row)
     {
-        StringGrid *grid = Grid(d, "ElementWeightGrid");
-        return {grid->Cell(row, 0), grid->Cell(row, 1), grid->Cell(row, 2), grid->Cell(row, 3)};
+        return Grid(d, "ElementWeightGrid")->RowTexts(row);
     }
     static QStringList DerivedFields(QWidget *d)
     {
