@@ -114,10 +114,10 @@ void TMRDataDlg::BuildControls()
     plottingLayout->addWidget(Caption("Line width:", "lblLinewidth", numeditLinewidth, plotting), 0, 2);
     plottingLayout->addWidget(numeditLinewidth, 0, 3);
     plottingLayout->addWidget(
-        Caption("Line pattern:", "lblLinepattern", comboLinepattern, plotting), 0, 4);
-    plottingLayout->addWidget(comboLinepattern, 0, 5);
-    plottingLayout->addWidget(Caption("Legend:", "lblLegend", editLegend, plotting), 1, 0);
-    plottingLayout->addWidget(editLegend, 1, 1, 1, 5);
+        Caption("Line pattern:", "lblLinepattern", comboLinepattern, plotting), 1, 0);
+    plottingLayout->addWidget(comboLinepattern, 1, 1, Qt::AlignLeft);
+    plottingLayout->addWidget(Caption("Legend:", "lblLegend", editLegend, plotting), 2, 0);
+    plottingLayout->addWidget(editLegend, 2, 1, 1, 3);
     plottingLayout->setColumnStretch(1, 1);
 
     ElementWeightGrid = Named(new StringGrid(kElementRows + 1, 4, page), "ElementWeightGrid");
@@ -155,13 +155,14 @@ void TMRDataDlg::BuildControls()
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;
     left->addWidget(absorbers);
+    left->addWidget(plotting);
+    left->addStretch();
     columns->addLayout(left, 1);
     columns->addLayout(composition, 1);
 
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->addLayout(selection);
     pageLayout->addLayout(columns, 1);
-    pageLayout->addWidget(plotting);
     pageLayout->addLayout(buttons);
 
     auto *layout = new QVBoxLayout(this);
@@ -170,7 +171,7 @@ void TMRDataDlg::BuildControls()
     layout->addWidget(page, 1);
 
     LineColorDialog = Named(new QColorDialog(this), "LineColorDialog");
-    resize(760, 540);
+    resize(780, 470);
 }
 
 void TMRDataDlg::BuildGrids()

@@ -89,7 +89,9 @@ struct ModalActionScope {
 
 // For looking at the dialogs: when PHELTRA_DIALOG_SHOTS names a folder, saves
 // what the screen shows of `window` there as <name>.png (run the tests on a
-// real display, QT_QPA_PLATFORM=xcb under Xvfb, to see the platform's look).
+// real display, QT_QPA_PLATFORM=xcb under Xvfb, to see the platform's look),
+// then keeps the window on screen for PHELTRA_DIALOG_SHOT_WAIT milliseconds,
+// time for a screenshot of the whole display.
 inline void Shot(QWidget *window, const char *name)
 {
     const QString folder = qEnvironmentVariable("PHELTRA_DIALOG_SHOTS");
@@ -97,6 +99,7 @@ inline void Shot(QWidget *window, const char *name)
         return;
     QApplication::processEvents();
     window->grab().save(folder + u'/' + QString::fromLatin1(name) + QStringLiteral(".png"));
+    QTest::qWait(qEnvironmentVariableIntValue("PHELTRA_DIALOG_SHOT_WAIT"));
 }
 
 // The modal dialog's child named `name`, failing the test when it is absent.
