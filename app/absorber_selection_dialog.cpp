@@ -1,7 +1,7 @@
 #include "app/absorber_selection_dialog.h"
 
 #include "absorber/compound_library.h"
-#include "app/dialog_numbers.h"
+#include "app/reports/number_format.h"
 #include "app/help_system.h"
 #include "app/num_edit_support.h"
 #include "app/string_grid.h"
@@ -204,7 +204,7 @@ void TCmpMixDlg::CMPasteData()
     SecNameEditFld->setText(compound.SecondName);
     SourceEditFld->setText(compound.Source);
     DensityEditFld->setText(compound.Density > 0.0f
-                                ? ExponentNumberText(compound.Density, kDensityDigits)
+                                ? FormatScientific(compound.Density, kDensityDigits, 2, QLocale())
                                 : QString());
     FormulaEditFld->setCursorPosition(0);
     SecNameEditFld->setCursorPosition(0);
@@ -217,7 +217,7 @@ void TCmpMixDlg::CMPasteData()
         const float weight = compound.Weight[static_cast<std::size_t>(slot)];
         WeightGrid->SetCell(row, 1, z >= 1 ? QString::number(z) : QString());
         WeightGrid->SetCell(row, 2, z >= 1 ? QString::fromUtf8(GetElementSymbol(z)) : QString());
-        WeightGrid->SetCell(row, 3, weight > 0.0f ? GeneralNumberText(weight, kWeightDigits)
+        WeightGrid->SetCell(row, 3, weight > 0.0f ? FormatGeneral(weight, kWeightDigits, QLocale())
                                                   : QString());
     }
 }

@@ -3,7 +3,7 @@
 #include "absorber/compound_library.h"
 #include "app/absorber_selection_dialog.h"
 #include "app/color_swatch.h"
-#include "app/dialog_numbers.h"
+#include "app/reports/number_format.h"
 #include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
 #include "app/num_edit_support.h"
@@ -30,6 +30,7 @@ namespace {
 // derived figures in exponent format, and decimals of the effective Z.
 constexpr int kGeneralDigits = 6;
 constexpr int kExponentDigits = 3;
+constexpr int kEffectiveZPrecision = 4;
 constexpr int kEffectiveZDecimals = 2;
 
 constexpr auto kSlotCount = static_cast<std::size_t>(TCmpDataSet::kAbsorberSlots);
@@ -38,7 +39,7 @@ const QString kNoValue = QStringLiteral("--");
 
 QString DerivedText(long double value)
 {
-    return value > 0.0L ? ExponentNumberText(value, kExponentDigits) : kNoValue;
+    return value > 0.0L ? FormatScientific(value, kExponentDigits, 2, QLocale()) : kNoValue;
 }
 
 QColor ToQColor(LineColorValue color)
@@ -302,7 +303,7 @@ void TMRDataDlg::UpdateCompoundGrid()
         }
         btnCopyData->setEnabled(true);
         CompoundGrid->SetCell(row, 1, set.AbsorberName[slot]);
-        CompoundGrid->SetCell(row, 2, GeneralNumberText(set.RelWeight[slot], kGeneralDigits));
+        CompoundGrid->SetCell(row, 2, FormatGeneral(set.RelWeight[slot], kGeneralDigits, QLocale()));
     }
 
     set.UpdateComposition(library_);
@@ -310,7 +311,7 @@ void TMRDataDlg::UpdateCompoundGrid()
     editElDensity->setText(DerivedText(set.ElectronsPerGram));
     editDensity->setText(DerivedText(set.Density));
     editElPerCCM->setText(DerivedText(set.ElectronsPerCm3));
-    editEffZ->setText(FixedNumberText(set.EffectiveZ, kEffectiveZDecimals));
+    editEffZ->setText(FormatFixed(set.EffectiveZ, kEffectiveZPrecision, kEffectiveZDecimals, QLocale()));
 }
 
 void TMRDataDlg::ShowElementRows()
@@ -331,7 +332,7 @@ void TMRDataDlg::ShowElementRows()
         ElementWeightGrid->SetCell(row, 2, QStringLiteral("%1  (%2)").arg(
                                                QString::fromUtf8(GetElementSymbol(z)),
                                                QString::fromUtf8(GetElementName(z))));
-        ElementWeightGrid->SetCell(row, 3, GeneralNumberText(fraction, kGeneralDigits));
+        ElementWeightGrid->SetCell(row, 3, FormatGeneral(fraction, kGeneralDigits, QLocale()));
     }
 }
 
