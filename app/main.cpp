@@ -1,7 +1,7 @@
-// Pheltra start-up: the compound library is read from CmpMix.dat in the
-// working folder before any window exists, then its outcome is shown.
-#include "absorber/compound_file.h"
-#include "app/library_status_window.h"
+// Pheltra: photon interaction coefficients of materials. The program reads
+// its compound library CmpMix.dat from the working folder at start-up and
+// keeps nothing between runs.
+#include "app/program.h"
 
 #include <QApplication>
 
@@ -9,13 +9,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pheltra"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kPheltraVersion));
 
-    CompoundLibrary library;
-    const LibraryStatus status =
-        LoadCompoundLibrary(QString::fromLatin1(kCompoundLibraryFileName), library);
-
-    LibraryStatusWindow window(status, library.Count());
-    window.show();
+    TPheltraProgram program;
+    program.ShowSplash();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 // handler stands in for the user in every other test.
 #include "app/user_prompt.h"
 
+#include "tests/app/modal_answer.h"
 #include "tests/app/scripted_prompt.h"
 
 #include <QAbstractButton>
@@ -10,23 +11,11 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
-
-// Runs `answer` on the modal box as soon as it is open.
-void WhenBoxOpens(std::function<void(QWidget *)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        QWidget *box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        answer(box);
-    });
-}
 
 QMessageBox::StandardButtons ButtonsOf(QWidget *box)
 {
@@ -40,32 +29,32 @@ void Press(QWidget *box, QMessageBox::StandardButton which)
 
 TEST(UserPrompt, ConfirmationAsksYesOrNo)
 {
-    WhenBoxOpens([](QWidget *box) {
+    WhenModalOpens([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->text(), QStringLiteral("Discard all data entries ?"));
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Confirm"));
         Press(box, QMessageBox::No);
     });
     EXPECT_FALSE(UserPrompt::Confirm(nullptr, QStringLiteral("Discard all data entries ?")));
-    WhenBoxOpens([](QWidget *box) { Press(box, QMessageBox::Yes); });
+    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Yes); });
     EXPECT_TRUE(UserPrompt::Confirm(nullptr, QStringLiteral("Discard all data entries ?")));
 }
 
 TEST(UserPrompt, WarningWithCancelIsTrueOnlyForOk)
 {
-    WhenBoxOpens([](QWidget *box) {
+    WhenModalOpens([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Ok | QMessageBox::Cancel);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->icon(), QMessageBox::Warning);
         Press(box, QMessageBox::Cancel);
     });
     EXPECT_FALSE(UserPrompt::WarningOkCancel(nullptr, QStringLiteral("199 data points selected ! Continue ?")));
-    WhenBoxOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
+    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
     EXPECT_TRUE(UserPrompt::WarningOkCancel(nullptr, QStringLiteral("0 data points selected ! Continue ?")));
 }
 
 TEST(UserPrompt, ErrorHasOnlyOk)
 {
-    WhenBoxOpens([](QWidget *box) {
+    WhenModalOpens([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Ok);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->icon(), QMessageBox::Critical);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
@@ -76,7 +65,7 @@ TEST(UserPrompt, ErrorHasOnlyOk)
 
 TEST(UserPrompt, InputBoxGivesTheTextOrNothing)
 {
-    WhenBoxOpens([](QWidget *box) {
+    WhenModalOpens([](QWidget *box) {
         auto *input = static_cast<QInputDialog *>(box);
         EXPECT_EQ(input->windowTitle(), QStringLiteral("Graph Title"));
         EXPECT_EQ(input->labelText(), QStringLiteral("Enter caption:"));
@@ -87,7 +76,7 @@ TEST(UserPrompt, InputBoxGivesTheTextOrNothing)
     EXPECT_EQ(UserPrompt::InputText(nullptr, QStringLiteral("Graph Title"), QStringLiteral("Enter caption:"),
                                     QStringLiteral("old")),
               QStringLiteral("<sym>m</sym> of lead"));
-    WhenBoxOpens([](QWidget *box) { static_cast<QInputDialog *>(box)->reject(); });
+    WhenModalOpens([](QWidget *box) { static_cast<QInputDialog *>(box)->reject(); });
     EXPECT_EQ(UserPrompt::InputText(nullptr, QStringLiteral("Graph Title"), QStringLiteral("Enter caption:"),
                                     QStringLiteral("old")),
               std::nullopt);
@@ -112,7 +101,7 @@ TEST(UserPrompt, ScriptedAnswersReplaceTheBoxesAndAreRecorded)
         EXPECT_EQ(asked[2].preset, QStringLiteral("x"));
     }
     // Gone with the script: the real box is back.
-    WhenBoxOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
+    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
     UserPrompt::Message(nullptr, QStringLiteral("real"));
 }
 

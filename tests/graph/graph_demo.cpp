@@ -14,7 +14,7 @@
 // The curves are plain functions (100 E^-n), not attenuation data.
 #include "graph/vexplot.h"
 
-#include "tests/graph/main_window_graph.h"
+#include "app/main_window_graph.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -38,7 +38,7 @@ public:
         panel_ = new QFrame(this);
         panel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         graph_ = new TVexplot(panel_);
-        ConfigureLikeMainWindow(*graph_);
+        ConfigureMainWindowGraph(*graph_);
         graph_->SetBuffered(true);
         resize(718, 580);
     }
@@ -142,7 +142,7 @@ int main(int argc, char **argv)
         TVexplot *graphs[7];
         for (int i = 0; i < 7; ++i) {
             graphs[i] = new TVexplot(&grid);
-            ConfigureLikeMainWindow(*graphs[i]);
+            ConfigureMainWindowGraph(*graphs[i]);
             AddCurves(*graphs[i]);
             graphs[i]->LegendBox().SetPlacement(TPlacement(i));
             graphs[i]->setMinimumSize(470, 350);

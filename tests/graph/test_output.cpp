@@ -3,7 +3,7 @@
 #include "graph/metric_factor.h"
 #include "graph/vexplot.h"
 
-#include "tests/graph/main_window_graph.h"
+#include "app/main_window_graph.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        ConfigureLikeMainWindow(graph);
+        ConfigureMainWindowGraph(graph);
         graph.resize(600, 450);
         graph.XScale().SetMax(1000);
         graph.YScale().SetMin(0.01);

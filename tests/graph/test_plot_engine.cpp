@@ -2,7 +2,7 @@
 #include "graph/metric_factor.h"
 #include "graph/plot_engine.h"
 
-#include "tests/graph/main_window_graph.h"
+#include "app/main_window_graph.h"
 #include "tests/graph/recording_canvas.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ TEST(PlotEngine, MetricFactorScalesTicksAndFonts)
 TEST(PlotEngine, MainWindowGraphOnAFourByThreeScreen)
 {
     Graph g;
-    ConfigureLikeMainWindow(g);
+    ConfigureMainWindowGraph(g);
     const TRecordingCanvas c = g.Render(677, 493, ScreenMetricFactor(1024, 768, 677, 493));
 
     // Axis captions with the Greek letters shown as such, the y caption turned.
@@ -99,7 +99,7 @@ TEST(PlotEngine, MainWindowGraphOnAFourByThreeScreen)
 TEST(PlotEngine, DrawingOrder)
 {
     Graph g;
-    ConfigureLikeMainWindow(g);
+    ConfigureMainWindowGraph(g);
     const TRecordingCanvas c = g.Render(677, 493, 0.78f);
     ASSERT_GE(c.ops.size(), 3u);
     // Whole area, then the plot box in the plot colour.

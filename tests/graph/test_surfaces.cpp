@@ -5,7 +5,7 @@
 #include "graph/painter_canvas.h"
 #include "graph/vexplot.h"
 
-#include "tests/graph/main_window_graph.h"
+#include "app/main_window_graph.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -42,7 +42,7 @@ class MainWindowGraph : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ConfigureLikeMainWindow(graph);
+        ConfigureMainWindowGraph(graph);
         graph.SetBuffered(true);
         graph.resize(677, 493);
     }
@@ -111,7 +111,7 @@ public:
 TEST(VexplotWindow, PaintHandsScaleFaultsToItsCaller)
 {
     GraphWithData graph;
-    ConfigureLikeMainWindow(graph);
+    ConfigureMainWindowGraph(graph);
     graph.resize(400, 300);
     EXPECT_NO_THROW(graph.Paint());
     graph.XScale().SetMin(0);
@@ -138,7 +138,7 @@ TEST(VexplotWindow, PaintHandsScaleFaultsToItsCaller)
 TEST(VexplotWindow, RepaintFaultIsReportedOnce)
 {
     GraphWithData graph;
-    ConfigureLikeMainWindow(graph);
+    ConfigureMainWindowGraph(graph);
     graph.resize(400, 300);
     graph.YScale().SetMin(-1);
     QStringList errors;

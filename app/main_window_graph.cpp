@@ -1,4 +1,4 @@
-#include "tests/graph/main_window_graph.h"
+#include "app/main_window_graph.h"
 
 namespace {
 
@@ -61,7 +61,13 @@ void ConfigureGrid(TGrid &g)
 
 } // namespace
 
-void ConfigureLikeMainWindow(TPlotEngine &graph)
+QString MainWindowYCaption()
+{
+    // The superscript two is the single character of code 178.
+    return QStringLiteral("<sym>m</sym>/<sym>r</sym>, cm") + QChar(char16_t(178)) + QStringLiteral("/g");
+}
+
+void ConfigureMainWindowGraph(TPlotEngine &graph)
 {
     graph.SetAutoMetrics(true);
     graph.SetFrame(true);
@@ -100,10 +106,7 @@ void ConfigureLikeMainWindow(TPlotEngine &graph)
     legend.SetBoxColor(kColorWhite);
     legend.SetBoxStyle(TBrushStyle::bsSolid);
     ConfigureAxis(graph.XAxis(), QStringLiteral("photon energy, keV"), 4, lr0, 4);
-    ConfigureAxis(graph.YAxis(),
-                  QStringLiteral("<sym>m</sym>/<sym>r</sym>, cm") + QChar(char16_t(178)) +
-                      QStringLiteral("/g"),
-                  6, lr90, 6);
+    ConfigureAxis(graph.YAxis(), MainWindowYCaption(), 6, lr90, 6);
     ConfigureScale(graph.XScale(), kSparsePattern, lt50);
     ConfigureScale(graph.YScale(), st50, 0);
 }

@@ -1,0 +1,16 @@
+// The settings of the main window's graph MRGraph: white plot box with major
+// and minor grids, log-log scales from 1 to 10 until the first plot, the
+// axis titles "photon energy, keV" and mu/rho in cm2/g, the legend box north
+// east and the graph title (hidden) "mu/rho - photon attenuation
+// coefficients". Graph checks and the graph demonstration use the same
+// settings, so they see the graph as the program shows it.
+#pragma once
+
+#include "graph/plot_engine.h"
+
+#include <QString>
+
+// The y axis title, set again at every plot: "<sym>m</sym>/<sym>r</sym>, cm²/g".
+QString MainWindowYCaption();
+
+void ConfigureMainWindowGraph(TPlotEngine &graph);

@@ -1,0 +1,208 @@
+#include "app/plot_form.h"
+
+#include "app/help_system.h"
+#include "app/main_window_graph.h"
+#include "app/plot_data.h"
+#include "app/splash_form.h"
+#include "app/user_prompt.h"
+#include "graph/font_map.h"
+#include "graph/vexplot.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Pheltra - photon attenuation data");
+const QString kDiscardQuestion = QStringLiteral("Discard all data entries ?");
+constexpr QSize kStartSize(718, 580);
+
+QAction *Command(QMenu *menu, const char *objectName, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+// A command whose window belongs to a later part of the program: visible,
+// but it cannot be chosen.
+QAction *LaterCommand(QMenu *menu, const char *objectName, const QString &text)
+{
+    QAction *action = Command(menu, objectName, text);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent)
+    : QMainWindow(parent)
+    , dataSets_(dataSets)
+    , plotRange_(plotRange)
+{
+    setObjectName(QStringLiteral("mrPlotForm"));
+    setWindowTitle(kCaption);
+    QFont formFont;
+    formFont.setFamilies(FontFamiliesFor(QStringLiteral("MS Sans Serif")));
+    formFont.setPixelSize(13);
+    setFont(formFont);
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    GraphPanel_ = new QFrame(client);
+    GraphPanel_->setObjectName(QStringLiteral("GraphPanel"));
+    GraphPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MRGraph_ = new TVexplot(GraphPanel_);
+    MRGraph_->setObjectName(QStringLiteral("MRGraph"));
+    auto *panelLayout = new QVBoxLayout(GraphPanel_);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->addWidget(MRGraph_);
+    ConfigureMainWindowGraph(*MRGraph_);
+    MRGraph_->SetBuffered(true);
+    client->installEventFilter(this);
+
+    BuildMenu();
+
+    resize(kStartSize);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect place(QPoint(), kStartSize);
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
+}
+
+void TmrPlotForm::BuildMenu()
+{
+    QMenuBar *mrMenu = menuBar();
+    mrMenu->setObjectName(QStringLiteral("mrMenu"));
+
+    menuFile = mrMenu->addMenu(QStringLiteral("&File"));
+    menuNew = Command(menuFile, "menuNew", QStringLiteral("&New"));
+    menuDataSetup = LaterCommand(menuFile, "menuDataSetup", QStringLiteral("&Data Setup"));
+    menuFile->addSeparator();
+    menuSaveData = LaterCommand(menuFile, "menuSaveData", QStringLiteral("&Save Data"));
+    menuSaveGraph = LaterCommand(menuFile, "menuSaveGraph", QStringLiteral("Save &Graph"));
+    menuFile->addSeparator();
+    menuPrinterSetup = LaterCommand(menuFile, "menuPrinterSetup", QStringLiteral("P&rinter Setup"));
+    menuPrintData = LaterCommand(menuFile, "menuPrintData", QStringLiteral("&Print Data"));
+    menuPrintGraph = LaterCommand(menuFile, "menuPrintGraph", QStringLiteral("Print Grap&h"));
+    menuFile->addSeparator();
+    menuExit = Command(menuFile, "menuExit", QStringLiteral("E&xit"));
+
+    menuEdit = mrMenu->addMenu(QStringLiteral("&Edit"));
+    menuPlotRange = LaterCommand(menuEdit, "menuPlotRange", QStringLiteral("&Plot Range"));
+    menuLegends = LaterCommand(menuEdit, "menuLegends", QStringLiteral("&Legends"));
+    menuLegendPosition = menuEdit->addMenu(QStringLiteral("Legend P&osition"));
+    menuLegendPosition->setObjectName(QStringLiteral("menuLegendPosition"));
+    menuLegendTop = LaterCommand(menuLegendPosition, "menuLegendTop", QStringLiteral("&Top"));
+    menuLegendBottom = LaterCommand(menuLegendPosition, "menuLegendBottom", QStringLiteral("&Bottom"));
+    menuLegendNorthEast = LaterCommand(menuLegendPosition, "menuLegendNorthEast", QStringLiteral("&North east"));
+    menuLegendSouthWest = LaterCommand(menuLegendPosition, "menuLegendSouthWest", QStringLiteral("&South west"));
+    menuNoLegends = LaterCommand(menuLegendPosition, "menuNoLegends", QStringLiteral("No &Legends"));
+    auto *positions = new QActionGroup(menuLegendPosition);
+    for (QAction *position : menuLegendPosition->actions()) {
+        position->setCheckable(true);
+        positions->addAction(position);
+    }
+    menuLegendNorthEast->setChecked(true);
+    menuEdit->addSeparator();
+    menuShowTitle = LaterCommand(menuEdit, "menuShowTitle", QStringLiteral("Show &Title"));
+    menuShowTitle->setCheckable(true);
+    menuTitleText = LaterCommand(menuEdit, "menuTitleText", QStringLiteral("Title Te&xt"));
+
+    menuView = mrMenu->addMenu(QStringLiteral("&View"));
+    menuAtomicData = LaterCommand(menuView, "menuAtomicData", QStringLiteral("&Atomic Data"));
+    menuCoefficientData = LaterCommand(menuView, "menuCoefficientData", QStringLiteral("&Coefficient Data"));
+
+    menuHelpMenu = mrMenu->addMenu(QStringLiteral("&Help"));
+    menuHelp = Command(menuHelpMenu, "menuHelp", QStringLiteral("&Help"));
+    menuAbout = Command(menuHelpMenu, "menuAbout", QStringLiteral("&About"));
+
+    connect(menuNew, &QAction::triggered, this, &TmrPlotForm::menuNewClick);
+    connect(menuDataSetup, &QAction::triggered, this, &TmrPlotForm::menuDataSetupClick);
+    connect(menuExit, &QAction::triggered, this, &QWidget::close);
+    connect(menuHelp, &QAction::triggered, this, &TmrPlotForm::menuHelpClick);
+    connect(menuAbout, &QAction::triggered, this, &TmrPlotForm::menuAboutClick);
+}
+
+bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        PlaceGraphPanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TmrPlotForm::PlaceGraphPanel()
+{
+    const QSize client = centralWidget()->size();
+    GraphPanel_->setGeometry(10, 20, client.width() - 20, client.height() - 28);
+}
+
+void TmrPlotForm::PlotData()
+{
+    ::PlotData(*MRGraph_, dataSets_, plotRange_);
+    RepaintGraph();
+}
+
+void TmrPlotForm::RepaintGraph()
+{
+    try {
+        MRGraph_->Paint();
+    } catch (const std::exception &e) {
+        UserPrompt::Error(this, QString::fromUtf8(e.what()));
+    }
+}
+
+bool TmrPlotForm::CloseQuery()
+{
+    return !dataSets_.AnyInUse() || UserPrompt::Confirm(this, kDiscardQuestion);
+}
+
+void TmrPlotForm::closeEvent(QCloseEvent *event)
+{
+    if (CloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TmrPlotForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    RepaintGraph();
+}
+
+void TmrPlotForm::menuNewClick()
+{
+    if (!CloseQuery())
+        return;
+    dataSets_.Reset();
+    PlotData();
+    MRGraph_->GraphTitle().SetCaption(QString());
+    RepaintGraph();
+}
+
+void TmrPlotForm::menuDataSetupClick()
+{
+    RepaintGraph();
+}
+
+void TmrPlotForm::menuHelpClick()
+{
+    Help::ShowTopic(this, QString::fromLatin1(Help::kTopicMain));
+}
+
+void TmrPlotForm::menuAboutClick()
+{
+    if (!splash_)
+        return;
+    splash_->SetMessage(QString());
+    splash_->Execute();
+}

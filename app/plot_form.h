@@ -1,0 +1,69 @@
+// TmrPlotForm, the main window "Pheltra - photon attenuation data": the graph
+// MRGraph in a lowered panel, and the main menu. It turns the six data sets
+// into up to six curves of mass coefficient against photon energy (PlotData)
+// and asks before data are discarded by File, New or by closing.
+#pragma once
+
+#include "absorber/data_set_list.h"
+#include "app/plot_range.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QMenu;
+class TSplashForm;
+class TVexplot;
+
+class TmrPlotForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The data sets and the plot range belong to the program and outlive
+    // the window.
+    TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent = nullptr);
+
+    // The windows the menu opens, created after the main window.
+    void SetSplash(TSplashForm *splash) { splash_ = splash; }
+
+    TVexplot &MRGraph() const { return *MRGraph_; }
+    QFrame &GraphPanel() const { return *GraphPanel_; }
+
+    // Rebuilds the curves and scales from the data sets and the plot range,
+    // then repaints.
+    void PlotData();
+    // Draws the graph now. A drawing fault is reported in an error box.
+    void RepaintGraph();
+
+    // The close question: true when the window may close (no data set in
+    // use, or the user discards them).
+    bool CloseQuery();
+
+    // The main menu. Commands whose windows do not exist yet are disabled.
+    QMenu *menuFile, *menuEdit, *menuView, *menuHelpMenu, *menuLegendPosition;
+    QAction *menuNew, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuPrinterSetup,
+        *menuPrintData, *menuPrintGraph, *menuExit;
+    QAction *menuPlotRange, *menuLegends, *menuLegendTop, *menuLegendBottom, *menuLegendNorthEast,
+        *menuLegendSouthWest, *menuNoLegends, *menuShowTitle, *menuTitleText;
+    QAction *menuAtomicData, *menuCoefficientData;
+    QAction *menuHelp, *menuAbout;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildMenu();
+    void PlaceGraphPanel();
+    void menuNewClick();
+    void menuDataSetupClick();
+    void menuHelpClick();
+    void menuAboutClick();
+
+    DataSets &dataSets_;
+    const TPlotRange &plotRange_;
+    QFrame *GraphPanel_;
+    TVexplot *MRGraph_;
+    TSplashForm *splash_ = nullptr;
+};

@@ -1,0 +1,29 @@
+#include "app/program.h"
+
+#include "app/help_system.h"
+#include "app/plot_form.h"
+#include "app/splash_form.h"
+
+TPheltraProgram::TPheltraProgram(const QString &libraryFile)
+    : status_(LoadCompoundLibrary(libraryFile, library_))
+{
+    Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
+
+    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_);
+
+    // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.
+    mainForm_->show();
+    mainForm_->RepaintGraph();
+
+    splash_ = new TSplashForm(mainForm_.get());
+    splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
+    splash_->SetMessage(LibraryStatusMessage(status_));
+    mainForm_->SetSplash(splash_);
+}
+
+TPheltraProgram::~TPheltraProgram() = default;
+
+void TPheltraProgram::ShowSplash()
+{
+    splash_->Execute();
+}

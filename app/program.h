@@ -1,0 +1,54 @@
+// The program as a whole: what exists from start-up to the end of the run,
+// created in the start-up order. First the compound library is read from
+// CmpMix.dat in the working folder and the six data sets are created, before
+// any window; then the help file is named, the main window and the dialogs
+// are created, the main window is shown with its empty graph, and the splash
+// window tells the version and how the library loaded.
+#pragma once
+
+#include "absorber/compound_file.h"
+#include "absorber/compound_library.h"
+#include "absorber/data_set_list.h"
+#include "app/plot_range.h"
+
+#include <QString>
+
+#include <memory>
+
+class TSplashForm;
+class TmrPlotForm;
+
+inline constexpr char kPheltraVersion[] = "1.0.1";
+
+class TPheltraProgram
+{
+public:
+    // Start-up up to the splash window: everything is created and the main
+    // window is shown and painted. `libraryFile` is the compound library to
+    // read (CmpMix.dat in the working folder when the program runs).
+    explicit TPheltraProgram(const QString &libraryFile = QString::fromLatin1(kCompoundLibraryFileName));
+    ~TPheltraProgram();
+    TPheltraProgram(const TPheltraProgram &) = delete;
+    TPheltraProgram &operator=(const TPheltraProgram &) = delete;
+
+    // The last step before the event loop: the splash window, modally, until
+    // "Continue". It stays alive for Help, About.
+    void ShowSplash();
+
+    const CompoundLibrary &Library() const { return library_; }
+    LibraryStatus Status() const { return status_; }
+    DataSets &Sets() { return dataSets_; }
+    TPlotRange &PlotRange() { return plotRange_; }
+    TmrPlotForm &MainForm() const { return *mainForm_; }
+    TSplashForm &Splash() const { return *splash_; }
+
+private:
+    // Declared in the order of creation.
+    CompoundLibrary library_;
+    LibraryStatus status_;
+    DataSets dataSets_;
+    TPlotRange plotRange_;
+    // Every window below is a child of the main window and goes with it.
+    std::unique_ptr<TmrPlotForm> mainForm_;
+    TSplashForm *splash_ = nullptr;
+};

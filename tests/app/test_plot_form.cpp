@@ -1,0 +1,224 @@
+// The main window: caption, size and panel, the menu tree, the graph's
+// settings, File, New and the close question, and the Help menu.
+#include "app/plot_form.h"
+
+#include "app/help_system.h"
+#include "app/splash_form.h"
+#include "graph/vexplot.h"
+#include "tests/app/help_topic_recorder.h"
+#include "tests/app/modal_answer.h"
+#include "tests/app/scripted_prompt.h"
+#include "tests/app/test_data_sets.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Captions(const QMenu *menu)
+{
+    QStringList captions;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            captions.append(action->text().remove(u'&'));
+    }
+    return captions;
+}
+
+class PlotFormTest : public ::testing::Test
+{
+protected:
+    DataSets sets;
+    TPlotRange range;
+    TmrPlotForm form{sets, range};
+    ScriptedPrompt prompt;
+};
+
+class PlotFormWithData : public ::testing::Test
+{
+protected:
+    PlotFormWithData()
+    {
+        sets[1] = WaterDataSet();
+        sets[1].LineColor = RgbColor(200, 10, 10);
+        form.PlotData();
+    }
+    DataSets sets;
+    TPlotRange range;
+    TmrPlotForm form{sets, range};
+    ScriptedPrompt prompt;
+};
+
+TEST_F(PlotFormTest, CaptionSizeAndPanel)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Pheltra - photon attenuation data"));
+    EXPECT_EQ(form.size(), QSize(718, 580));
+    form.show();
+    form.resize(900, 700);
+    const QSize client = form.centralWidget()->size();
+    EXPECT_EQ(form.GraphPanel().geometry(), QRect(10, 20, client.width() - 20, client.height() - 28));
+    // The graph fills the panel inside its bevel.
+    EXPECT_EQ(form.MRGraph().geometry(), form.GraphPanel().contentsRect());
+    EXPECT_EQ(form.GraphPanel().frameShadow(), QFrame::Sunken);
+}
+
+TEST_F(PlotFormTest, MenuTree)
+{
+    const QList<QAction *> menus = form.menuBar()->actions();
+    QStringList titles;
+    for (const QAction *menu : menus)
+        titles.append(menu->text().remove(u'&'));
+    EXPECT_EQ(titles, QStringList({"File", "Edit", "View", "Help"}));
+    EXPECT_EQ(Captions(form.menuFile), QStringList({"New", "Data Setup", "Save Data", "Save Graph",
+                                                    "Printer Setup", "Print Data", "Print Graph", "Exit"}));
+    EXPECT_EQ(Captions(form.menuEdit),
+              QStringList({"Plot Range", "Legends", "Legend Position", "Show Title", "Title Text"}));
+    EXPECT_EQ(Captions(form.menuLegendPosition),
+              QStringList({"Top", "Bottom", "North east", "South west", "No Legends"}));
+    EXPECT_EQ(Captions(form.menuView), QStringList({"Atomic Data", "Coefficient Data"}));
+    EXPECT_EQ(Captions(form.menuHelpMenu), QStringList({"Help", "About"}));
+    EXPECT_TRUE(form.menuLegendNorthEast->isChecked());
+    EXPECT_FALSE(form.menuLegendTop->isChecked());
+    EXPECT_TRUE(form.menuShowTitle->isCheckable());
+    EXPECT_FALSE(form.menuShowTitle->isChecked());
+}
+
+TEST_F(PlotFormTest, CommandsOfWindowsStillToComeAreDisabled)
+{
+    for (QAction *later : {form.menuSaveData, form.menuPrintData, form.menuSaveGraph, form.menuPrinterSetup,
+                           form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuLegendTop,
+                           form.menuLegendBottom, form.menuLegendNorthEast, form.menuLegendSouthWest,
+                           form.menuNoLegends, form.menuShowTitle, form.menuTitleText, form.menuAtomicData,
+                           form.menuCoefficientData}) {
+        EXPECT_TRUE(later->isVisible()) << later->objectName().toStdString();
+        EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
+    }
+    for (QAction *working : {form.menuNew, form.menuExit, form.menuHelp, form.menuAbout})
+        EXPECT_TRUE(working->isEnabled()) << working->objectName().toStdString();
+}
+
+TEST_F(PlotFormTest, GraphSettings)
+{
+    const TVexplot &g = form.MRGraph();
+    EXPECT_TRUE(g.Buffered());
+    EXPECT_TRUE(g.AutoMetrics());
+    EXPECT_TRUE(g.Frame());
+    EXPECT_EQ(g.PlotColor(), kColorWhite);
+    EXPECT_EQ(std::vector<int>({g.MarginLeft(), g.MarginRight(), g.MarginTop(), g.MarginBottom()}),
+              std::vector<int>({10, 20, 20, 10}));
+    EXPECT_EQ(QRect(QPoint(g.PlotBox().Left(), g.PlotBox().Top()),
+                    QPoint(g.PlotBox().Right(), g.PlotBox().Bottom())),
+              QRect(QPoint(52, 15), QPoint(662, 445)));
+    EXPECT_FALSE(g.GraphTitle().Enabled());
+    EXPECT_EQ(g.GraphTitle().Caption(), QStringLiteral("<sym>m/r</sym> - photon attenuation coefficients"));
+    EXPECT_EQ(g.FramePen(), (TGraphPen{kColorGray, 3, TPenStyle::psSolid}));
+    EXPECT_EQ(g.GridVertical().MinorGridStyle(), TPenStyle::psDot);
+    EXPECT_EQ(g.GridHorizontal().MajorGridWidth(), 1);
+    EXPECT_EQ(g.AxisTitleFont().Name, QStringLiteral("Arial"));
+    EXPECT_EQ(g.AxisTitleFont().Height, -20);
+    EXPECT_EQ(g.GraphTitleFont().Height, -25);
+    EXPECT_EQ(g.TickLabelFont().Name, QStringLiteral("MS Sans Serif"));
+    EXPECT_TRUE(g.LegendBox().Enabled());
+    EXPECT_EQ(g.LegendBox().Placement(), lbxNorthEast);
+    EXPECT_EQ(g.LegendBox().FrameWidth(), 2);
+    EXPECT_EQ(g.XAxis().Caption(), QStringLiteral("photon energy, keV"));
+    EXPECT_EQ(g.YAxis().Caption(), QStringLiteral("<sym>m</sym>/<sym>r</sym>, cm²/g"));
+    EXPECT_EQ(g.YAxis().TitleAngle(), lr90);
+    EXPECT_EQ(g.XAxis().LabelFormat(), QStringLiteral("%-.2e"));
+    EXPECT_EQ(g.XAxis().TickPosition(), tpIn);
+    for (const TScale *s : {&g.XScale(), &g.YScale()}) {
+        EXPECT_EQ(s->ScaleType(), stLog);
+        EXPECT_EQ(s->Min(), 1.0);
+        EXPECT_EQ(s->Max(), 10.0);
+        EXPECT_FALSE(s->AutoSizing());
+    }
+    EXPECT_EQ(g.XScale().MajorLogPattern(), lt50);
+    EXPECT_EQ(g.YScale().MinorLogPattern(), st50);
+    EXPECT_EQ(g.YScale().MajorLogPattern(), 0);
+}
+
+TEST_F(PlotFormWithData, NewAnsweredNoChangesNothing)
+{
+    form.MRGraph().GraphTitle().SetCaption(QStringLiteral("Water"));
+    prompt.Answer(UserPrompt::Answer::No);
+    form.menuNew->trigger();
+    EXPECT_EQ(prompt.TakeTexts(), QStringList(QStringLiteral("Discard all data entries ?")));
+    EXPECT_TRUE(sets[1].InUse());
+    EXPECT_EQ(sets[1].LineColor, RgbColor(200, 10, 10));
+    EXPECT_TRUE(form.MRGraph().Series(2)->Shown());
+    EXPECT_EQ(form.MRGraph().GraphTitle().Caption(), QStringLiteral("Water"));
+}
+
+TEST_F(PlotFormWithData, NewAnsweredYesEmptiesEverything)
+{
+    form.MRGraph().GraphTitle().SetCaption(QStringLiteral("Water"));
+    prompt.Answer(UserPrompt::Answer::Yes);
+    form.menuNew->trigger();
+    EXPECT_EQ(prompt.Take().size(), 1u);
+    EXPECT_EQ(sets, DataSets());
+    const LineColorValue colours[] = {RgbColor(0, 0, 0),   RgbColor(0, 0, 255),   RgbColor(0, 128, 0),
+                                      RgbColor(0, 128, 128), RgbColor(128, 0, 128), RgbColor(255, 0, 0)};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(sets[i].LineColor, colours[i]) << i;
+    EXPECT_FALSE(form.MRGraph().HasData());
+    EXPECT_TRUE(form.MRGraph().GraphTitle().Caption().isEmpty());
+    EXPECT_DOUBLE_EQ(form.MRGraph().YScale().Max(), 1E39);
+}
+
+TEST_F(PlotFormTest, NewWithoutDataAsksNothing)
+{
+    form.menuNew->trigger();
+    EXPECT_TRUE(prompt.Take().empty());
+    EXPECT_DOUBLE_EQ(form.MRGraph().YScale().Min(), 1E38);
+}
+
+TEST_F(PlotFormWithData, ClosingAsksWhileDataAreInUse)
+{
+    form.show();
+    prompt.Answer(UserPrompt::Answer::No);
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(prompt.TakeTexts(), QStringList(QStringLiteral("Discard all data entries ?")));
+    prompt.Answer(UserPrompt::Answer::Yes);
+    form.menuExit->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(prompt.Take().size(), 1u);
+}
+
+TEST_F(PlotFormTest, ClosingWithoutDataAsksNothing)
+{
+    form.show();
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(prompt.Take().empty());
+}
+
+TEST_F(PlotFormTest, HelpOpensTheMainTopic)
+{
+    Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
+    HelpTopicRecorder help;
+    form.menuHelp->trigger();
+    EXPECT_EQ(help.Take(), QStringList(QStringLiteral("Pheltra_Main")));
+}
+
+TEST_F(PlotFormTest, AboutShowsTheSplashWithAnEmptyMessageLine)
+{
+    TSplashForm splash(&form);
+    splash.SetMessage(QStringLiteral("File CmpMix.dat not found!"));
+    form.SetSplash(&splash);
+    QString shownMessage = QStringLiteral("not shown");
+    WhenModalOpens([&](QWidget *modal) {
+        EXPECT_EQ(modal, &splash);
+        shownMessage = splash.Message();
+        splash.ContinueButton()->click();
+    });
+    form.menuAbout->trigger();
+    EXPECT_EQ(shownMessage, QString());
+    EXPECT_FALSE(splash.isVisible());
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+// Start-up: the library is read and the data sets exist before any window,
+// the main window shows its empty graph before the splash window, and the
+// splash window tells the version and how the library loaded.
+#include "app/program.h"
+
+#include "app/help_system.h"
+#include "app/plot_form.h"
+#include "app/splash_form.h"
+#include "graph/vexplot.h"
+#include "tests/app/modal_answer.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kShippedLibrary = QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat");
+
+TEST(StartUp, WithTheShippedLibrary)
+{
+    Help::SetHelpFile(QString());
+    TPheltraProgram program(kShippedLibrary);
+    EXPECT_EQ(program.Status(), kLibraryLoaded);
+    EXPECT_EQ(program.Library().Count(), 279);
+    EXPECT_EQ(Help::HelpFile(), QStringLiteral("Pheltra.hlp"));
+    EXPECT_FALSE(program.Sets().AnyInUse());
+
+    // Shown and painted before the splash window, with nothing plotted.
+    const TmrPlotForm &form = program.MainForm();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.MRGraph().HasData());
+    EXPECT_EQ(form.MRGraph().YScale().Max(), 10.0);
+    EXPECT_GT(form.MRGraph().PlotRight(), form.MRGraph().PlotLeft());
+    EXPECT_FALSE(program.Splash().isVisible());
+    EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
+    EXPECT_TRUE(program.Splash().Message().isEmpty());
+
+    bool mainWindowShown = false;
+    WhenModalOpens([&](QWidget *modal) {
+        EXPECT_EQ(modal, &program.Splash());
+        mainWindowShown = program.MainForm().isVisible();
+        program.Splash().ContinueButton()->click();
+    });
+    program.ShowSplash();
+    EXPECT_TRUE(mainWindowShown);
+    EXPECT_FALSE(program.Splash().isVisible());
+    EXPECT_TRUE(program.MainForm().isVisible());
+}
+
+TEST(StartUp, AMissingLibraryIsToldAndTheProgramRuns)
+{
+    QTemporaryDir dir;
+    TPheltraProgram program(dir.filePath(QStringLiteral("CmpMix.dat")));
+    EXPECT_EQ(program.Status(), kLibraryNotFound);
+    EXPECT_EQ(program.Library().Count(), 0);
+    EXPECT_EQ(program.Splash().Message(), QStringLiteral("File CmpMix.dat not found!"));
+    EXPECT_TRUE(program.MainForm().isVisible());
+}
+
+TEST(StartUp, AFaultyLineIsToldWithItsNumber)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CmpMix.dat"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Compound library\r\nWater;H2O;;;ICRU;;;1.0;1;0.111898;8;0.888102\r\nBroken;;;;;;;;x;1\r\n");
+    file.close();
+    TPheltraProgram program(path);
+    EXPECT_EQ(program.Splash().Message(), QStringLiteral("Error in reading line # 2 of file CmpMix.dat"));
+    EXPECT_EQ(program.Library().Count(), 1);
+}
+
+} // namespace
