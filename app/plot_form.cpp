@@ -1,5 +1,6 @@
 #include "app/plot_form.h"
 
+#include "app/data_setup_dialog.h"
 #include "app/help_system.h"
 #include "app/main_window_graph.h"
 #include "app/plot_data.h"
@@ -85,7 +86,8 @@ void TmrPlotForm::BuildMenu()
 
     menuFile = mrMenu->addMenu(QStringLiteral("&File"));
     menuNew = Command(menuFile, "menuNew", QStringLiteral("&New"));
-    menuDataSetup = LaterCommand(menuFile, "menuDataSetup", QStringLiteral("&Data Setup"));
+    menuDataSetup = Command(menuFile, "menuDataSetup", QStringLiteral("&Data Setup"));
+    menuDataSetup->setEnabled(false); // until the dialog is set
     menuFile->addSeparator();
     menuSaveData = LaterCommand(menuFile, "menuSaveData", QStringLiteral("&Save Data"));
     menuSaveGraph = LaterCommand(menuFile, "menuSaveGraph", QStringLiteral("Save &Graph"));
@@ -130,6 +132,12 @@ void TmrPlotForm::BuildMenu()
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuHelp, &QAction::triggered, this, &TmrPlotForm::menuHelpClick);
     connect(menuAbout, &QAction::triggered, this, &TmrPlotForm::menuAboutClick);
+}
+
+void TmrPlotForm::SetDataSetupDialog(TMRDataDlg *dialog)
+{
+    dataSetupDialog_ = dialog;
+    menuDataSetup->setEnabled(dialog != nullptr);
 }
 
 bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)
@@ -191,6 +199,10 @@ void TmrPlotForm::menuNewClick()
 
 void TmrPlotForm::menuDataSetupClick()
 {
+    // An OK that leaves every data set empty keeps the curves of before on
+    // screen until the next plot.
+    if (dataSetupDialog_->Execute(dataSets_))
+        PlotData();
     RepaintGraph();
 }
 

@@ -12,6 +12,7 @@
 class QAction;
 class QFrame;
 class QMenu;
+class TMRDataDlg;
 class TSplashForm;
 class TVexplot;
 
@@ -25,6 +26,7 @@ public:
 
     // The windows the menu opens, created after the main window.
     void SetSplash(TSplashForm *splash) { splash_ = splash; }
+    void SetDataSetupDialog(TMRDataDlg *dialog);
 
     TVexplot &MRGraph() const { return *MRGraph_; }
     QFrame &GraphPanel() const { return *GraphPanel_; }
@@ -66,4 +68,5 @@ private:
     QFrame *GraphPanel_;
     TVexplot *MRGraph_;
     TSplashForm *splash_ = nullptr;
+    TMRDataDlg *dataSetupDialog_ = nullptr;
 };

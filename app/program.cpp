@@ -1,5 +1,8 @@
 #include "app/program.h"
 
+#include "app/absorber_selection_dialog.h"
+#include "app/data_setup_dialog.h"
+#include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
 #include "app/plot_form.h"
 #include "app/splash_form.h"
@@ -10,6 +13,7 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile)
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
     mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_);
+    duplicateDialog_ = new TDuplicateDlg(mainForm_.get());
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.
     mainForm_->show();
@@ -19,6 +23,10 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile)
     splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
     splash_->SetMessage(LibraryStatusMessage(status_));
     mainForm_->SetSplash(splash_);
+
+    absorberDialog_ = new TCmpMixDlg(mainForm_.get());
+    dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, mainForm_.get());
+    mainForm_->SetDataSetupDialog(dataSetupDialog_);
 }
 
 TPheltraProgram::~TPheltraProgram() = default;

@@ -15,6 +15,9 @@
 
 #include <memory>
 
+class TCmpMixDlg;
+class TDuplicateDlg;
+class TMRDataDlg;
 class TSplashForm;
 class TmrPlotForm;
 
@@ -41,6 +44,9 @@ public:
     TPlotRange &PlotRange() { return plotRange_; }
     TmrPlotForm &MainForm() const { return *mainForm_; }
     TSplashForm &Splash() const { return *splash_; }
+    TMRDataDlg &DataSetupDialog() const { return *dataSetupDialog_; }
+    TCmpMixDlg &AbsorberDialog() const { return *absorberDialog_; }
+    TDuplicateDlg &DuplicateDialog() const { return *duplicateDialog_; }
 
 private:
     // Declared in the order of creation.
@@ -50,5 +56,8 @@ private:
     TPlotRange plotRange_;
     // Every window below is a child of the main window and goes with it.
     std::unique_ptr<TmrPlotForm> mainForm_;
+    TDuplicateDlg *duplicateDialog_ = nullptr;
     TSplashForm *splash_ = nullptr;
+    TCmpMixDlg *absorberDialog_ = nullptr;
+    TMRDataDlg *dataSetupDialog_ = nullptr;
 };

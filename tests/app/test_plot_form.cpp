@@ -2,15 +2,22 @@
 // settings, File, New and the close question, and the Help menu.
 #include "app/plot_form.h"
 
+#include "app/absorber_selection_dialog.h"
+#include "app/data_setup_dialog.h"
+#include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
 #include "app/splash_form.h"
 #include "graph/vexplot.h"
 #include "tests/app/help_topic_recorder.h"
-#include "tests/app/modal_answer.h"
+#include "tests/app/dialogs/modal_driver.h"
 #include "tests/app/scripted_prompt.h"
+#include "tests/app/dialogs/test_library.h"
 #include "tests/app/test_data_sets.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -207,11 +214,12 @@ TEST_F(PlotFormTest, HelpOpensTheMainTopic)
 
 TEST_F(PlotFormTest, AboutShowsTheSplashWithAnEmptyMessageLine)
 {
+    dialog_test::ModalActionScope scope;
     TSplashForm splash(&form);
     splash.SetMessage(QStringLiteral("File CmpMix.dat not found!"));
     form.SetSplash(&splash);
     QString shownMessage = QStringLiteral("not shown");
-    WhenModalOpens([&](QWidget *modal) {
+    dialog_test::WhenModalShows([&](QWidget *modal) {
         EXPECT_EQ(modal, &splash);
         shownMessage = splash.Message();
         splash.ContinueButton()->click();
@@ -219,6 +227,94 @@ TEST_F(PlotFormTest, AboutShowsTheSplashWithAnEmptyMessageLine)
     form.menuAbout->trigger();
     EXPECT_EQ(shownMessage, QString());
     EXPECT_FALSE(splash.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+using dialog_test::Child;
+using dialog_test::Click;
+using dialog_test::WhenModalShows;
+
+// The main window with the real data setup dialog and the dialogs it opens,
+// over a small library (Air, Lead, No density, Split, Water).
+class DataSetupMenu : public ::testing::Test
+{
+protected:
+    DataSetupMenu()
+    {
+        dialog_test::FillTestLibrary(library);
+        dialog = new TMRDataDlg(library, *new TCmpMixDlg(&form), *new TDuplicateDlg(&form), &form);
+        form.SetDataSetupDialog(dialog);
+        form.show();
+    }
+    // Runs "Data Setup" with `inDialog` acting in the dialog.
+    void DataSetup(dialog_test::ModalAction inDialog)
+    {
+        WhenModalShows(std::move(inDialog));
+        form.menuDataSetup->trigger();
+    }
+    static void AddAbsorber(QWidget *d, const QString &name)
+    {
+        WhenModalShows([name](QWidget *s) {
+            dialog_test::PickFromList(Child<QComboBox>(s, "CMSelectBox"), name);
+            QTest::keyClicks(Child<QLineEdit>(s, "numeditWeightFrac"), QStringLiteral("1"));
+            Click(s, "OkBtn");
+        });
+        Click(d, "btnAddAbsorber");
+    }
+
+    dialog_test::ModalActionScope scope;
+    CompoundLibrary library;
+    DataSets sets;
+    TPlotRange range;
+    TmrPlotForm form{sets, range};
+    TMRDataDlg *dialog = nullptr;
+    ScriptedPrompt prompt;
+};
+
+TEST_F(DataSetupMenu, OkWithAnAbsorberPlots)
+{
+    EXPECT_TRUE(form.menuDataSetup->isEnabled());
+    DataSetup([](QWidget *d) {
+        AddAbsorber(d, QStringLiteral("Water"));
+        Click(d, "btnOk");
+    });
+    ASSERT_TRUE(sets[0].InUse());
+    EXPECT_TRUE(form.MRGraph().Series(1)->Shown());
+    EXPECT_EQ(form.MRGraph().YScale().Max(), 10000.0);
+    EXPECT_EQ(form.MRGraph().XScale().Max(), 50000.0);
+}
+
+TEST_F(DataSetupMenu, CancelChangesNeitherDataNorCurves)
+{
+    DataSetup([](QWidget *d) {
+        AddAbsorber(d, QStringLiteral("Lead"));
+        Click(d, "btnCancel");
+    });
+    EXPECT_FALSE(sets.AnyInUse());
+    EXPECT_FALSE(form.MRGraph().HasData());
+    // Nothing was plotted: the scales are still those of the empty graph.
+    EXPECT_EQ(form.MRGraph().YScale().Max(), 10.0);
+}
+
+TEST_F(DataSetupMenu, OkAfterDeletingEveryAbsorberKeepsTheCurvesOfBefore)
+{
+    DataSetup([](QWidget *d) {
+        AddAbsorber(d, QStringLiteral("Water"));
+        Click(d, "btnOk");
+    });
+    ASSERT_TRUE(form.MRGraph().Series(1)->Shown());
+    DataSetup([](QWidget *d) {
+        auto *grid = Child<QTableWidget>(d, "CompoundGrid");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(1, 1)).center());
+        Click(d, "btnDeleteAbsorber");
+        Click(d, "btnOk");
+    });
+    EXPECT_FALSE(sets.AnyInUse());
+    EXPECT_TRUE(form.MRGraph().Series(1)->Shown());
 }
 
 } // namespace

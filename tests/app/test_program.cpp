@@ -3,11 +3,14 @@
 // splash window tells the version and how the library loaded.
 #include "app/program.h"
 
+#include "app/absorber_selection_dialog.h"
+#include "app/data_setup_dialog.h"
+#include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
 #include "app/plot_form.h"
 #include "app/splash_form.h"
 #include "graph/vexplot.h"
-#include "tests/app/modal_answer.h"
+#include "tests/app/dialogs/modal_driver.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -35,11 +38,17 @@ TEST(StartUp, WithTheShippedLibrary)
     EXPECT_EQ(form.MRGraph().YScale().Max(), 10.0);
     EXPECT_GT(form.MRGraph().PlotRight(), form.MRGraph().PlotLeft());
     EXPECT_FALSE(program.Splash().isVisible());
+    // Every dialog exists once, owned by the main window.
+    for (const QWidget *dialog : std::initializer_list<const QWidget *>{
+             &program.Splash(), &program.DataSetupDialog(), &program.AbsorberDialog(),
+             &program.DuplicateDialog()})
+        EXPECT_EQ(dialog->parentWidget(), &form);
+    EXPECT_TRUE(form.menuDataSetup->isEnabled());
     EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
     EXPECT_TRUE(program.Splash().Message().isEmpty());
 
     bool mainWindowShown = false;
-    WhenModalOpens([&](QWidget *modal) {
+    dialog_test::WhenModalShows([&](QWidget *modal) {
         EXPECT_EQ(modal, &program.Splash());
         mainWindowShown = program.MainForm().isVisible();
         program.Splash().ContinueButton()->click();

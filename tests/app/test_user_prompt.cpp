@@ -3,7 +3,7 @@
 // handler stands in for the user in every other test.
 #include "app/user_prompt.h"
 
-#include "tests/app/modal_answer.h"
+#include "tests/app/dialogs/modal_driver.h"
 #include "tests/app/scripted_prompt.h"
 
 #include <QAbstractButton>
@@ -29,32 +29,32 @@ void Press(QWidget *box, QMessageBox::StandardButton which)
 
 TEST(UserPrompt, ConfirmationAsksYesOrNo)
 {
-    WhenModalOpens([](QWidget *box) {
+    dialog_test::WhenModalShows([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->text(), QStringLiteral("Discard all data entries ?"));
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Confirm"));
         Press(box, QMessageBox::No);
     });
     EXPECT_FALSE(UserPrompt::Confirm(nullptr, QStringLiteral("Discard all data entries ?")));
-    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Yes); });
+    dialog_test::WhenModalShows([](QWidget *box) { Press(box, QMessageBox::Yes); });
     EXPECT_TRUE(UserPrompt::Confirm(nullptr, QStringLiteral("Discard all data entries ?")));
 }
 
 TEST(UserPrompt, WarningWithCancelIsTrueOnlyForOk)
 {
-    WhenModalOpens([](QWidget *box) {
+    dialog_test::WhenModalShows([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Ok | QMessageBox::Cancel);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->icon(), QMessageBox::Warning);
         Press(box, QMessageBox::Cancel);
     });
     EXPECT_FALSE(UserPrompt::WarningOkCancel(nullptr, QStringLiteral("199 data points selected ! Continue ?")));
-    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
+    dialog_test::WhenModalShows([](QWidget *box) { Press(box, QMessageBox::Ok); });
     EXPECT_TRUE(UserPrompt::WarningOkCancel(nullptr, QStringLiteral("0 data points selected ! Continue ?")));
 }
 
 TEST(UserPrompt, ErrorHasOnlyOk)
 {
-    WhenModalOpens([](QWidget *box) {
+    dialog_test::WhenModalShows([](QWidget *box) {
         EXPECT_EQ(ButtonsOf(box), QMessageBox::Ok);
         EXPECT_EQ(static_cast<QMessageBox *>(box)->icon(), QMessageBox::Critical);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
@@ -65,7 +65,7 @@ TEST(UserPrompt, ErrorHasOnlyOk)
 
 TEST(UserPrompt, InputBoxGivesTheTextOrNothing)
 {
-    WhenModalOpens([](QWidget *box) {
+    dialog_test::WhenModalShows([](QWidget *box) {
         auto *input = static_cast<QInputDialog *>(box);
         EXPECT_EQ(input->windowTitle(), QStringLiteral("Graph Title"));
         EXPECT_EQ(input->labelText(), QStringLiteral("Enter caption:"));
@@ -76,7 +76,7 @@ TEST(UserPrompt, InputBoxGivesTheTextOrNothing)
     EXPECT_EQ(UserPrompt::InputText(nullptr, QStringLiteral("Graph Title"), QStringLiteral("Enter caption:"),
                                     QStringLiteral("old")),
               QStringLiteral("<sym>m</sym> of lead"));
-    WhenModalOpens([](QWidget *box) { static_cast<QInputDialog *>(box)->reject(); });
+    dialog_test::WhenModalShows([](QWidget *box) { static_cast<QInputDialog *>(box)->reject(); });
     EXPECT_EQ(UserPrompt::InputText(nullptr, QStringLiteral("Graph Title"), QStringLiteral("Enter caption:"),
                                     QStringLiteral("old")),
               std::nullopt);
@@ -101,7 +101,7 @@ TEST(UserPrompt, ScriptedAnswersReplaceTheBoxesAndAreRecorded)
         EXPECT_EQ(asked[2].preset, QStringLiteral("x"));
     }
     // Gone with the script: the real box is back.
-    WhenModalOpens([](QWidget *box) { Press(box, QMessageBox::Ok); });
+    dialog_test::WhenModalShows([](QWidget *box) { Press(box, QMessageBox::Ok); });
     UserPrompt::Message(nullptr, QStringLiteral("real"));
 }
 
