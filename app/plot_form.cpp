@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -67,6 +68,11 @@ TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidge
     panelLayout->addWidget(MRGraph_);
     ConfigureMainWindowGraph(*MRGraph_);
     MRGraph_->SetBuffered(true);
+    // A fault found while the window system repaints is told once the
+    // repaint is over, never from inside it.
+    MRGraph_->OnPaintError = [this](const QString &message) {
+        QTimer::singleShot(0, this, [this, message] { UserPrompt::Error(this, message); });
+    };
     client->installEventFilter(this);
 
     BuildMenu();

@@ -204,6 +204,19 @@ TEST_F(PlotFormTest, ClosingWithoutDataAsksNothing)
     EXPECT_TRUE(prompt.Take().empty());
 }
 
+TEST_F(PlotFormWithData, ADrawingFaultIsToldNotThrown)
+{
+    form.show();
+    // A logarithmic axis holding data cannot start at or below zero.
+    form.MRGraph().YScale().SetMin(-1);
+    form.MRGraph().YScale().SetIntersection(-1);
+    prompt.Answer(UserPrompt::Answer::Ok);
+    form.RepaintGraph();
+    const std::vector<UserPrompt::Request> asked = prompt.Take();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].kind, UserPrompt::Kind::Error);
+}
+
 TEST_F(PlotFormTest, HelpOpensTheMainTopic)
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
