@@ -113,13 +113,4 @@ TEST_F(HelpSystem, WithoutAHelpFileNothingOpens)
     EXPECT_TRUE(recorder.Take().isEmpty());
 }
 
-TEST_F(HelpSystem, AnInstalledViewerSeesFileAndTopic)
-{
-    HelpTopicRecorder recorder;
-    EXPECT_TRUE(Help::ShowTopic(nullptr, QString::fromLatin1(Help::kTopicPrintGraph)));
-    EXPECT_EQ(recorder.Take(), QStringList(QString::fromLatin1(Help::kTopicPrintGraph)));
-    EXPECT_EQ(recorder.TakeFiles(), QStringList(QStringLiteral("Pheltra.hlp")));
-    EXPECT_EQ(THelpViewer::Current(), nullptr);
-}
-
 } // namespace
