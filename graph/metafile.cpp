@@ -18,7 +18,10 @@ bool TMetafile::SaveToFile(const QString &fileName, QString *error) const
     if (data_.isEmpty())
         return fail(QStringLiteral("The picture holds no drawing."));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk) shows at write(): a
+    // buffered QSaveFile flushes its last block at commit() and puts the cut
+    // file in place without reporting the failure.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     if (file.write(data_) != data_.size()) {
         const QString reason = file.errorString();

@@ -1,0 +1,119 @@
+#include "app/output_commands.h"
+
+#include "app/current_printer.h"
+#include "app/graph_output.h"
+#include "app/print_graph_dialog.h"
+#include "app/report_output.h"
+#include "app/save_data_dialog.h"
+#include "app/save_file_chooser.h"
+#include "app/user_prompt.h"
+#include "graph/vexplot.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <exception>
+
+namespace {
+
+const QString kFileError = QStringLiteral("File I/O error.");
+const QString kTextPrintError = QStringLiteral("Error printing text.");
+const QString kGraphPrintError = QStringLiteral("Error printing graph.");
+const QString kNoRoomForGraph = QStringLiteral("The graph has no room on the printable page.");
+
+SaveFileChooser::Request SaveDataRequest()
+{
+    return {QStringLiteral("Saving Data ..."),
+            QStringLiteral("*.txt"),
+            {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}, {QStringLiteral("All files (*)"), QString()}}};
+}
+
+// Runs a graph drawing command; a scale fault of the graph ends it with the
+// fault's message in an error box.
+template <typename Command>
+void ReportingGraphFaults(QWidget *window, Command command)
+{
+    try {
+        command();
+    } catch (const std::exception &fault) {
+        UserPrompt::Error(window, QString::fromUtf8(fault.what()));
+    }
+}
+
+} // namespace
+
+TOutputCommands::TOutputCommands(QWidget *window, const DataSets &dataSets, TVexplot &graph)
+    : QObject(window),
+      Environment([] { return ReportEnvironment{QDateTime::currentDateTime(), QLocale()}; }),
+      window_(window),
+      dataSets_(dataSets),
+      graph_(graph),
+      saveDlg_(new TMRSaveDlg(window)),
+      printGraphDlg_(new TMRPrintGraphDlg(window)),
+      printer_(NewCurrentPrinter())
+{
+}
+
+TOutputCommands::~TOutputCommands() = default;
+
+void TOutputCommands::menuSaveDataClick()
+{
+    if (!saveDlg_->Execute(TMRSaveDlg::Form::Save))
+        return;
+    const std::optional<SaveFileChooser::Choice> choice = SaveFileChooser::AskSaveFileName(window_, SaveDataRequest());
+    if (!choice)
+        return;
+    const QStringList lines = SavedReportLines(dataSets_, saveDlg_->Selection(), Environment());
+    if (!WriteReportFile(choice->fileName, lines))
+        UserPrompt::Error(window_, kFileError);
+}
+
+void TOutputCommands::menuPrintDataClick()
+{
+    if (!saveDlg_->Execute(TMRSaveDlg::Form::Print))
+        return;
+    const QStringList lines = PrintedReportLines(dataSets_, saveDlg_->Selection(), Environment());
+    if (!PrintReportLines(*printer_, lines))
+        UserPrompt::Error(window_, kTextPrintError);
+}
+
+void TOutputCommands::SaveGraph1Click()
+{
+    const std::optional<SaveFileChooser::Choice> choice = SaveFileChooser::AskSaveFileName(window_, SaveGraphRequest());
+    if (!choice)
+        return;
+    ReportingGraphFaults(window_, [&] {
+        if (!SaveGraphPicture(graph_, choice->fileName, GraphPictureFormat(*choice)))
+            UserPrompt::Error(window_, kFileError);
+    });
+}
+
+void TOutputCommands::menuPrinterSetupClick()
+{
+    QPrintDialog dialog(printer_.get(), window_);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // Only the printer and its paper are chosen here; what is printed comes
+    // from Print Data and Print Graph.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.exec();
+}
+
+void TOutputCommands::menuPrintGraphClick()
+{
+    const QSize page = PrintableSizeMM(*printer_);
+    printGraphDlg_->SetPrintableSize(page.width(), page.height());
+    if (!printGraphDlg_->Execute())
+        return;
+    ReportingGraphFaults(window_, [&] {
+        switch (PrintGraphAt(graph_, *printer_, printGraphDlg_->Placement())) {
+        case TGraphPrintResult::Printed:
+            break;
+        case TGraphPrintResult::NoRoomOnPage:
+            UserPrompt::Error(window_, kNoRoomForGraph);
+            break;
+        case TGraphPrintResult::PrinterFailed:
+            UserPrompt::Error(window_, kGraphPrintError);
+            break;
+        }
+    });
+}

@@ -1,0 +1,91 @@
+#include "app/report_output.h"
+
+#include "app/current_printer.h"
+#include "app/reports/reports.h"
+#include "graph/font_map.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <cmath>
+
+bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error)
+{
+    const QByteArray bytes = SavedReportBytes(lines);
+    QSaveFile file(fileName);
+    // Unbuffered, so that a short write (a full disk) shows here: a buffered
+    // QSaveFile flushes its last block at commit() and puts the cut file in
+    // place without reporting the failure.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
+    written = written && file.commit();
+    if (!written) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+    }
+    return written;
+}
+
+QStringList WrapToWidth(const QString &line, double width, const std::function<double(const QString &)> &measure)
+{
+    QStringList pieces;
+    QString rest = line;
+    while (!rest.isEmpty()) {
+        // The longest prefix that fits; at least one character, so a page
+        // narrower than one glyph still makes progress.
+        qsizetype low = 1, high = rest.size();
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (measure(rest.left(mid)) <= width)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        pieces << rest.left(low);
+        rest.remove(0, low);
+    }
+    if (pieces.isEmpty())
+        pieces << QString();
+    return pieces;
+}
+
+bool PrintReportLines(QPrinter &printer, const QStringList &lines)
+{
+    if (!PrinterCanStart(printer))
+        return false;
+    printer.setDocName(QStringLiteral("Pheltra data"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+
+    QFont font;
+    font.setFamilies(FontFamiliesFor(QString::fromLatin1(kReportFontFace)));
+    font.setPointSize(kReportFontPoints);
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &printer);
+    const double lineHeight = metrics.lineSpacing();
+    // The painter's origin is the top left of the printable area.
+    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const auto measure = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+
+    double y = 0.0;
+    bool pageHasLines = false;
+    for (const QString &line : lines) {
+        for (const QString &piece : WrapToWidth(line, area.width(), measure)) {
+            if (pageHasLines && y + lineHeight > area.height()) {
+                if (!printer.newPage()) {
+                    painter.end();
+                    return false;
+                }
+                y = 0.0;
+            }
+            painter.drawText(QPointF(0.0, y + metrics.ascent()), piece);
+            y += lineHeight;
+            pageHasLines = true;
+        }
+    }
+    return painter.end();
+}

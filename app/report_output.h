@@ -1,0 +1,33 @@
+// Where the reports go: a text file (each line in UTF-8 with CR LF) or the
+// current printer as a line-by-line text device in "Courier New" 10 pt.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QPrinter;
+
+// Writes the report lines to `fileName`. The file is written under a
+// temporary name and put in place only when every byte was written, so a
+// failed save leaves an earlier file of that name as it was. False, with the
+// system's reason in `error`, when the file could not be written.
+bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error = nullptr);
+
+// Splits a line into the pieces that fit `width`, as a text device continues
+// a line wider than the page on the next line: each piece as long as fits,
+// at least one character. `measure` gives a text's width. An empty line
+// stays one empty piece.
+QStringList WrapToWidth(const QString &line, double width, const std::function<double(const QString &)> &measure);
+
+// The face and size the reports are printed in.
+inline constexpr char kReportFontFace[] = "Courier New";
+inline constexpr int kReportFontPoints = 10;
+
+// Prints the lines as one job on `printer`: from the top left of the
+// printable area one under the other, a line wider than the area continued
+// on the next line, a new page whenever the next line does not fit. No
+// headers, footers or page numbers. False when the job could not be started
+// or a page could not be added.
+bool PrintReportLines(QPrinter &printer, const QStringList &lines);

@@ -1,0 +1,203 @@
+// Reports written to a file and printed as text pages.
+#include "app/current_printer.h"
+#include "app/report_output.h"
+
+#include "tests/app/output/pdf_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using output_test::PdfPageCount;
+using output_test::PdfPageLines;
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Makes every file write beyond `bytes` fail as a full disk does, for root
+// too, while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &former_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = former_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &former_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit former_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(ReportFile, Utf8LinesWithCrLfReplacingAnEarlierFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    WriteFile(path, QByteArray(5000, 'o'));
+    QString error;
+    ASSERT_TRUE(WriteReportFile(path, {QStringLiteral("Calc. Electr./cm³: 3.34E+23"), QStringLiteral(" "),
+                                       QStringLiteral("in units cm²/g, ")},
+                                &error))
+        << error.toStdString();
+    EXPECT_EQ(ReadFile(path), QByteArray("Calc. Electr./cm\xC2\xB3: 3.34E+23\r\n \r\nin units cm\xC2\xB2/g, \r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
+}
+
+TEST(ReportFile, AFailedWriteKeepsTheEarlierFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    const QByteArray earlier = "the report saved before\r\n";
+    WriteFile(path, earlier);
+    const QStringList lines(400, QStringLiteral("1.00E+1   2.345E-1  ---       "));
+    QString error;
+    {
+        const FileSizeLimit full(1000);
+        EXPECT_FALSE(WriteReportFile(path, lines, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadFile(path), earlier);
+    // Nothing half-written is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
+}
+
+TEST(ReportFile, NoFileWhereTheFolderCannotHoldOne)
+{
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
+    WriteFile(notAFolder, "x");
+    QString error;
+    EXPECT_FALSE(WriteReportFile(notAFolder + QStringLiteral("/report.txt"), {QStringLiteral("a")}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(WriteReportFile(dir.filePath(QStringLiteral("missing/report.txt")), {QStringLiteral("a")}));
+}
+
+TEST(TextDevice, LinesWiderThanThePageContinueOnTheNext)
+{
+    const auto characters = [](const QString &text) { return static_cast<double>(text.size()); };
+    EXPECT_EQ(WrapToWidth(QStringLiteral("abcdefghijklmnopqrstuvwxy"), 10, characters),
+              QStringList({"abcdefghij", "klmnopqrst", "uvwxy"}));
+    EXPECT_EQ(WrapToWidth(QStringLiteral("abcdefghij"), 10, characters), QStringList{"abcdefghij"});
+    EXPECT_EQ(WrapToWidth(QString(), 10, characters), QStringList{QString()});
+    // Blanks are characters like any other, also at a break.
+    EXPECT_EQ(WrapToWidth(QStringLiteral("  ab  "), 3, characters), QStringList({"  a", "b  "}));
+    // A page narrower than one character still shows every character.
+    EXPECT_EQ(WrapToWidth(QStringLiteral("abc"), 0.5, characters), QStringList({"a", "b", "c"}));
+}
+
+class PrintedReport : public ::testing::Test
+{
+protected:
+    QString PdfPath() const { return dir_.filePath(QStringLiteral("report.pdf")); }
+    QTemporaryDir dir_;
+    std::unique_ptr<QPrinter> printer_ = NewCurrentPrinter(PdfPath());
+};
+
+TEST_F(PrintedReport, PagesFilledTopDownInOneJobWithLongLinesContinued)
+{
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(PdfPath());
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    QStringList lines;
+    for (int i = 1; i <= 160; ++i)
+        lines << QStringLiteral("line %1 of the report").arg(i, 3, 10, QLatin1Char('0'));
+    QString longLine;
+    for (int i = 0; i < 25; ++i)
+        longLine += QStringLiteral("%1-abcdef ").arg(i, 2, 10, QLatin1Char('0'));
+    lines.insert(100, longLine);
+    ASSERT_TRUE(PrintReportLines(*printer_, lines));
+
+    // A4 in 10 pt: some 70 lines to a page, so 163 printed lines (the long
+    // one takes three) fill two pages and start a third.
+    ASSERT_EQ(PdfPageCount(PdfPath()), 3);
+    QStringList printed;
+    QList<qsizetype> perPage;
+    for (int page = 1; page <= 3; ++page) {
+        const QStringList pageLines = PdfPageLines(PdfPath(), page);
+        perPage << pageLines.size();
+        printed << pageLines;
+    }
+    EXPECT_EQ(perPage[0], perPage[1]);
+    EXPECT_GT(perPage[0], 60);
+    EXPECT_LT(perPage[0], 80);
+    EXPECT_EQ(perPage[0] + perPage[1] + perPage[2], 163);
+
+    // Every line in its order; the long one in pieces that fit the page
+    // width (some 95 characters of Liberation Mono 10 pt on A4).
+    ASSERT_EQ(printed.size(), 163);
+    EXPECT_EQ(printed.mid(0, 100), lines.mid(0, 100));
+    const QStringList pieces = printed.mid(100, 3);
+    EXPECT_EQ(pieces.join(QString()).remove(QLatin1Char(' ')), QString(longLine).remove(QLatin1Char(' ')));
+    for (const QString &piece : pieces)
+        EXPECT_LE(piece.size(), 100);
+    EXPECT_GT(pieces[0].size(), 85);
+    EXPECT_EQ(printed.mid(103), lines.mid(101));
+}
+
+TEST_F(PrintedReport, AFileThatCannotBeWrittenFailsTheJob)
+{
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(dir_.filePath(QStringLiteral("missing/report.pdf")));
+    EXPECT_FALSE(PrintReportLines(*printer_, {QStringLiteral("a")}));
+}
+
+TEST_F(PrintedReport, AFilePrinterWithoutFileNameFailsAndStaysUsable)
+{
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(QString());
+    EXPECT_FALSE(PrintReportLines(*printer_, {QStringLiteral("a")}));
+    printer_->setOutputFileName(PdfPath());
+    EXPECT_TRUE(PrintReportLines(*printer_, {QStringLiteral("after all")}));
+    EXPECT_EQ(PdfPageLines(PdfPath(), 1), QStringList{QStringLiteral("after all")});
+}
+
+TEST(CurrentPrinter, WithoutAPrinterItPrintsToAPdfFile)
+{
+    const std::unique_ptr<QPrinter> printer = NewCurrentPrinter(QStringLiteral("/tmp/somewhere.pdf"));
+    if (printer->outputFormat() != QPrinter::PdfFormat)
+        GTEST_SKIP() << "this machine has a printer";
+    EXPECT_EQ(printer->outputFileName(), QStringLiteral("/tmp/somewhere.pdf"));
+    EXPECT_EQ(NewCurrentPrinter()->outputFileName(), QDir::home().filePath(QStringLiteral("Pheltra.pdf")));
+}
+
+TEST(CurrentPrinter, PrintableSizeInWholeMillimetres)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    // US letter with 6.35 mm side margins and 4.23 mm top and bottom ones:
+    // 215.9 - 12.7 = 203.2 and 279.4 - 8.46 = 270.94.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(6.35, 4.23, 6.35, 4.23), QPageLayout::Millimeter);
+    EXPECT_EQ(PrintableSizeMM(printer), QSize(203, 270));
+}
+
+} // namespace
