@@ -28,7 +28,8 @@ inline int PdfPageCount(const QString &path)
 }
 
 // The text lines of one page (1-based) in their order on the page, each
-// without the blanks around it; blank lines dropped.
+// with its blanks simplified (pdftotext places words by position, so runs of
+// blanks come out shorter or longer than printed); blank lines dropped.
 inline QStringList PdfPageLines(const QString &path, int page)
 {
     const QString text = RunTool(QStringLiteral("pdftotext"),
@@ -36,7 +37,7 @@ inline QStringList PdfPageLines(const QString &path, int page)
                                   QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
     QStringList lines;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QString trimmed = line.trimmed().remove(QLatin1Char('\f'));
+        const QString trimmed = QString(line).remove(QLatin1Char('\f')).simplified();
         if (!trimmed.isEmpty())
             lines << trimmed;
     }

@@ -2,6 +2,7 @@
 #include "app/current_printer.h"
 #include "app/report_output.h"
 
+#include "tests/app/output/file_size_limit.h"
 #include "tests/app/output/pdf_text.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +12,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
+using output_test::FileSizeLimit;
 using output_test::PdfPageCount;
 using output_test::PdfPageLines;
 
@@ -31,32 +31,6 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-// Makes every file write beyond `bytes` fail as a full disk does, for root
-// too, while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &former_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = former_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &former_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit former_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(ReportFile, Utf8LinesWithCrLfReplacingAnEarlierFile)
 {

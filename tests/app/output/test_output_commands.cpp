@@ -1,0 +1,313 @@
+// The File menu's output commands from the menu item to the file or the
+// page: Save Data and Print Data with their selection dialog, Save Graph,
+// Printer Setup and Print Graph with its dialog.
+#include "app/output_commands.h"
+
+#include "app/graph_output.h"
+#include "app/print_graph_dialog.h"
+#include "app/reports/reports.h"
+#include "app/save_data_dialog.h"
+#include "graph/vexplot.h"
+#include "tests/app/dialogs/modal_driver.h"
+#include "tests/app/dialogs/test_library.h"
+#include "tests/app/output/field_typing.h"
+#include "tests/app/output/file_size_limit.h"
+#include "tests/app/output/graph_with_curves.h"
+#include "tests/app/output/pdf_text.h"
+#include "tests/app/output/scripted_save_file.h"
+#include "tests/app/scripted_prompt.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+using dialog_test::Child;
+using dialog_test::Click;
+using output_test::PdfPageCount;
+using output_test::PdfPageLines;
+using output_test::TypeInto;
+using pheltra::controls::TNumEdit;
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class OutputCommands : public ::testing::Test
+{
+protected:
+    OutputCommands()
+    {
+        dialog_test::FillTestLibrary(library_);
+        TCmpDataSet &water = sets_[0];
+        water.AbsorberName[0] = "Water";
+        water.RelWeight[0] = 1.0L;
+        water.Legend = " <b>Water</b>";
+        water.UpdateComposition(library_);
+        TCmpDataSet &lead = sets_[1];
+        lead.AbsorberName[0] = "Lead";
+        lead.RelWeight[0] = 1.0L;
+        lead.Legend = " Lead";
+        lead.UpdateComposition(library_);
+        output_test::PlotCurves(graph_, sets_);
+        commands_.Environment = [this] { return environment_; };
+        commands_.CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
+        commands_.CurrentPrinter().setOutputFileName(Path("printed.pdf"));
+        commands_.CurrentPrinter().setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    QString Path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // Runs a command whose dialog the user answers with `action`.
+    template <typename Command>
+    void WithDialog(Command command, const dialog_test::ModalAction &action)
+    {
+        dialog_test::WhenModalShows(action);
+        (commands_.*command)();
+    }
+
+    // The coefficients of data sets 1 and 2 at 10, 20 and 30 keV.
+    static void ChooseCoefficientsTenToThirty(QWidget *d)
+    {
+        Child<QCheckBox>(d, "cbAbsData")->setChecked(false);
+        for (int i = 3; i <= 6; ++i)
+            d->findChild<QCheckBox *>(QStringLiteral("cbAbsorber%1").arg(i))->setChecked(false);
+        TypeInto(Child<TNumEdit>(d, "numeditFrom"), QStringLiteral("10"));
+        TypeInto(Child<TNumEdit>(d, "numeditTo"), QStringLiteral("30"));
+        TypeInto(Child<TNumEdit>(d, "numeditIntv"), QStringLiteral("10"));
+    }
+
+    QTemporaryDir dir_;
+    CompoundLibrary library_;
+    DataSets sets_;
+    QWidget window_;
+    TVexplot graph_{&window_};
+    TOutputCommands commands_{&window_, sets_, graph_};
+    ReportEnvironment environment_{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    dialog_test::ModalActionScope modalActions_;
+    ScriptedPrompt prompts_;
+    output_test::ScriptedSaveFile files_;
+};
+
+TEST_F(OutputCommands, SaveDataWritesTheChosenReportsToTheChosenFile)
+{
+    files_.Choose(Path("report.txt"));
+    WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) {
+        EXPECT_EQ(d->windowTitle(), "Save Data Dialog");
+        ChooseCoefficientsTenToThirty(d);
+        Click(d, "btnAction");
+    });
+    const std::vector<SaveFileChooser::Request> asked = files_.Take();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, "Saving Data ...");
+    EXPECT_EQ(asked[0].initialName, "*.txt");
+    ASSERT_EQ(asked[0].filters.size(), 2);
+    EXPECT_EQ(asked[0].filters[0].text, "Text files (*.txt)");
+    EXPECT_EQ(asked[0].filters[1].text, "All files (*)");
+
+    const QList<QByteArray> lines = ReadFile(Path("report.txt")).split('\n');
+    ASSERT_EQ(lines.size(), 19); // three rows, then the end of the last line
+    EXPECT_EQ(lines[0], "Pheltra: Photon attenuation coefficients -- 05/03/2024 / 14:07:09\r");
+    EXPECT_EQ(lines[2], "Absorber #1:  Water\r"); // the markup is gone
+    EXPECT_EQ(lines[5], " \r");
+    EXPECT_EQ(lines[6], "Absorber #2:  Lead\r");
+    EXPECT_EQ(lines[10], "Photon attenuation coefficients in units cm\xC2\xB2/g, \r");
+    EXPECT_EQ(lines[13], "Energy    #1        #2        #3        #4        #5        #6\r");
+    const QRegularExpression row(QStringLiteral(R"(^([123])\.00E\+1 {3}\d\.\d{3}E[+-]\d {2}\d\.\d{3}E[+-]\d {33}\r$)"));
+    // Data sets 3 to 6 are not selected: a single blank in each column.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(row.match(QString::fromLatin1(lines[15 + i])).hasMatch()) << lines[15 + i].toStdString();
+    EXPECT_TRUE(lines[18].isEmpty());
+    EXPECT_EQ(ReadFile(Path("report.txt")),
+              QStringList(SavedReportLines(sets_, commands_.SaveDlg().Selection(), environment_)).join("\r\n").toUtf8() + "\r\n");
+    EXPECT_TRUE(prompts_.Take().empty());
+}
+
+TEST_F(OutputCommands, NothingIsSavedWhenEitherDialogIsCancelled)
+{
+    WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) { Click(d, "btnCancel"); });
+    EXPECT_TRUE(files_.Take().empty());
+    files_.Cancel();
+    WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    EXPECT_EQ(files_.Take().size(), 1u);
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(OutputCommands, AFailedSaveSaysFileIOErrorAndKeepsTheEarlierFile)
+{
+    const QByteArray earlier = "the report of yesterday\r\n";
+    {
+        QFile file(Path("report.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+    }
+    files_.Choose(Path("report.txt"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    {
+        const output_test::FileSizeLimit full(200);
+        WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    }
+    const std::vector<UserPrompt::Request> asked = prompts_.Take();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].kind, UserPrompt::Kind::Error);
+    EXPECT_EQ(asked[0].text, "File I/O error.");
+    EXPECT_EQ(ReadFile(Path("report.txt")), earlier);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"report.txt"});
+}
+
+TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)
+{
+    WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) {
+        EXPECT_EQ(d->windowTitle(), "Print Data Dialog");
+        TypeInto(Child<TNumEdit>(d, "numeditFrom"), QStringLiteral("1"));
+        TypeInto(Child<TNumEdit>(d, "numeditTo"), QStringLiteral("100"));
+        TypeInto(Child<TNumEdit>(d, "numeditIntv"), QStringLiteral("1"));
+        Click(d, "btnAction");
+    });
+    EXPECT_TRUE(prompts_.Take().empty());
+    QStringList expected = PrintedReportLines(sets_, commands_.SaveDlg().Selection(), environment_);
+    for (QString &line : expected)
+        line = line.simplified();
+    expected.removeAll(QString());
+
+    // Some 190 lines in 10 pt on A4 pages of some 70 lines: three pages,
+    // every line once, in order.
+    ASSERT_EQ(PdfPageCount(Path("printed.pdf")), 3);
+    QStringList printed;
+    for (int page = 1; page <= 3; ++page)
+        printed << PdfPageLines(Path("printed.pdf"), page);
+    ASSERT_EQ(printed.size(), expected.size());
+    EXPECT_EQ(printed[0], "Pheltra: List of absorber materials ------- 05/03/2024 / 14:07:09");
+    EXPECT_TRUE(printed.contains("Calc. Electr./cm³: 3.34E+23"));
+    EXPECT_EQ(printed, expected);
+}
+
+TEST_F(OutputCommands, APrintFailureSaysErrorPrintingText)
+{
+    commands_.CurrentPrinter().setOutputFileName(Path("missing/printed.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Error printing text."});
+}
+
+TEST_F(OutputCommands, SaveGraphWritesAnSvgPictureOnWhite)
+{
+    const QColor screen = graph_.Color();
+    ASSERT_NE(screen, QColor(Qt::white));
+    files_.Choose(Path("graph.svg"), QStringLiteral("SVG picture (*.svg)"));
+    commands_.SaveGraph1Click();
+    const std::vector<SaveFileChooser::Request> asked = files_.Take();
+    ASSERT_EQ(asked.size(), 1u);
+    ASSERT_EQ(asked[0].filters.size(), 3);
+    EXPECT_EQ(asked[0].filters[0].text, "SVG picture (*.svg)");
+    EXPECT_EQ(asked[0].filters[1].text, "PDF document (*.pdf)");
+    EXPECT_EQ(asked[0].filters[2].text, "All files (*)");
+
+    const QString svg = QString::fromUtf8(ReadFile(Path("graph.svg")));
+    EXPECT_TRUE(svg.contains(R"(viewBox="0 0 1400 1000")")) << svg.left(600).toStdString();
+    EXPECT_TRUE(svg.contains("<desc>Created by Pheltra / Quorvik, Dastrel</desc>"));
+    // The first thing drawn fills the picture in white.
+    const QRegularExpressionMatch fill = QRegularExpression(QStringLiteral(R"re(fill="(#[0-9a-f]{6})")re")).match(svg);
+    ASSERT_TRUE(fill.hasMatch());
+    EXPECT_EQ(fill.captured(1), "#ffffff");
+    EXPECT_TRUE(svg.contains("photon energy, keV"));
+    EXPECT_TRUE(svg.contains("Water"));
+    EXPECT_TRUE(svg.contains("Lead"));
+    EXPECT_EQ(graph_.Color(), screen);
+    EXPECT_TRUE(prompts_.Take().empty());
+}
+
+TEST_F(OutputCommands, SaveGraphWritesPdfForThePdfFilterOrAPdfName)
+{
+    files_.Choose(Path("graph.picture"), QStringLiteral("PDF document (*.pdf)"));
+    commands_.SaveGraph1Click();
+    EXPECT_TRUE(ReadFile(Path("graph.picture")).startsWith("%PDF"));
+    EXPECT_EQ(PdfPageCount(Path("graph.picture")), 1);
+    EXPECT_TRUE(PdfPageLines(Path("graph.picture"), 1).contains("photon energy, keV"));
+
+    using SaveFileChooser::Choice;
+    EXPECT_EQ(GraphPictureFormat(Choice{"a.PDF", "All files (*)"}), TMetafileFormat::Pdf);
+    EXPECT_EQ(GraphPictureFormat(Choice{"a.pdf", "SVG picture (*.svg)"}), TMetafileFormat::Pdf);
+    EXPECT_EQ(GraphPictureFormat(Choice{"a.svg", "PDF document (*.pdf)"}), TMetafileFormat::Pdf);
+    EXPECT_EQ(GraphPictureFormat(Choice{"a", "All files (*)"}), TMetafileFormat::Svg);
+    EXPECT_EQ(GraphPictureFormat(Choice{"a.wmf", "SVG picture (*.svg)"}), TMetafileFormat::Svg);
+}
+
+TEST_F(OutputCommands, SaveGraphCancelledOrFailedLeavesTheScreenAsItWas)
+{
+    const QColor screen = graph_.Color();
+    files_.Cancel();
+    commands_.SaveGraph1Click();
+    EXPECT_EQ(graph_.Color(), screen);
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
+
+    // A full disk: the earlier picture stays whole.
+    files_.Choose(Path("graph.svg"));
+    commands_.SaveGraph1Click();
+    const QByteArray earlier = ReadFile(Path("graph.svg"));
+    ASSERT_GT(earlier.size(), 4000);
+    files_.Choose(Path("graph.svg"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    {
+        const output_test::FileSizeLimit full(2000);
+        commands_.SaveGraph1Click();
+    }
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"File I/O error."});
+    EXPECT_EQ(ReadFile(Path("graph.svg")), earlier);
+    EXPECT_EQ(graph_.Color(), screen);
+}
+
+TEST_F(OutputCommands, PrintGraphPrintsOnePageAtTheChosenSize)
+{
+    const QColor screen = graph_.Color();
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) {
+        // A4 with 10 pt margins: 210 - 7.06 by 297 - 7.06 mm.
+        EXPECT_EQ(Child<QLabel>(d, "lblPrintSize")->text(), "Printable page size (W x H):202 x 289 mm");
+        Click(d, "btnPrint");
+    });
+    EXPECT_TRUE(prompts_.Take().empty());
+    ASSERT_EQ(PdfPageCount(Path("printed.pdf")), 1);
+    const QStringList text = PdfPageLines(Path("printed.pdf"), 1);
+    EXPECT_TRUE(text.filter("photon energy, keV").size() == 1) << text.join('\n').toStdString();
+    EXPECT_EQ(commands_.PrintGraphDlg().Placement(), (TGraphPlacementMM{-1, -1, 140, 100}));
+    EXPECT_EQ(graph_.Color(), screen);
+
+    // Cancelled, nothing is printed.
+    QFile::remove(Path("printed.pdf"));
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnCancel"); });
+    EXPECT_FALSE(QFile::exists(Path("printed.pdf")));
+}
+
+TEST_F(OutputCommands, PrintGraphOnAFullPageAndWithoutRoom)
+{
+    commands_.PrintGraphDlg().SetSettings({true, 140, 100, true, 25, 25});
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
+    EXPECT_EQ(PdfPageCount(Path("printed.pdf")), 1);
+
+    // A size of 0 leaves the graph no area on the page.
+    QFile::remove(Path("printed.pdf"));
+    commands_.PrintGraphDlg().SetSettings({false, 0, 100, true, 25, 25});
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"The graph has no room on the printable page."});
+    EXPECT_FALSE(QFile::exists(Path("printed.pdf")));
+}
+
+TEST_F(OutputCommands, PrinterSetupCancelledChangesNothing)
+{
+    WithDialog(&TOutputCommands::menuPrinterSetupClick, [](QWidget *d) {
+        EXPECT_EQ(d->windowTitle(), "Printer Setup");
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(commands_.CurrentPrinter().outputFileName(), Path("printed.pdf"));
+}
+
+} // namespace
