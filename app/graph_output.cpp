@@ -24,7 +24,7 @@ TWhiteBackground::~TWhiteBackground() { graph_.SetColor(former_); }
 SaveFileChooser::Request SaveGraphRequest()
 {
     return {QStringLiteral("Saving Graph to a vector picture ..."),
-            QString(),
+            QStringLiteral("*.svg"),
             {{kSvgFilter, QStringLiteral("svg")}, {kPdfFilter, QStringLiteral("pdf")}, {kAllFilesFilter, QString()}}};
 }
 

@@ -9,7 +9,9 @@
 #include "app/user_prompt.h"
 #include "graph/vexplot.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 
 #include <exception>
@@ -95,6 +97,11 @@ void TOutputCommands::menuPrinterSetupClick()
     // Only the printer and its paper are chosen here; what is printed comes
     // from Print Data and Print Graph.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Confirming chooses the printer; nothing is printed yet.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
     dialog.exec();
 }
 

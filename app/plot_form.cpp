@@ -3,6 +3,7 @@
 #include "app/data_setup_dialog.h"
 #include "app/help_system.h"
 #include "app/main_window_graph.h"
+#include "app/output_commands.h"
 #include "app/plot_data.h"
 #include "app/splash_form.h"
 #include "app/user_prompt.h"
@@ -144,6 +145,17 @@ void TmrPlotForm::SetDataSetupDialog(TMRDataDlg *dialog)
 {
     dataSetupDialog_ = dialog;
     menuDataSetup->setEnabled(dialog != nullptr);
+}
+
+void TmrPlotForm::SetOutputCommands(TOutputCommands *commands)
+{
+    for (QAction *command : {menuSaveData, menuSaveGraph, menuPrinterSetup, menuPrintData, menuPrintGraph})
+        command->setEnabled(true);
+    connect(menuSaveData, &QAction::triggered, commands, &TOutputCommands::menuSaveDataClick);
+    connect(menuSaveGraph, &QAction::triggered, commands, &TOutputCommands::SaveGraph1Click);
+    connect(menuPrinterSetup, &QAction::triggered, commands, &TOutputCommands::menuPrinterSetupClick);
+    connect(menuPrintData, &QAction::triggered, commands, &TOutputCommands::menuPrintDataClick);
+    connect(menuPrintGraph, &QAction::triggered, commands, &TOutputCommands::menuPrintGraphClick);
 }
 
 bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)

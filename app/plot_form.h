@@ -13,6 +13,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class TMRDataDlg;
+class TOutputCommands;
 class TSplashForm;
 class TVexplot;
 
@@ -27,6 +28,9 @@ public:
     // The windows the menu opens, created after the main window.
     void SetSplash(TSplashForm *splash) { splash_ = splash; }
     void SetDataSetupDialog(TMRDataDlg *dialog);
+    // Save Data, Save Graph, Printer Setup, Print Data and Print Graph; set
+    // once at start-up.
+    void SetOutputCommands(TOutputCommands *commands);
 
     TVexplot &MRGraph() const { return *MRGraph_; }
     QFrame &GraphPanel() const { return *GraphPanel_; }

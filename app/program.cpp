@@ -4,6 +4,7 @@
 #include "app/data_setup_dialog.h"
 #include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
+#include "app/output_commands.h"
 #include "app/plot_form.h"
 #include "app/splash_form.h"
 
@@ -13,6 +14,8 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile)
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
     mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_);
+    outputCommands_ = new TOutputCommands(mainForm_.get(), dataSets_, mainForm_->MRGraph());
+    mainForm_->SetOutputCommands(outputCommands_);
     duplicateDialog_ = new TDuplicateDlg(mainForm_.get());
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.

@@ -18,6 +18,7 @@
 class TCmpMixDlg;
 class TDuplicateDlg;
 class TMRDataDlg;
+class TOutputCommands;
 class TSplashForm;
 class TmrPlotForm;
 
@@ -47,6 +48,8 @@ public:
     TMRDataDlg &DataSetupDialog() const { return *dataSetupDialog_; }
     TCmpMixDlg &AbsorberDialog() const { return *absorberDialog_; }
     TDuplicateDlg &DuplicateDialog() const { return *duplicateDialog_; }
+    // The output commands with the save-data and print-graph dialogs.
+    TOutputCommands &OutputCommands() const { return *outputCommands_; }
 
 private:
     // Declared in the order of creation.
@@ -56,6 +59,7 @@ private:
     TPlotRange plotRange_;
     // Every window below is a child of the main window and goes with it.
     std::unique_ptr<TmrPlotForm> mainForm_;
+    TOutputCommands *outputCommands_ = nullptr;
     TDuplicateDlg *duplicateDialog_ = nullptr;
     TSplashForm *splash_ = nullptr;
     TCmpMixDlg *absorberDialog_ = nullptr;

@@ -7,11 +7,15 @@
 #include "app/data_setup_dialog.h"
 #include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
+#include "app/output_commands.h"
 #include "app/plot_form.h"
+#include "app/print_graph_dialog.h"
+#include "app/save_data_dialog.h"
 #include "app/splash_form.h"
 #include "graph/vexplot.h"
 #include "tests/app/dialogs/modal_driver.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,9 +45,12 @@ TEST(StartUp, WithTheShippedLibrary)
     // Every dialog exists once, owned by the main window.
     for (const QWidget *dialog : std::initializer_list<const QWidget *>{
              &program.Splash(), &program.DataSetupDialog(), &program.AbsorberDialog(),
-             &program.DuplicateDialog()})
+             &program.DuplicateDialog(), &program.OutputCommands().SaveDlg(),
+             &program.OutputCommands().PrintGraphDlg()})
         EXPECT_EQ(dialog->parentWidget(), &form);
-    EXPECT_TRUE(form.menuDataSetup->isEnabled());
+    for (const QAction *command : {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph,
+                                   form.menuPrinterSetup, form.menuPrintData, form.menuPrintGraph})
+        EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
     EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
     EXPECT_TRUE(program.Splash().Message().isEmpty());
 

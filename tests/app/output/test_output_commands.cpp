@@ -4,7 +4,11 @@
 #include "app/output_commands.h"
 
 #include "app/graph_output.h"
+#include "app/main_window_graph.h"
+#include "app/plot_data.h"
+#include "app/plot_form.h"
 #include "app/print_graph_dialog.h"
+#include "app/program.h"
 #include "app/reports/reports.h"
 #include "app/save_data_dialog.h"
 #include "graph/vexplot.h"
@@ -12,17 +16,19 @@
 #include "tests/app/dialogs/test_library.h"
 #include "tests/app/output/field_typing.h"
 #include "tests/app/output/file_size_limit.h"
-#include "tests/app/output/graph_with_curves.h"
 #include "tests/app/output/pdf_text.h"
 #include "tests/app/output/scripted_save_file.h"
 #include "tests/app/scripted_prompt.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -57,7 +63,8 @@ protected:
         lead.RelWeight[0] = 1.0L;
         lead.Legend = " Lead";
         lead.UpdateComposition(library_);
-        output_test::PlotCurves(graph_, sets_);
+        ConfigureMainWindowGraph(graph_);
+        PlotData(graph_, sets_, TPlotRange{1.0, 1000.0});
         commands_.Environment = [this] { return environment_; };
         commands_.CurrentPrinter().setOutputFormat(QPrinter::PdfFormat);
         commands_.CurrentPrinter().setOutputFileName(Path("printed.pdf"));
@@ -65,6 +72,19 @@ protected:
     }
 
     QString Path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // Caption, initial name and filters of the save-file dialogs opened
+    // since the last call.
+    QStringList FileDialogsShown()
+    {
+        QStringList shown;
+        for (const SaveFileChooser::Request &request : files_.Take()) {
+            shown << request.caption << request.initialName;
+            for (const SaveFileChooser::Filter &filter : request.filters)
+                shown << filter.text;
+        }
+        return shown;
+    }
 
     // Runs a command whose dialog the user answers with `action`.
     template <typename Command>
@@ -105,13 +125,7 @@ TEST_F(OutputCommands, SaveDataWritesTheChosenReportsToTheChosenFile)
         ChooseCoefficientsTenToThirty(d);
         Click(d, "btnAction");
     });
-    const std::vector<SaveFileChooser::Request> asked = files_.Take();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].caption, "Saving Data ...");
-    EXPECT_EQ(asked[0].initialName, "*.txt");
-    ASSERT_EQ(asked[0].filters.size(), 2);
-    EXPECT_EQ(asked[0].filters[0].text, "Text files (*.txt)");
-    EXPECT_EQ(asked[0].filters[1].text, "All files (*)");
+    EXPECT_EQ(FileDialogsShown(), QStringList({"Saving Data ...", "*.txt", "Text files (*.txt)", "All files (*)"}));
 
     const QList<QByteArray> lines = ReadFile(Path("report.txt")).split('\n');
     ASSERT_EQ(lines.size(), 19); // three rows, then the end of the last line
@@ -204,12 +218,8 @@ TEST_F(OutputCommands, SaveGraphWritesAnSvgPictureOnWhite)
     ASSERT_NE(screen, QColor(Qt::white));
     files_.Choose(Path("graph.svg"), QStringLiteral("SVG picture (*.svg)"));
     commands_.SaveGraph1Click();
-    const std::vector<SaveFileChooser::Request> asked = files_.Take();
-    ASSERT_EQ(asked.size(), 1u);
-    ASSERT_EQ(asked[0].filters.size(), 3);
-    EXPECT_EQ(asked[0].filters[0].text, "SVG picture (*.svg)");
-    EXPECT_EQ(asked[0].filters[1].text, "PDF document (*.pdf)");
-    EXPECT_EQ(asked[0].filters[2].text, "All files (*)");
+    EXPECT_EQ(FileDialogsShown(), QStringList({"Saving Graph to a vector picture ...", "*.svg", "SVG picture (*.svg)",
+                                               "PDF document (*.pdf)", "All files (*)"}));
 
     const QString svg = QString::fromUtf8(ReadFile(Path("graph.svg")));
     EXPECT_TRUE(svg.contains(R"(viewBox="0 0 1400 1000")")) << svg.left(600).toStdString();
@@ -305,9 +315,40 @@ TEST_F(OutputCommands, PrinterSetupCancelledChangesNothing)
 {
     WithDialog(&TOutputCommands::menuPrinterSetupClick, [](QWidget *d) {
         EXPECT_EQ(d->windowTitle(), "Printer Setup");
+        // Its confirming button does not promise a print.
+        auto *buttons = d->findChild<QDialogButtonBox *>();
+        ASSERT_NE(buttons, nullptr);
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), "OK");
         QTest::keyClick(d, Qt::Key_Escape);
     });
     EXPECT_EQ(commands_.CurrentPrinter().outputFileName(), Path("printed.pdf"));
+}
+
+// The commands as the program's File menu runs them.
+TEST(OutputMenu, TheFileMenuSavesTheDataAndTheGraphOfTheProgram)
+{
+    QTemporaryDir dir;
+    TPheltraProgram program(QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat"));
+    CompoundLibrary library;
+    dialog_test::FillTestLibrary(library);
+    TCmpDataSet &lead = program.Sets()[0];
+    lead.AbsorberName[0] = "Lead";
+    lead.RelWeight[0] = 1.0L;
+    lead.Legend = " Lead";
+    lead.UpdateComposition(library);
+    program.MainForm().PlotData();
+    dialog_test::ModalActionScope modalActions;
+    output_test::ScriptedSaveFile files;
+
+    files.Choose(dir.filePath(QStringLiteral("graph.svg")), QStringLiteral("SVG picture (*.svg)"));
+    program.MainForm().menuSaveGraph->trigger();
+    EXPECT_TRUE(ReadFile(dir.filePath(QStringLiteral("graph.svg"))).contains(R"(viewBox="0 0 1400 1000")"));
+
+    files.Choose(dir.filePath(QStringLiteral("report.txt")));
+    dialog_test::WhenModalShows([](QWidget *d) { Click(d, "btnAction"); });
+    program.MainForm().menuSaveData->trigger();
+    EXPECT_TRUE(ReadFile(dir.filePath(QStringLiteral("report.txt"))).startsWith("Pheltra: List of absorber materials"));
+    EXPECT_EQ(files.Take().size(), 2u);
 }
 
 } // namespace
