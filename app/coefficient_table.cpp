@@ -1,0 +1,104 @@
+#include "app/coefficient_table.h"
+
+#include "app/reports/number_format.h"
+#include "app/reports/report_text.h"
+#include "graph/rich_text.h"
+
+namespace {
+
+constexpr long double kLowestEnergy = 1.0L;      // keV
+constexpr long double kHighestEnergy = 50000.0L; // keV, where source B ends
+constexpr long double kSmallestInterval = 0.01L; // keV
+
+constexpr int kEnergyDigits = 3;
+constexpr int kValueDigits = 4;
+constexpr int kExponentDigits = 1;
+
+} // namespace
+
+CoeffTableGrid CorrectedGrid(CoeffTableGrid grid)
+{
+    if (!(grid.from >= kLowestEnergy))
+        grid.from = kLowestEnergy;
+    else if (grid.from > kHighestEnergy)
+        grid.from = kHighestEnergy;
+    if (grid.to > kHighestEnergy)
+        grid.to = kHighestEnergy;
+    // Also a "to" that is no number at all: one row at "from".
+    if (!(grid.to >= grid.from))
+        grid.to = grid.from;
+    if (!(grid.interval > 0.0L))
+        grid.interval = kSmallestInterval;
+    return grid;
+}
+
+CoeffTableRow CoeffTableTitleRow()
+{
+    CoeffTableRow row;
+    row[0] = QStringLiteral("  Energy");
+    for (int i = 1; i < kCoeffTableColumns; ++i)
+        row[static_cast<std::size_t>(i)] = QStringLiteral("   # %1:").arg(i);
+    return row;
+}
+
+CoeffTableRow CoeffTableLegendRow(const DataSets &sets)
+{
+    CoeffTableRow row;
+    row[0] = QStringLiteral("   (keV)");
+    for (int i = 0; i < DataSets::kCount; ++i)
+        row[static_cast<std::size_t>(i + 1)] = sets[i].Legend;
+    return row;
+}
+
+bool AnyCoefficientType(const DataSets &sets)
+{
+    for (const TCmpDataSet &set : sets) {
+        if (set.CoeffType > kCoeffTypeNone)
+            return true;
+    }
+    return false;
+}
+
+std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTableGrid &grid,
+                                          const QLocale &locale)
+{
+    std::vector<CoeffTableRow> rows;
+    for (long double energy = grid.from; energy <= grid.to && rows.size() < std::size_t{kCoeffTableMaxRows};
+         energy += grid.interval) {
+        CoeffTableRow &row = rows.emplace_back();
+        row[0] = FormatScientific(energy, kEnergyDigits, kExponentDigits, locale);
+        for (int i = 0; i < DataSets::kCount; ++i) {
+            if (!sets[i].InUse())
+                continue;
+            const long double value = sets[i].CoefficientAt(energy);
+            if (value > 0.0L)
+                row[static_cast<std::size_t>(i + 1)] =
+                    FormatScientific(value, kValueDigits, kExponentDigits, locale);
+        }
+    }
+    return rows;
+}
+
+QString TabSeparatedText(const std::vector<CoeffTableRow> &rows)
+{
+    QString text;
+    for (const CoeffTableRow &row : rows) {
+        QStringList cells;
+        for (const QString &cell : row)
+            cells.append(DecodeEntities(StripMarkup(cell)).trimmed());
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString CutToWidth(const QString &markup, int width, const std::function<int(const QString &)> &measure)
+{
+    if (measure(markup) <= width)
+        return markup;
+    QString text = markup;
+    while (!text.isEmpty() && measure(text) > width)
+        text.chop(1);
+    constexpr qsizetype kMarkLength = 2;
+    text.chop(kMarkLength);
+    return text + QStringLiteral("..");
+}
