@@ -1,6 +1,6 @@
 #include "app/atomic_data_view.h"
 
-#include "app/dialog_placement.h"
+#include "app/dialog_parts.h"
 #include "app/help_system.h"
 #include "app/reports/element_data.h"
 #include "controls/system_sound.h"
@@ -38,7 +38,7 @@ QLineEdit *DisplayField(QWidget *parent)
     field->setFocusPolicy(Qt::ClickFocus); // the values can be selected and copied
     QFont font;
     font.setFamilies(FontFamiliesFor(QStringLiteral("Courier New")));
-    font.setPixelSize(parent->font().pixelSize() > 0 ? parent->font().pixelSize() : 13);
+    font.setPixelSize(QFontInfo(parent->font()).pixelSize());
     font.setBold(true);
     field->setFont(font);
     QPalette grey = field->palette();
@@ -59,16 +59,10 @@ TAtomicDataForm::TAtomicDataForm(QWidget *parent)
     editElement = new QLineEdit(this);
     editElement->setObjectName(QStringLiteral("editElement"));
     editElement->setFixedWidth(editElement->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM")) + 10);
-    btnEnter = new QPushButton(QStringLiteral("Enter"), this);
-    btnEnter->setObjectName(QStringLiteral("btnEnter"));
-    // Return anywhere in the window, the input above all, means "Enter".
-    btnEnter->setDefault(true);
-    btnContinue = new QPushButton(QStringLiteral("Continue"), this);
-    btnContinue->setObjectName(QStringLiteral("btnContinue"));
-    btnContinue->setAutoDefault(false);
-    btnHelp = new QPushButton(QStringLiteral("Help"), this);
-    btnHelp->setObjectName(QStringLiteral("btnHelp"));
-    btnHelp->setAutoDefault(false);
+    // Return in the input means "Enter".
+    btnEnter = DialogButton(this, "btnEnter", QStringLiteral("Enter"), true);
+    btnContinue = DialogButton(this, "btnContinue", QStringLiteral("Continue"));
+    btnHelp = DialogButton(this, "btnHelp", QStringLiteral("Help"));
     connect(btnEnter, &QPushButton::clicked, this, &TAtomicDataForm::btnEnterClick);
     connect(btnContinue, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnHelp, &QPushButton::clicked, this,

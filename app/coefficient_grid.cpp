@@ -124,8 +124,10 @@ protected:
         // The grid's lines between the header cells, as the view draws them
         // between the data cells.
         painter->save();
+        QStyleOptionViewItem option;
+        option.initFrom(grid_);
         painter->setPen(QColor::fromRgba(static_cast<QRgb>(
-            style()->styleHint(QStyle::SH_Table_GridLineColor, nullptr, grid_))));
+            style()->styleHint(QStyle::SH_Table_GridLineColor, &option, grid_))));
         painter->drawLine(rect.topRight(), rect.bottomRight());
         painter->drawLine(title.bottomLeft(), title.bottomRight());
         painter->drawLine(rect.bottomLeft(), rect.bottomRight());

@@ -2,8 +2,9 @@
 
 #include "app/coefficient_grid.h"
 #include "app/coefficient_table.h"
-#include "app/dialog_placement.h"
+#include "app/dialog_parts.h"
 #include "app/help_system.h"
+#include "app/num_edit_support.h"
 #include "controls/num_edit.h"
 
 #include <QAction>
@@ -45,14 +46,6 @@ TNumEdit *EnergyField(QWidget *parent, const char *name, bool blankZero, long do
     return field;
 }
 
-QPushButton *Button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TCoeffTableDlg::TCoeffTableDlg(const DataSets &sets, QWidget *parent)
@@ -71,12 +64,11 @@ TCoeffTableDlg::TCoeffTableDlg(const DataSets &sets, QWidget *parent)
     numeditFrom = EnergyField(this, "numeditFrom", false, 1.0L);
     numeditTo = EnergyField(this, "numeditTo", false, kNoLowerBound);
     numeditInterval = EnergyField(this, "numeditInterval", true, kNoLowerBound);
-    btnApply = Button(this, "btnApply", QStringLiteral("Apply"));
     // Return in a field applies the grid.
-    btnApply->setDefault(true);
-    btnContinue = Button(this, "btnContinue", QStringLiteral("Continue"));
-    btnHelp = Button(this, "btnHelp", QStringLiteral("Help"));
-    btnCopy = Button(this, "btnCopy", QStringLiteral("Copy"));
+    btnApply = DialogButton(this, "btnApply", QStringLiteral("Apply"), true);
+    btnContinue = DialogButton(this, "btnContinue", QStringLiteral("Continue"));
+    btnHelp = DialogButton(this, "btnHelp", QStringLiteral("Help"));
+    btnCopy = DialogButton(this, "btnCopy", QStringLiteral("Copy"));
     btnCopy->setToolTip(QStringLiteral("Copy the table as tab-separated text (Ctrl+C)"));
     connect(btnApply, &QPushButton::clicked, this, &TCoeffTableDlg::btnApplyClick);
     connect(btnContinue, &QPushButton::clicked, this, &QDialog::accept);
@@ -152,10 +144,11 @@ void TCoeffTableDlg::btnApplyClick()
 {
     const CoeffTableGrid typed{numeditFrom->Value(), numeditTo->Value(), numeditInterval->Value()};
     const CoeffTableGrid grid = CorrectedGrid(typed);
-    // Reading stored the typed numbers, so only a corrected one is shown anew.
-    numeditFrom->SetValue(grid.from);
-    numeditTo->SetValue(grid.to);
-    numeditInterval->SetValue(grid.interval);
+    // Shown through the fields' picture also when nothing was corrected: an
+    // entry confirmed with Return was never left, so never re-displayed.
+    ShowFieldValue(numeditFrom, grid.from);
+    ShowFieldValue(numeditTo, grid.to);
+    ShowFieldValue(numeditInterval, grid.interval);
     if (!AnyCoefficientType(sets_))
         return;
     CoeffGrid->SetDataRows(CoeffTableRows(sets_, grid, QLocale()));

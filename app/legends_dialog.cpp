@@ -1,6 +1,6 @@
 #include "app/legends_dialog.h"
 
-#include "app/dialog_placement.h"
+#include "app/dialog_parts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,12 +30,8 @@ TLegendsDlg::TLegendsDlg(QWidget *parent)
         editLegend[static_cast<std::size_t>(i)] = edit;
     }
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
+    btnOk = DialogButton(this, "btnOk", QStringLiteral("OK"), true);
+    btnCancel = DialogButton(this, "btnCancel", QStringLiteral("Cancel"));
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     // Escape rejects a QDialog, which is Cancel's answer.
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

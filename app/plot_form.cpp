@@ -110,11 +110,11 @@ void TmrPlotForm::BuildMenu()
     menuLegends = LaterCommand(menuEdit, "menuLegends", QStringLiteral("&Legends"));
     menuLegendPosition = menuEdit->addMenu(QStringLiteral("Legend P&osition"));
     menuLegendPosition->setObjectName(QStringLiteral("menuLegendPosition"));
-    menuLegendTop = LaterCommand(menuLegendPosition, "menuLegendTop", QStringLiteral("&Top"));
-    menuLegendBottom = LaterCommand(menuLegendPosition, "menuLegendBottom", QStringLiteral("&Bottom"));
-    menuLegendNorthEast = LaterCommand(menuLegendPosition, "menuLegendNorthEast", QStringLiteral("&North east"));
-    menuLegendSouthWest = LaterCommand(menuLegendPosition, "menuLegendSouthWest", QStringLiteral("&South west"));
-    menuNoLegends = LaterCommand(menuLegendPosition, "menuNoLegends", QStringLiteral("No &Legends"));
+    menuLegendTop = Command(menuLegendPosition, "menuLegendTop", QStringLiteral("&Top"));
+    menuLegendBottom = Command(menuLegendPosition, "menuLegendBottom", QStringLiteral("&Bottom"));
+    menuLegendNorthEast = Command(menuLegendPosition, "menuLegendNorthEast", QStringLiteral("&North east"));
+    menuLegendSouthWest = Command(menuLegendPosition, "menuLegendSouthWest", QStringLiteral("&South west"));
+    menuNoLegends = Command(menuLegendPosition, "menuNoLegends", QStringLiteral("No &Legends"));
     auto *positions = new QActionGroup(menuLegendPosition);
     for (QAction *position : menuLegendPosition->actions()) {
         position->setCheckable(true);
@@ -122,9 +122,9 @@ void TmrPlotForm::BuildMenu()
     }
     menuLegendNorthEast->setChecked(true);
     menuEdit->addSeparator();
-    menuShowTitle = LaterCommand(menuEdit, "menuShowTitle", QStringLiteral("Show &Title"));
+    menuShowTitle = Command(menuEdit, "menuShowTitle", QStringLiteral("Show &Title"));
     menuShowTitle->setCheckable(true);
-    menuTitleText = LaterCommand(menuEdit, "menuTitleText", QStringLiteral("Title Te&xt"));
+    menuTitleText = Command(menuEdit, "menuTitleText", QStringLiteral("Title Te&xt"));
 
     menuView = mrMenu->addMenu(QStringLiteral("&View"));
     menuAtomicData = LaterCommand(menuView, "menuAtomicData", QStringLiteral("&Atomic Data"));
@@ -139,6 +139,7 @@ void TmrPlotForm::BuildMenu()
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuHelp, &QAction::triggered, this, &TmrPlotForm::menuHelpClick);
     connect(menuAbout, &QAction::triggered, this, &TmrPlotForm::menuAboutClick);
+    ConnectPlotShapeAndViewCommands();
 }
 
 void TmrPlotForm::SetDataSetupDialog(TMRDataDlg *dialog)

@@ -12,8 +12,12 @@
 class QAction;
 class QFrame;
 class QMenu;
+class TAtomicDataForm;
+class TCoeffTableDlg;
+class TLegendsDlg;
 class TMRDataDlg;
 class TOutputCommands;
+class TPlotRangeDlg;
 class TSplashForm;
 class TVexplot;
 
@@ -31,6 +35,8 @@ public:
     // Save Data, Save Graph, Printer Setup, Print Data and Print Graph; set
     // once at start-up.
     void SetOutputCommands(TOutputCommands *commands);
+    void SetPlotShapeDialogs(TPlotRangeDlg *plotRange, TLegendsDlg *legends);
+    void SetViewWindows(TAtomicDataForm *atomicData, TCoeffTableDlg *coefficientTable);
 
     TVexplot &MRGraph() const { return *MRGraph_; }
     QFrame &GraphPanel() const { return *GraphPanel_; }
@@ -66,6 +72,16 @@ private:
     void menuDataSetupClick();
     void menuHelpClick();
     void menuAboutClick();
+    // The Edit menu's plot-shaping commands and the View menu
+    // (plot_form_view_commands.cpp).
+    void ConnectPlotShapeAndViewCommands();
+    void menuPlotRangeClick();
+    void menuLegendsClick();
+    void AnyLegendPositionClick(QAction *chosen);
+    void menuShowTitleClick();
+    void menuTitleTextClick();
+    void menuAtomicDataClick();
+    void menuCoefficientDataClick();
 
     DataSets &dataSets_;
     const TPlotRange &plotRange_;
@@ -73,4 +89,8 @@ private:
     TVexplot *MRGraph_;
     TSplashForm *splash_ = nullptr;
     TMRDataDlg *dataSetupDialog_ = nullptr;
+    TPlotRangeDlg *plotRangeDialog_ = nullptr;
+    TLegendsDlg *legendsDialog_ = nullptr;
+    TAtomicDataForm *atomicDataForm_ = nullptr;
+    TCoeffTableDlg *coeffTableDialog_ = nullptr;
 };

@@ -1,11 +1,15 @@
 #include "app/program.h"
 
 #include "app/absorber_selection_dialog.h"
+#include "app/atomic_data_view.h"
+#include "app/coefficient_table_dialog.h"
 #include "app/data_setup_dialog.h"
 #include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
+#include "app/legends_dialog.h"
 #include "app/output_commands.h"
 #include "app/plot_form.h"
+#include "app/plot_range_dialog.h"
 #include "app/splash_form.h"
 
 TPheltraProgram::TPheltraProgram(const QString &libraryFile)
@@ -30,6 +34,12 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile)
     absorberDialog_ = new TCmpMixDlg(mainForm_.get());
     dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, mainForm_.get());
     mainForm_->SetDataSetupDialog(dataSetupDialog_);
+    atomicDataForm_ = new TAtomicDataForm(mainForm_.get());
+    plotRangeDialog_ = new TPlotRangeDlg(plotRange_, mainForm_.get());
+    legendsDialog_ = new TLegendsDlg(mainForm_.get());
+    coeffTableDialog_ = new TCoeffTableDlg(dataSets_, mainForm_.get());
+    mainForm_->SetPlotShapeDialogs(plotRangeDialog_, legendsDialog_);
+    mainForm_->SetViewWindows(atomicDataForm_, coeffTableDialog_);
 }
 
 TPheltraProgram::~TPheltraProgram() = default;

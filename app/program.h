@@ -15,10 +15,14 @@
 
 #include <memory>
 
+class TAtomicDataForm;
 class TCmpMixDlg;
+class TCoeffTableDlg;
 class TDuplicateDlg;
+class TLegendsDlg;
 class TMRDataDlg;
 class TOutputCommands;
+class TPlotRangeDlg;
 class TSplashForm;
 class TmrPlotForm;
 
@@ -50,6 +54,10 @@ public:
     TDuplicateDlg &DuplicateDialog() const { return *duplicateDialog_; }
     // The output commands with the save-data and print-graph dialogs.
     TOutputCommands &OutputCommands() const { return *outputCommands_; }
+    TAtomicDataForm &AtomicDataView() const { return *atomicDataForm_; }
+    TPlotRangeDlg &PlotRangeDialog() const { return *plotRangeDialog_; }
+    TLegendsDlg &LegendsDialog() const { return *legendsDialog_; }
+    TCoeffTableDlg &CoeffTableDialog() const { return *coeffTableDialog_; }
 
 private:
     // Declared in the order of creation.
@@ -64,4 +72,8 @@ private:
     TSplashForm *splash_ = nullptr;
     TCmpMixDlg *absorberDialog_ = nullptr;
     TMRDataDlg *dataSetupDialog_ = nullptr;
+    TAtomicDataForm *atomicDataForm_ = nullptr;
+    TPlotRangeDlg *plotRangeDialog_ = nullptr;
+    TLegendsDlg *legendsDialog_ = nullptr;
+    TCoeffTableDlg *coeffTableDialog_ = nullptr;
 };

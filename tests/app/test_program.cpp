@@ -4,11 +4,15 @@
 #include "app/program.h"
 
 #include "app/absorber_selection_dialog.h"
+#include "app/atomic_data_view.h"
+#include "app/coefficient_table_dialog.h"
 #include "app/data_setup_dialog.h"
 #include "app/duplicate_data_dialog.h"
 #include "app/help_system.h"
+#include "app/legends_dialog.h"
 #include "app/output_commands.h"
 #include "app/plot_form.h"
+#include "app/plot_range_dialog.h"
 #include "app/print_graph_dialog.h"
 #include "app/save_data_dialog.h"
 #include "app/splash_form.h"
@@ -46,10 +50,13 @@ TEST(StartUp, WithTheShippedLibrary)
     for (const QWidget *dialog : std::initializer_list<const QWidget *>{
              &program.Splash(), &program.DataSetupDialog(), &program.AbsorberDialog(),
              &program.DuplicateDialog(), &program.OutputCommands().SaveDlg(),
-             &program.OutputCommands().PrintGraphDlg()})
+             &program.OutputCommands().PrintGraphDlg(), &program.AtomicDataView(),
+             &program.PlotRangeDialog(), &program.LegendsDialog(), &program.CoeffTableDialog()})
         EXPECT_EQ(dialog->parentWidget(), &form);
     for (const QAction *command : {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph,
-                                   form.menuPrinterSetup, form.menuPrintData, form.menuPrintGraph})
+                                   form.menuPrinterSetup, form.menuPrintData, form.menuPrintGraph,
+                                   form.menuPlotRange, form.menuLegends, form.menuAtomicData,
+                                   form.menuCoefficientData})
         EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
     EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
     EXPECT_TRUE(program.Splash().Message().isEmpty());

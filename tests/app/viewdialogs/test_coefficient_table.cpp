@@ -2,7 +2,7 @@
 // and the cut of a legend that is too wide, apart from any widget.
 #include "app/coefficient_table.h"
 
-#include "tests/app/viewdialogs/view_data_sets.h"
+#include "tests/app/test_data_sets.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,10 @@ class CoeffTableRowsTest : public ::testing::Test
 protected:
     CoeffTableRowsTest()
     {
-        sets[0] = DataSetOf(Water(), kDataSourceH, kCoeffTypeAttenuationTotal, QStringLiteral(" water"));
-        sets[2] = DataSetOf(Lead(), kDataSourceB, kCoeffTypeAttenuationTotal, QStringLiteral(" lead"));
+        sets[0] = WaterDataSet(kDataSourceH);
+        sets[0].Legend = QStringLiteral(" water");
+        sets[2] = ElementsDataSet({82});
+        sets[2].Legend = QStringLiteral(" lead");
     }
     std::vector<CoeffTableRow> Rows(long double from, long double to, long double interval) const
     {

@@ -6,10 +6,11 @@
 #include "app/coefficient_grid.h"
 #include "controls/num_edit.h"
 #include "tests/app/dialogs/modal_driver.h"
+#include "tests/app/viewdialogs/field_typing.h"
 #include "app/help_system.h"
 #include "tests/app/help_topic_recorder.h"
 #include "tests/app/scripted_prompt.h"
-#include "tests/app/viewdialogs/view_data_sets.h"
+#include "tests/app/test_data_sets.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -28,24 +29,19 @@ class CoeffTableDialog : public ::testing::Test
 protected:
     CoeffTableDialog()
     {
-        sets[0] = DataSetOf(Water(), kDataSourceH, kCoeffTypeAttenuationTotal, QStringLiteral(" water"));
-        sets[1] = DataSetOf(Lead(), kDataSourceB, kCoeffTypeAttenuationTotal, QStringLiteral(" lead"));
+        sets[0] = WaterDataSet(kDataSourceH);
+        sets[0].Legend = QStringLiteral(" water");
+        sets[1] = ElementsDataSet({82});
+        sets[1].Legend = QStringLiteral(" lead");
         dialog.PrepareOpening();
         dialog.show();
     }
 
-    // Types into a field as the user does: select all, type, leave by Tab.
-    static void Type(TNumEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
     void Apply(const char *from, const char *to, const char *interval)
     {
-        Type(dialog.numeditFrom, QString::fromLatin1(from));
-        Type(dialog.numeditTo, QString::fromLatin1(to));
-        Type(dialog.numeditInterval, QString::fromLatin1(interval));
+        TypeInto(dialog.numeditFrom, QString::fromLatin1(from));
+        TypeInto(dialog.numeditTo, QString::fromLatin1(to));
+        TypeInto(dialog.numeditInterval, QString::fromLatin1(interval));
         QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
     }
     QStringList EnergyColumn() const
@@ -109,7 +105,7 @@ TEST_F(CoeffTableDialog, FieldsAreCorrectedInPlace)
     EXPECT_EQ(EnergyColumn(), QStringList{"2.00E+1"});
 
     // A blank interval reads as 0.
-    Type(dialog.numeditInterval, QString());
+    TypeInto(dialog.numeditInterval, QString());
     dialog.numeditInterval->clear();
     QTest::mouseClick(dialog.btnApply, Qt::LeftButton);
     EXPECT_EQ(dialog.numeditInterval->text(), QStringLiteral("0.01"));
@@ -119,7 +115,7 @@ TEST_F(CoeffTableDialog, ReturnAppliesWithoutLeavingTheField)
 {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    Type(dialog.numeditFrom, QStringLiteral("0.5"));
+    TypeInto(dialog.numeditFrom, QStringLiteral("0.5"));
     QTest::keyClick(dialog.numeditFrom, Qt::Key_Return);
     EXPECT_EQ(dialog.numeditFrom->text(), QStringLiteral("1.00"));
     EXPECT_EQ(grid().RowCount(), 3);

@@ -1,7 +1,8 @@
-#include "app/dialog_placement.h"
+#include "app/dialog_parts.h"
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -16,4 +17,12 @@ void CentreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QPushButton *DialogButton(QWidget *parent, const char *objectName, const QString &caption, bool isDefault)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setDefault(isDefault);
+    return button;
 }
