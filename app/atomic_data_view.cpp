@@ -1,6 +1,7 @@
 #include "app/atomic_data_view.h"
 
-#include "app/dialog_parts.h"
+#include "app/center_on_screen.h"
+#include "app/dialog_button.h"
 #include "app/help_system.h"
 #include "app/reports/element_data.h"
 #include "controls/system_sound.h"
@@ -165,9 +166,9 @@ void TAtomicDataForm::ShowElement(int z)
 
 void TAtomicDataForm::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
-        CentreOnScreen(this);
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        CenterOnScreen(this);
     editElement->setFocus(Qt::ActiveWindowFocusReason);
 }
 

@@ -2,7 +2,8 @@
 
 #include "app/coefficient_grid.h"
 #include "app/coefficient_table.h"
-#include "app/dialog_parts.h"
+#include "app/center_on_screen.h"
+#include "app/dialog_button.h"
 #include "app/help_system.h"
 #include "app/num_edit_support.h"
 #include "controls/num_edit.h"
@@ -162,7 +163,7 @@ void TCoeffTableDlg::CopyTable()
 
 void TCoeffTableDlg::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
-        CentreOnScreen(this);
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        CenterOnScreen(this);
 }

@@ -1,11 +1,13 @@
 #include "app/legends_dialog.h"
 
-#include "app/dialog_parts.h"
+#include "app/center_on_screen.h"
+#include "app/dialog_button.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,6 +49,13 @@ TLegendsDlg::TLegendsDlg(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void TLegendsDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        CenterOnScreen(this);
+}
+
 bool TLegendsDlg::Execute(DataSets &sets)
 {
     for (int i = 0; i < DataSets::kCount; ++i) {
@@ -56,7 +65,6 @@ bool TLegendsDlg::Execute(DataSets &sets)
     }
     editLegend[0]->setFocus(Qt::OtherFocusReason);
     editLegend[0]->selectAll();
-    CentreOnScreen(this);
     if (exec() != QDialog::Accepted)
         return false;
     for (int i = 0; i < DataSets::kCount; ++i)

@@ -25,4 +25,7 @@ public:
 
     std::array<QLineEdit *, DataSets::kCount> editLegend;
     QPushButton *btnOk, *btnCancel;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

@@ -1,6 +1,7 @@
 #include "app/plot_range_dialog.h"
 
-#include "app/dialog_parts.h"
+#include "app/center_on_screen.h"
+#include "app/dialog_button.h"
 #include "app/num_edit_support.h"
 #include "controls/num_edit.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 using pheltra::controls::TNumEdit;
@@ -85,12 +87,18 @@ bool TPlotRangeDlg::Execute()
     ShowFieldValue(numeditMinEnergy, range_.Min);
     ShowFieldValue(numeditMaxEnergy, range_.Max);
     numeditMinEnergy->setFocus(Qt::OtherFocusReason);
-    CentreOnScreen(this);
     if (exec() != QDialog::Accepted)
         return false;
     range_.Min = static_cast<double>(numeditMinEnergy->Value());
     range_.Max = static_cast<double>(numeditMaxEnergy->Value());
     return true;
+}
+
+void TPlotRangeDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        CenterOnScreen(this);
 }
 
 void TPlotRangeDlg::btnOkClick()

@@ -35,6 +35,9 @@ public:
     pheltra::controls::TNumEdit *numeditMinEnergy, *numeditMaxEnergy;
     QPushButton *btnOk, *btnCancel, *btnFullScale;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     TPlotRange &range_;
 };
