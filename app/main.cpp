@@ -1,7 +1,7 @@
 // Pheltra: photon interaction coefficients of materials. The program reads
 // its compound library CmpMix.dat from the working folder at start-up and
 // keeps nothing between runs.
-#include "app/program.h"
+#include "app/mainwindow/program.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/color_swatch.h"
+#include "app/datasetup/color_swatch.h"
 
 #include <QMouseEvent>
 #include <QPainter>

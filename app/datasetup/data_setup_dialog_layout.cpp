@@ -1,7 +1,7 @@
 // The controls of the data setup dialog and where they stand.
-#include "app/color_swatch.h"
-#include "app/data_setup_dialog.h"
-#include "app/string_grid.h"
+#include "app/datasetup/color_swatch.h"
+#include "app/datasetup/data_setup_dialog.h"
+#include "app/kit/string_grid.h"
 #include "controls/num_edit.h"
 
 #include <QColorDialog>

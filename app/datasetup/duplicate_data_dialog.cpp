@@ -1,6 +1,6 @@
-#include "app/duplicate_data_dialog.h"
+#include "app/datasetup/duplicate_data_dialog.h"
 
-#include "app/num_edit_support.h"
+#include "app/kit/num_edit_support.h"
 #include "controls/num_edit.h"
 #include "controls/system_sound.h"
 

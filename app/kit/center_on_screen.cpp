@@ -1,4 +1,4 @@
-#include "app/center_on_screen.h"
+#include "app/kit/center_on_screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/dialog_button.h"
+#include "app/kit/dialog_button.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
-#include "app/help_system.h"
+#include "app/kit/help_system.h"
 
-#include "app/help_viewer.h"
-#include "app/user_prompt.h"
+#include "app/kit/help_viewer.h"
+#include "app/kit/user_prompt.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/help_viewer.h"
+#include "app/kit/help_viewer.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

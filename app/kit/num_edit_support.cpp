@@ -1,4 +1,4 @@
-#include "app/num_edit_support.h"
+#include "app/kit/num_edit_support.h"
 
 #include "controls/display_format.h"
 #include "controls/num_edit.h"

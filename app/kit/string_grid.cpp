@@ -1,4 +1,4 @@
-#include "app/string_grid.h"
+#include "app/kit/string_grid.h"
 
 #include "graph/font_map.h"
 

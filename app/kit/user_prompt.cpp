@@ -1,4 +1,4 @@
-#include "app/user_prompt.h"
+#include "app/kit/user_prompt.h"
 
 #include <QApplication>
 #include <QInputDialog>

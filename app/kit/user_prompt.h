@@ -2,7 +2,7 @@
 // message, warning with OK or OK/Cancel, error, Yes/No confirmation) and the
 // one-line input box. Every window asks the user through these functions and
 // never opens a QMessageBox itself, so that a test can answer in the user's
-// place by installing its own handler (see tests/app/scripted_prompt.h).
+// place by installing its own handler (see tests/app/support/scripted_prompt.h).
 #pragma once
 
 #include <QString>

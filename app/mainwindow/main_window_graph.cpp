@@ -1,4 +1,4 @@
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 
 namespace {
 

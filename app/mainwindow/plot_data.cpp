@@ -1,7 +1,7 @@
-#include "app/plot_data.h"
+#include "app/mainwindow/plot_data.h"
 
 #include "absorber/plot_energies.h"
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 #include "graph/plot_engine.h"
 
 #include <cmath>

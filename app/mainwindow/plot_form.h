@@ -5,7 +5,7 @@
 #pragma once
 
 #include "absorber/data_set_list.h"
-#include "app/plot_range.h"
+#include "app/viewdialogs/plot_range.h"
 
 #include <QMainWindow>
 

@@ -1,13 +1,13 @@
 // The main window's Edit commands that shape the plot rather than its data
 // (plot range, legends, legend position, graph title) and its View menu
 // (atomic data, coefficient table).
-#include "app/plot_form.h"
+#include "app/mainwindow/plot_form.h"
 
-#include "app/atomic_data_view.h"
-#include "app/coefficient_table_dialog.h"
-#include "app/legends_dialog.h"
-#include "app/plot_range_dialog.h"
-#include "app/user_prompt.h"
+#include "app/viewdialogs/atomic_data_view.h"
+#include "app/viewdialogs/coefficient_table_dialog.h"
+#include "app/viewdialogs/legends_dialog.h"
+#include "app/viewdialogs/plot_range_dialog.h"
+#include "app/kit/user_prompt.h"
 #include "graph/vexplot.h"
 
 #include <QAction>

@@ -1,16 +1,16 @@
-#include "app/program.h"
+#include "app/mainwindow/program.h"
 
-#include "app/absorber_selection_dialog.h"
-#include "app/atomic_data_view.h"
-#include "app/coefficient_table_dialog.h"
-#include "app/data_setup_dialog.h"
-#include "app/duplicate_data_dialog.h"
-#include "app/help_system.h"
-#include "app/legends_dialog.h"
-#include "app/output_commands.h"
-#include "app/plot_form.h"
-#include "app/plot_range_dialog.h"
-#include "app/splash_form.h"
+#include "app/datasetup/absorber_selection_dialog.h"
+#include "app/viewdialogs/atomic_data_view.h"
+#include "app/viewdialogs/coefficient_table_dialog.h"
+#include "app/datasetup/data_setup_dialog.h"
+#include "app/datasetup/duplicate_data_dialog.h"
+#include "app/kit/help_system.h"
+#include "app/viewdialogs/legends_dialog.h"
+#include "app/output/output_commands.h"
+#include "app/mainwindow/plot_form.h"
+#include "app/viewdialogs/plot_range_dialog.h"
+#include "app/mainwindow/splash_form.h"
 
 TPheltraProgram::TPheltraProgram(const QString &libraryFile)
     : status_(LoadCompoundLibrary(libraryFile, library_))

@@ -9,7 +9,7 @@
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
 #include "absorber/data_set_list.h"
-#include "app/plot_range.h"
+#include "app/viewdialogs/plot_range.h"
 
 #include <QString>
 

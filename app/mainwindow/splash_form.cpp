@@ -1,4 +1,4 @@
-#include "app/splash_form.h"
+#include "app/mainwindow/splash_form.h"
 
 #include "graph/font_map.h"
 

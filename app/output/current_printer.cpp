@@ -1,4 +1,4 @@
-#include "app/current_printer.h"
+#include "app/output/current_printer.h"
 
 #include "graph/vexplot.h"
 

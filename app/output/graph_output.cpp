@@ -1,6 +1,6 @@
-#include "app/graph_output.h"
+#include "app/output/graph_output.h"
 
-#include "app/current_printer.h"
+#include "app/output/current_printer.h"
 #include "graph/print_layout.h"
 #include "graph/vexplot.h"
 

@@ -3,8 +3,8 @@
 // background; the graph on screen keeps its own.
 #pragma once
 
-#include "app/print_graph_dialog.h"
-#include "app/save_file_chooser.h"
+#include "app/output/print_graph_dialog.h"
+#include "app/output/save_file_chooser.h"
 #include "graph/metafile.h"
 
 #include <QColor>

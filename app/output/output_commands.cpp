@@ -1,12 +1,12 @@
-#include "app/output_commands.h"
+#include "app/output/output_commands.h"
 
-#include "app/current_printer.h"
-#include "app/graph_output.h"
-#include "app/print_graph_dialog.h"
-#include "app/report_output.h"
-#include "app/save_data_dialog.h"
-#include "app/save_file_chooser.h"
-#include "app/user_prompt.h"
+#include "app/output/current_printer.h"
+#include "app/output/graph_output.h"
+#include "app/output/print_graph_dialog.h"
+#include "app/output/report_output.h"
+#include "app/output/save_data_dialog.h"
+#include "app/output/save_file_chooser.h"
+#include "app/kit/user_prompt.h"
 #include "graph/vexplot.h"
 
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
-#include "app/print_graph_dialog.h"
+#include "app/output/print_graph_dialog.h"
 
-#include "app/center_on_screen.h"
-#include "app/help_system.h"
-#include "app/num_edit_support.h"
-#include "app/user_prompt.h"
+#include "app/kit/center_on_screen.h"
+#include "app/kit/help_system.h"
+#include "app/kit/num_edit_support.h"
+#include "app/kit/user_prompt.h"
 #include "controls/num_edit.h"
 #include "controls/numeric_text.h"
 

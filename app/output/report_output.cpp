@@ -1,6 +1,6 @@
-#include "app/report_output.h"
+#include "app/output/report_output.h"
 
-#include "app/current_printer.h"
+#include "app/output/current_printer.h"
 #include "app/reports/reports.h"
 #include "graph/font_map.h"
 

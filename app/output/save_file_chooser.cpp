@@ -1,4 +1,4 @@
-#include "app/save_file_chooser.h"
+#include "app/output/save_file_chooser.h"
 
 #include <QFileDialog>
 

@@ -1,8 +1,8 @@
-#include "app/atomic_data_view.h"
+#include "app/viewdialogs/atomic_data_view.h"
 
-#include "app/center_on_screen.h"
-#include "app/dialog_button.h"
-#include "app/help_system.h"
+#include "app/kit/center_on_screen.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/help_system.h"
 #include "app/reports/element_data.h"
 #include "controls/system_sound.h"
 #include "graph/font_map.h"

@@ -1,4 +1,4 @@
-#include "app/coefficient_grid.h"
+#include "app/viewdialogs/coefficient_grid.h"
 
 #include "graph/font_map.h"
 #include "graph/painter_canvas.h"

@@ -7,7 +7,7 @@
 // right-aligned, so the exponents stand in line.
 #pragma once
 
-#include "app/coefficient_table.h"
+#include "app/viewdialogs/coefficient_table.h"
 
 #include <QFont>
 #include <QTableView>

@@ -1,4 +1,4 @@
-#include "app/coefficient_table.h"
+#include "app/viewdialogs/coefficient_table.h"
 
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"

@@ -1,11 +1,11 @@
-#include "app/coefficient_table_dialog.h"
+#include "app/viewdialogs/coefficient_table_dialog.h"
 
-#include "app/coefficient_grid.h"
-#include "app/coefficient_table.h"
-#include "app/center_on_screen.h"
-#include "app/dialog_button.h"
-#include "app/help_system.h"
-#include "app/num_edit_support.h"
+#include "app/viewdialogs/coefficient_grid.h"
+#include "app/viewdialogs/coefficient_table.h"
+#include "app/kit/center_on_screen.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/help_system.h"
+#include "app/kit/num_edit_support.h"
 #include "controls/num_edit.h"
 
 #include <QAction>

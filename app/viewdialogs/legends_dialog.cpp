@@ -1,7 +1,7 @@
-#include "app/legends_dialog.h"
+#include "app/viewdialogs/legends_dialog.h"
 
-#include "app/center_on_screen.h"
-#include "app/dialog_button.h"
+#include "app/kit/center_on_screen.h"
+#include "app/kit/dialog_button.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "app/plot_range_dialog.h"
+#include "app/viewdialogs/plot_range_dialog.h"
 
-#include "app/center_on_screen.h"
-#include "app/dialog_button.h"
-#include "app/num_edit_support.h"
+#include "app/kit/center_on_screen.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/num_edit_support.h"
 #include "controls/num_edit.h"
 
 #include <QFormLayout>

@@ -6,7 +6,7 @@
 // again.
 #pragma once
 
-#include "app/plot_range.h"
+#include "app/viewdialogs/plot_range.h"
 
 #include <QDialog>
 

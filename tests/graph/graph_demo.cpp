@@ -14,7 +14,7 @@
 // The curves are plain functions (100 E^-n), not attenuation data.
 #include "graph/vexplot.h"
 
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 
 #include <QApplication>
 #include <QFrame>

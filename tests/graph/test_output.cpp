@@ -3,7 +3,7 @@
 #include "graph/metric_factor.h"
 #include "graph/vexplot.h"
 
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 
 #include <QFile>
 #include <QPrinter>

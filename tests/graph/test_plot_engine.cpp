@@ -2,7 +2,7 @@
 #include "graph/metric_factor.h"
 #include "graph/plot_engine.h"
 
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 #include "tests/graph/recording_canvas.h"
 
 #include <gtest/gtest.h>

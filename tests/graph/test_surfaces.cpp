@@ -5,7 +5,7 @@
 #include "graph/painter_canvas.h"
 #include "graph/vexplot.h"
 
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 
 #include <QBuffer>
 #include <QFontInfo>

@@ -1,14 +1,14 @@
 // The absorber selection dialog as a user meets it: the list, the library's
 // fields, the composition grid and the relative weight, driven by key and
 // mouse events while the dialog runs modally.
-#include "app/absorber_selection_dialog.h"
+#include "app/datasetup/absorber_selection_dialog.h"
 
-#include "app/string_grid.h"
+#include "app/kit/string_grid.h"
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/dialogs/test_library.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/test_library.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/scripted_prompt.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <gtest/gtest.h>

@@ -1,18 +1,18 @@
 // The data setup dialog as a user meets it: tabs, source and type lists, the
 // absorber slots through the selection dialog, the composition display, the
 // plotting controls and Copy Data, driven while the dialogs run modally.
-#include "app/data_setup_dialog.h"
+#include "app/datasetup/data_setup_dialog.h"
 
 #include "absorber/compound_library.h"
-#include "app/absorber_selection_dialog.h"
-#include "app/color_swatch.h"
-#include "app/duplicate_data_dialog.h"
-#include "app/string_grid.h"
+#include "app/datasetup/absorber_selection_dialog.h"
+#include "app/datasetup/color_swatch.h"
+#include "app/datasetup/duplicate_data_dialog.h"
+#include "app/kit/string_grid.h"
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/dialogs/test_library.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/test_library.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/scripted_prompt.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <gtest/gtest.h>

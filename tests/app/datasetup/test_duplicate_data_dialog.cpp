@@ -1,8 +1,8 @@
 // The "Copy Data" target dialog: only a data-set number 1 to 6 confirms it.
-#include "app/duplicate_data_dialog.h"
+#include "app/datasetup/duplicate_data_dialog.h"
 
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
+#include "tests/app/support/modal_driver.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <gtest/gtest.h>

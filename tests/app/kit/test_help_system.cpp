@@ -1,10 +1,10 @@
 // The help document holds every topic the windows open, its links lead to
 // sections that exist, and the help window opens at the topic asked for.
-#include "app/help_system.h"
-#include "app/help_viewer.h"
+#include "app/kit/help_system.h"
+#include "app/kit/help_viewer.h"
 
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/scripted_prompt.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The message boxes the program asks through: each real box carries the
 // buttons its kind promises and reports the button pressed; a scripted
 // handler stands in for the user in every other test.
-#include "app/user_prompt.h"
+#include "app/kit/user_prompt.h"
 
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/scripted_prompt.h"
 
 #include <QAbstractButton>
 #include <QInputDialog>

@@ -1,12 +1,12 @@
 // PlotData: the curves and scales the main window draws from the data sets,
 // checked on the graph's own series and scales with the real data libraries.
-#include "app/plot_data.h"
+#include "app/mainwindow/plot_data.h"
 
 #include "absorber/plot_energies.h"
-#include "app/main_window_graph.h"
+#include "app/mainwindow/main_window_graph.h"
 #include "datalib/b/vornak.h"
 #include "graph/plot_engine.h"
-#include "tests/app/test_data_sets.h"
+#include "tests/app/support/test_data_sets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,18 @@
 // The main window: caption, size and panel, the menu tree, the graph's
 // settings, File, New and the close question, and the Help menu.
-#include "app/plot_form.h"
+#include "app/mainwindow/plot_form.h"
 
-#include "app/absorber_selection_dialog.h"
-#include "app/data_setup_dialog.h"
-#include "app/duplicate_data_dialog.h"
-#include "app/help_system.h"
-#include "app/splash_form.h"
+#include "app/datasetup/absorber_selection_dialog.h"
+#include "app/datasetup/data_setup_dialog.h"
+#include "app/datasetup/duplicate_data_dialog.h"
+#include "app/kit/help_system.h"
+#include "app/mainwindow/splash_form.h"
 #include "graph/vexplot.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/scripted_prompt.h"
-#include "tests/app/dialogs/test_library.h"
-#include "tests/app/test_data_sets.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/scripted_prompt.h"
+#include "tests/app/support/test_library.h"
+#include "tests/app/support/test_data_sets.h"
 
 #include <QAction>
 #include <QComboBox>

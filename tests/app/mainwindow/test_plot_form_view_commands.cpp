@@ -1,17 +1,17 @@
 // The main window's plot-shaping Edit commands and its View menu: what each
 // changes in the graph, and that the range and legends commands re-plot
 // whether their dialog was confirmed or not.
-#include "app/atomic_data_view.h"
-#include "app/coefficient_grid.h"
-#include "app/coefficient_table_dialog.h"
-#include "app/legends_dialog.h"
-#include "app/plot_form.h"
-#include "app/plot_range_dialog.h"
+#include "app/viewdialogs/atomic_data_view.h"
+#include "app/viewdialogs/coefficient_grid.h"
+#include "app/viewdialogs/coefficient_table_dialog.h"
+#include "app/viewdialogs/legends_dialog.h"
+#include "app/mainwindow/plot_form.h"
+#include "app/viewdialogs/plot_range_dialog.h"
 #include "controls/num_edit.h"
 #include "graph/vexplot.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/scripted_prompt.h"
-#include "tests/app/test_data_sets.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/scripted_prompt.h"
+#include "tests/app/support/test_data_sets.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The splash window: its texts, the library messages it shows at start-up,
 // and "Continue", which hides it for the next showing.
-#include "app/splash_form.h"
+#include "app/mainwindow/splash_form.h"
 
 #include "absorber/compound_file.h"
 

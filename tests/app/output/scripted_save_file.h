@@ -2,7 +2,7 @@
 // records what the dialogs asked, while it lives.
 #pragma once
 
-#include "app/save_file_chooser.h"
+#include "app/output/save_file_chooser.h"
 
 #include <deque>
 #include <utility>

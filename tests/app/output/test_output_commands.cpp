@@ -1,24 +1,24 @@
 // The File menu's output commands from the menu item to the file or the
 // page: Save Data and Print Data with their selection dialog, Save Graph,
 // Printer Setup and Print Graph with its dialog.
-#include "app/output_commands.h"
+#include "app/output/output_commands.h"
 
-#include "app/graph_output.h"
-#include "app/main_window_graph.h"
-#include "app/plot_data.h"
-#include "app/plot_form.h"
-#include "app/print_graph_dialog.h"
-#include "app/program.h"
+#include "app/output/graph_output.h"
+#include "app/mainwindow/main_window_graph.h"
+#include "app/mainwindow/plot_data.h"
+#include "app/mainwindow/plot_form.h"
+#include "app/output/print_graph_dialog.h"
+#include "app/mainwindow/program.h"
 #include "app/reports/reports.h"
-#include "app/save_data_dialog.h"
+#include "app/output/save_data_dialog.h"
 #include "graph/vexplot.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/dialogs/test_library.h"
-#include "tests/app/output/field_typing.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/test_library.h"
+#include "tests/app/support/field_typing.h"
 #include "tests/app/output/file_size_limit.h"
 #include "tests/app/output/pdf_text.h"
 #include "tests/app/output/scripted_save_file.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/scripted_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ using dialog_test::Child;
 using dialog_test::Click;
 using output_test::PdfPageCount;
 using output_test::PdfPageLines;
-using output_test::TypeInto;
+using app_test::TypeInto;
 using pheltra::controls::TNumEdit;
 
 QByteArray ReadFile(const QString &path)

@@ -1,13 +1,13 @@
 // The print dialog of "Print Graph": the printable page it shows, which
 // controls "Full page" and "Center in page" enable, the four fit checks with
 // their warnings and corrections, and what it hands to PrintGraph.
-#include "app/print_graph_dialog.h"
+#include "app/output/print_graph_dialog.h"
 
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/output/field_typing.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/field_typing.h"
+#include "tests/app/support/scripted_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ namespace {
 using dialog_test::Child;
 using dialog_test::Click;
 using dialog_test::ModalAction;
-using output_test::TypeInto;
+using app_test::TypeInto;
 using pheltra::controls::TNumEdit;
 using UserPrompt::Answer;
 

@@ -1,6 +1,6 @@
 // Reports written to a file and printed as text pages.
-#include "app/current_printer.h"
-#include "app/report_output.h"
+#include "app/output/current_printer.h"
+#include "app/output/report_output.h"
 
 #include "tests/app/output/file_size_limit.h"
 #include "tests/app/output/pdf_text.h"

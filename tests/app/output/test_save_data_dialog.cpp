@@ -1,13 +1,13 @@
 // The selection dialog of "Save Data" and "Print Data", driven through its
 // controls: its two forms, the selection it keeps, and the checks of its
 // action button in their order.
-#include "app/save_data_dialog.h"
+#include "app/output/save_data_dialog.h"
 
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/output/field_typing.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/field_typing.h"
+#include "tests/app/support/scripted_prompt.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +22,8 @@ namespace {
 using dialog_test::Child;
 using dialog_test::Click;
 using dialog_test::ModalAction;
-using output_test::Shown;
-using output_test::TypeInto;
+using app_test::Shown;
+using app_test::TypeInto;
 using pheltra::controls::SystemSound;
 using pheltra::controls::SystemSoundRecorder;
 using pheltra::controls::TNumEdit;

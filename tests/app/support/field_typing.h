@@ -1,4 +1,4 @@
-// Typing into the numeric fields of the output dialogs as a user does: the
+// Typing into a dialog's numeric field as a user does: the
 // field takes the focus, its text is selected, the keys replace it.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include <QTest>
 
-namespace output_test {
+namespace app_test {
 
 // `text` with "." standing for the field's decimal separator.
 inline void TypeInto(pheltra::controls::TNumEdit *field, const QString &text)
@@ -22,4 +22,4 @@ inline QString Shown(const pheltra::controls::TNumEdit *field)
     return QString(field->text()).replace(field->DecimalSeparator(), QLatin1Char('.'));
 }
 
-} // namespace output_test
+} // namespace app_test

@@ -2,7 +2,7 @@
 // opening the help window.
 #pragma once
 
-#include "app/help_system.h"
+#include "app/kit/help_system.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 // queued fails the test and is answered as by closing the box.
 #pragma once
 
-#include "app/user_prompt.h"
+#include "app/kit/user_prompt.h"
 
 #include <QStringList>
 

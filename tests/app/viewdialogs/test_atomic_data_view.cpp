@@ -1,12 +1,12 @@
 // The atomic data view driven as a user drives it: typing into the input,
 // "Enter" or Return, the beep on a miss, the fields kept between openings.
-#include "app/atomic_data_view.h"
+#include "app/viewdialogs/atomic_data_view.h"
 
 #include "controls/system_sound.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "app/help_system.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/scripted_prompt.h"
+#include "tests/app/support/modal_driver.h"
+#include "app/kit/help_system.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/scripted_prompt.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <QLineEdit>

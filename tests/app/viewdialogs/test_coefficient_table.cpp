@@ -1,8 +1,8 @@
 // The coefficient table's grid corrections, rows, header rows, copied text
 // and the cut of a legend that is too wide, apart from any widget.
-#include "app/coefficient_table.h"
+#include "app/viewdialogs/coefficient_table.h"
 
-#include "tests/app/test_data_sets.h"
+#include "tests/app/support/test_data_sets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // The coefficient table dialog through its widgets: the fields corrected in
 // place, the table filled and emptied, the header rows, the column widths,
 // the size limits, Copy and Help.
-#include "app/coefficient_table_dialog.h"
+#include "app/viewdialogs/coefficient_table_dialog.h"
 
-#include "app/coefficient_grid.h"
+#include "app/viewdialogs/coefficient_grid.h"
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/viewdialogs/field_typing.h"
-#include "app/help_system.h"
-#include "tests/app/help_topic_recorder.h"
-#include "tests/app/scripted_prompt.h"
-#include "tests/app/test_data_sets.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/field_typing.h"
+#include "app/kit/help_system.h"
+#include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/scripted_prompt.h"
+#include "tests/app/support/test_data_sets.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,6 +23,7 @@
 namespace {
 
 using pheltra::controls::TNumEdit;
+using app_test::TypeInto;
 
 class CoeffTableDialog : public ::testing::Test
 {

@@ -1,8 +1,8 @@
 // The legends dialog: the six legends shown, stored on OK with the leading
 // blank and the 255-character rule, untouched on Cancel.
-#include "app/legends_dialog.h"
+#include "app/viewdialogs/legends_dialog.h"
 
-#include "tests/app/dialogs/modal_driver.h"
+#include "tests/app/support/modal_driver.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The plot range dialog: the corrections of "Ok" in their order, the
 // dialog kept open after a correction, "Full scale" and Cancel.
-#include "app/plot_range_dialog.h"
+#include "app/viewdialogs/plot_range_dialog.h"
 
 #include "controls/num_edit.h"
-#include "tests/app/dialogs/modal_driver.h"
-#include "tests/app/viewdialogs/field_typing.h"
+#include "tests/app/support/modal_driver.h"
+#include "tests/app/support/field_typing.h"
 #include "tests/support/system_sound_recorder.h"
 
 #include <QPushButton>
@@ -16,6 +16,7 @@ namespace {
 
 using pheltra::controls::SystemSoundRecorder;
 using pheltra::controls::TNumEdit;
+using app_test::TypeInto;
 
 class PlotRangeDialog : public ::testing::Test
 {
