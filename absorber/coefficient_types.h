@@ -13,14 +13,15 @@
 inline constexpr int kCoeffTypeCount = 15;
 
 // CoeffType indices with a meaning of their own.
-inline constexpr int kCoeffTypeNone = 0;              // "(none)": nothing is plotted
-inline constexpr int kCoeffTypeAttenuationTotal = 1;  // what a new data set plots
+inline constexpr int kCoeffTypeNone = 0;             // "(none)": nothing is plotted
+inline constexpr int kCoeffTypeAttenuationTotal = 1; // what a new data set plots
 inline constexpr int kCoeffTypeEnergyAbsorptionTotal = 11;
 
 // LibraryKind of "(none)": the libraries are not asked at all.
 inline constexpr std::int32_t kNoLibraryKind = -1;
 
-struct CoefficientType {
+struct CoefficientType
+{
     const char *name;         // list item and report text, exactly as shown
     std::int32_t libraryKind; // third argument of GetMuCoeffB / GetMuCoeffH
 };
@@ -46,14 +47,16 @@ inline constexpr std::array<CoefficientType, kCoeffTypeCount> kCoefficientTypes{
     {"energy absorption-pair", 20},
 }};
 
-inline constexpr bool IsValidCoeffType(int type) { return type >= 0 && type < kCoeffTypeCount; }
+inline constexpr bool IsValidCoeffType(int type)
+{
+    return type >= 0 && type < kCoeffTypeCount;
+}
 
 // The library kind of a type; kNoLibraryKind for "(none)" and for an index
 // outside the table.
 inline constexpr std::int32_t LibraryKind(int type)
 {
-    return IsValidCoeffType(type) ? kCoefficientTypes[static_cast<std::size_t>(type)].libraryKind
-                                  : kNoLibraryKind;
+    return IsValidCoeffType(type) ? kCoefficientTypes[static_cast<std::size_t>(type)].libraryKind : kNoLibraryKind;
 }
 
 // The name of a type as lists and reports show it; empty outside the table.

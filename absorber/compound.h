@@ -19,7 +19,7 @@ public:
 
     // A new record holds empty texts and zeros, which every computation reads
     // as "no constituent, no density"; Clear() gives the loader's empty values.
-    ShortText Formula;    // shown to the user, never interpreted
+    ShortText Formula; // shown to the user, never interpreted
     ShortText SecondName;
     ShortText ExtraText1; // carried along, shown nowhere
     ShortText Source;     // where the composition comes from

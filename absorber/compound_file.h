@@ -42,7 +42,8 @@ LibraryStatus LoadCompoundLibraryFromBytes(QByteArrayView data, CompoundLibrary 
 QString LibraryStatusMessage(LibraryStatus status);
 
 // One data line, parsed on its own.
-struct DataLine {
+struct DataLine
+{
     enum class Kind { Skipped, Entry, Faulty };
     Kind kind = Kind::Skipped;
     QString name;

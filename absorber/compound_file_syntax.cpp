@@ -47,10 +47,9 @@ qsizetype SkipDigits(QByteArrayView text, qsizetype position)
 // Latin-1 has control codes; the five unassigned bytes map to the control
 // code of the same number, as Windows itself does.
 constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 QString DecodeWindows1252(QByteArrayView field)
@@ -136,8 +135,8 @@ std::optional<std::int32_t> ParseInteger(QByteArrayView field)
     constexpr std::int64_t kLimit = std::int64_t{1} << 31;
     std::int64_t magnitude = 0;
     for (; position < field.size(); ++position) {
-        const int digit = base == 16 ? HexDigitValue(field[position])
-                                     : (IsDigit(field[position]) ? field[position] - '0' : -1);
+        const int digit =
+            base == 16 ? HexDigitValue(field[position]) : (IsDigit(field[position]) ? field[position] - '0' : -1);
         if (digit < 0)
             return std::nullopt;
         magnitude = std::min(magnitude * base + digit, kLimit + 1);

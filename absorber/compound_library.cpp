@@ -25,7 +25,6 @@ void CompoundLibrary::Append(QString name, const TCompound &compound)
 
 void CompoundLibrary::Sort()
 {
-    std::stable_sort(entries_.begin(), entries_.end(), [this](const Entry &a, const Entry &b) {
-        return collator_.compare(a.name, b.name) < 0;
-    });
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [this](const Entry &a, const Entry &b) { return collator_.compare(a.name, b.name) < 0; });
 }

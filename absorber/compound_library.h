@@ -14,7 +14,8 @@
 class CompoundLibrary
 {
 public:
-    struct Entry {
+    struct Entry
+    {
         QString name;
         TCompound compound;
     };
@@ -26,10 +27,7 @@ public:
     bool IsEmpty() const { return entries_.empty(); }
     // Positions are 0-based, in sorted order once Sort() has run.
     const QString &Name(int index) const { return entries_.at(static_cast<std::size_t>(index)).name; }
-    const TCompound &Compound(int index) const
-    {
-        return entries_.at(static_cast<std::size_t>(index)).compound;
-    }
+    const TCompound &Compound(int index) const { return entries_.at(static_cast<std::size_t>(index)).compound; }
     const std::vector<Entry> &Entries() const { return entries_; }
 
     // Position of the first entry whose name equals name ignoring case, or -1.

@@ -32,9 +32,18 @@ constexpr LineColorValue RgbColor(std::uint8_t red, std::uint8_t green, std::uin
 {
     return LineColorValue{red} | LineColorValue{green} << 8 | LineColorValue{blue} << 16;
 }
-constexpr std::uint8_t RedOf(LineColorValue color) { return static_cast<std::uint8_t>(color); }
-constexpr std::uint8_t GreenOf(LineColorValue color) { return static_cast<std::uint8_t>(color >> 8); }
-constexpr std::uint8_t BlueOf(LineColorValue color) { return static_cast<std::uint8_t>(color >> 16); }
+constexpr std::uint8_t RedOf(LineColorValue color)
+{
+    return static_cast<std::uint8_t>(color);
+}
+constexpr std::uint8_t GreenOf(LineColorValue color)
+{
+    return static_cast<std::uint8_t>(color >> 8);
+}
+constexpr std::uint8_t BlueOf(LineColorValue color)
+{
+    return static_cast<std::uint8_t>(color >> 16);
+}
 
 // Line patterns, in the order of the data setup dialog's pattern list.
 enum LinePatternIndex : std::uint8_t { kSolid = 0, kDash, kDot, kDashDot, kDashDotDot };
@@ -47,17 +56,17 @@ public:
     // The fields in their record order. Absorber slots are 0-based here
     // (slot 1 of the dialogs is index 0), like the constituent slots of
     // TCompound; ElementWeight is indexed by Z.
-    std::uint8_t DataSource = kDataSourceB; // index into the data-source list
+    std::uint8_t DataSource = kDataSourceB;             // index into the data-source list
     std::int8_t CoeffType = kCoeffTypeAttenuationTotal; // index into kCoefficientTypes
     // Filled from index 0 upwards without gaps; the names are library names.
     std::array<ShortText, kAbsorberSlots> AbsorberName{};
     std::array<long double, kAbsorberSlots> RelWeight{}; // > 0 where a name is set
 
     // Derived by UpdateComposition; copied along by CopyFrom.
-    ElementFractions ElementWeight{};       // normalised to a sum of 1
+    ElementFractions ElementWeight{}; // normalised to a sum of 1
     long double ElectronsPerGram = -1.0L;
-    long double Density = -1.0L;            // g/cm3; -1.0 when it cannot be computed
-    long double ElectronsPerCm3 = -1.0L;    // -1.0 when the density is -1.0
+    long double Density = -1.0L;         // g/cm3; -1.0 when it cannot be computed
+    long double ElectronsPerCm3 = -1.0L; // -1.0 when the density is -1.0
     long double EffectiveZ = -1.0L;
 
     LineColorValue LineColor = 0;

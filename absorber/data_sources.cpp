@@ -20,10 +20,8 @@ constexpr std::array<std::int8_t, kCoeffTypeCount> AllTypes()
 constexpr std::array<std::int8_t, kCoeffTypeCount> kTypesOfB = AllTypes();
 
 const std::array<DataSourceInfo, kDataSourceCount> kDataSources{{
-    {"Zentrilo, Kavomer; NISTIR 5632, 1995", "H", "Selquin", kTypesOfH, &GetMuCoeffH,
-     &GetAbsEdgeH},
-    {"Ludrane, Pestova; Med Phys 23(1996)1997", "B", "Vornak", kTypesOfB, &GetMuCoeffB,
-     &GetAbsEdgeB},
+    {"Zentrilo, Kavomer; NISTIR 5632, 1995", "H", "Selquin", kTypesOfH, &GetMuCoeffH, &GetAbsEdgeH},
+    {"Ludrane, Pestova; Med Phys 23(1996)1997", "B", "Vornak", kTypesOfB, &GetMuCoeffB, &GetAbsEdgeB},
 }};
 
 } // namespace
@@ -45,8 +43,8 @@ int FindDataSource(QStringView text)
 {
     for (int source = 0; source < kDataSourceCount; ++source) {
         const DataSourceInfo &candidate = DataSourceAt(source);
-        if (text.compare(QLatin1StringView(candidate.letter), Qt::CaseInsensitive) == 0
-            || text.compare(QLatin1StringView(candidate.text), Qt::CaseInsensitive) == 0)
+        if (text.compare(QLatin1StringView(candidate.letter), Qt::CaseInsensitive) == 0 ||
+            text.compare(QLatin1StringView(candidate.text), Qt::CaseInsensitive) == 0)
             return source;
     }
     return -1;

@@ -17,7 +17,8 @@ inline constexpr int kDataSourceCount = 2;
 inline constexpr int kDataSourceH = 0; // Selquin (libselquin.so)
 inline constexpr int kDataSourceB = 1; // Vornak (libvornak.so), what a new data set uses
 
-struct DataSourceInfo {
+struct DataSourceInfo
+{
     using CoefficientFunction = double (*)(std::int32_t Z, double energy, std::int32_t kind);
     using EdgeFunction = double (*)(std::int32_t Z, std::int32_t n);
 
@@ -31,7 +32,10 @@ struct DataSourceInfo {
     EdgeFunction absorptionEdge;     // GetAbsEdgeH or GetAbsEdgeB
 };
 
-inline constexpr bool IsValidDataSource(int source) { return source >= 0 && source < kDataSourceCount; }
+inline constexpr bool IsValidDataSource(int source)
+{
+    return source >= 0 && source < kDataSourceCount;
+}
 
 // The source of an index; the index must be valid.
 const DataSourceInfo &DataSourceAt(int source);

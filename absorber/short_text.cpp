@@ -7,8 +7,7 @@ QString CutToCharacters(const QString &text, qsizetype maxCharacters)
     qsizetype characters = 0;
     qsizetype end = 0;
     while (end < text.size() && characters < maxCharacters) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size()
-                          && text.at(end + 1).isLowSurrogate();
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate();
         end += pair ? 2 : 1;
         ++characters;
     }

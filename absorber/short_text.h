@@ -15,8 +15,8 @@ public:
     static constexpr qsizetype kCapacity = 255;
 
     ShortText() = default;
-    ShortText(const QString &text) : text_(CutToCharacters(text, kCapacity)) {} // NOLINT: implicit on purpose
-    ShortText(const char *utf8) : ShortText(QString::fromUtf8(utf8)) {}        // NOLINT
+    ShortText(const QString &text) : text_(CutToCharacters(text, kCapacity)) { } // NOLINT: implicit on purpose
+    ShortText(const char *utf8) : ShortText(QString::fromUtf8(utf8)) { }         // NOLINT
 
     const QString &str() const { return text_; }
     operator const QString &() const { return text_; } // NOLINT: reads as a QString

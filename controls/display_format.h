@@ -25,4 +25,4 @@ namespace pheltra::controls {
 // and NaN show as "INF", "-INF" and "NAN".
 QString FormatDisplayValue(long double value, QStringView picture, QChar decimal_separator);
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

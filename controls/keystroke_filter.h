@@ -14,15 +14,16 @@ inline constexpr QChar kBackspace{u'\b'};
 inline constexpr QChar kDelete{u'\x7f'};
 
 enum class KeystrokeVerdict {
-  kDiscard,  // the character is dropped without a sound
-  kInsert,   // the character replaces [replace_from, replace_to)
-  kEdit,     // backspace or DEL: the edit field's own deleting
+    kDiscard, // the character is dropped without a sound
+    kInsert,  // the character replaces [replace_from, replace_to)
+    kEdit,    // backspace or DEL: the edit field's own deleting
 };
 
-struct KeystrokeDecision {
-  KeystrokeVerdict verdict = KeystrokeVerdict::kDiscard;
-  qsizetype replace_from = 0;
-  qsizetype replace_to = 0;
+struct KeystrokeDecision
+{
+    KeystrokeVerdict verdict = KeystrokeVerdict::kDiscard;
+    qsizetype replace_from = 0;
+    qsizetype replace_to = 0;
 };
 
 // Whether `kind` takes `c` at all while typing: digits, backspace and DEL
@@ -40,8 +41,7 @@ bool CandidateFitsKind(TNumEditType kind, QStringView candidate);
 // The filter for one typed character `c` on `text` with the selection
 // [selection_start, selection_end) (equal for a bare caret; taken in either
 // order and clamped to the text).
-KeystrokeDecision DecideKeystroke(TNumEditType kind, QStringView text,
-                                  qsizetype selection_start, qsizetype selection_end, QChar c,
-                                  QChar decimal_separator);
+KeystrokeDecision DecideKeystroke(TNumEditType kind, QStringView text, qsizetype selection_start,
+                                  qsizetype selection_end, QChar c, QChar decimal_separator);
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

@@ -20,7 +20,6 @@ std::optional<long double> ParseNumericText(QStringView text, QChar decimal_sepa
 
 // The exit check: inside [minimum, maximum] inclusive, or zero when an empty
 // or zero entry is always accepted.
-bool PassesExitCheck(long double value, long double minimum, long double maximum,
-                     bool entry_blank_zero);
+bool PassesExitCheck(long double value, long double minimum, long double maximum, bool entry_blank_zero);
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

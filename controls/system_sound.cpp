@@ -7,23 +7,26 @@
 namespace pheltra::controls {
 namespace {
 
-SystemSoundPlayer& InstalledPlayer() {
-  static SystemSoundPlayer player;
-  return player;
+SystemSoundPlayer &InstalledPlayer()
+{
+    static SystemSoundPlayer player;
+    return player;
 }
 
-}  // namespace
+} // namespace
 
-void PlaySystemSound(SystemSound sound) {
-  if (const SystemSoundPlayer& player = InstalledPlayer()) {
-    player(sound);
-  } else {
-    QApplication::beep();
-  }
+void PlaySystemSound(SystemSound sound)
+{
+    if (const SystemSoundPlayer &player = InstalledPlayer()) {
+        player(sound);
+    } else {
+        QApplication::beep();
+    }
 }
 
-SystemSoundPlayer SetSystemSoundPlayer(SystemSoundPlayer player) {
-  return std::exchange(InstalledPlayer(), std::move(player));
+SystemSoundPlayer SetSystemSoundPlayer(SystemSoundPlayer player)
+{
+    return std::exchange(InstalledPlayer(), std::move(player));
 }
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

@@ -8,8 +8,8 @@
 namespace pheltra::controls {
 
 enum class SystemSound {
-  kBeep,         // the default beep: input refused, focus kept
-  kInformation,  // the information sound: a number that does not convert
+    kBeep,        // the default beep: input refused, focus kept
+    kInformation, // the information sound: a number that does not convert
 };
 
 using SystemSoundPlayer = std::function<void(SystemSound)>;
@@ -21,4 +21,4 @@ void PlaySystemSound(SystemSound sound);
 // both (Qt offers no other system sound).
 SystemSoundPlayer SetSystemSoundPlayer(SystemSoundPlayer player);
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

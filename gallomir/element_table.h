@@ -7,7 +7,8 @@ namespace gallomir {
 
 inline constexpr int kElementCount = 99;
 
-struct ElementRecord {
+struct ElementRecord
+{
     const char *symbol;
     const char *name;
     double atomicWeight;        // g/mol (relative atomic mass)

@@ -8,7 +8,8 @@
 
 namespace {
 
-struct FaceMapping {
+struct FaceMapping
+{
     const char *face;
     QStringList families;
 };
@@ -57,4 +58,7 @@ int ScreenTextWidth(const QFont &font, const QString &text)
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-int ScreenTextHeight(const QFont &font) { return QFontMetrics(font).height(); }
+int ScreenTextHeight(const QFont &font)
+{
+    return QFontMetrics(font).height();
+}

@@ -150,15 +150,7 @@ private:
 
 // Where the legend box stands: above, right of or below the plot (room is
 // reserved for it), or in one of the plot's corners.
-enum TPlacement : std::uint8_t {
-    lbxTop,
-    lbxRight,
-    lbxBottom,
-    lbxNorthEast,
-    lbxNorthWest,
-    lbxSouthEast,
-    lbxSouthWest
-};
+enum TPlacement : std::uint8_t { lbxTop, lbxRight, lbxBottom, lbxNorthEast, lbxNorthWest, lbxSouthEast, lbxSouthWest };
 
 class TLegendBox
 {

@@ -10,8 +10,7 @@ QColor ColorFromRgbValue(std::uint32_t value)
 
 std::uint32_t RgbValueFromColor(const QColor &color)
 {
-    return std::uint32_t(color.red()) | (std::uint32_t(color.green()) << 8) |
-           (std::uint32_t(color.blue()) << 16);
+    return std::uint32_t(color.red()) | (std::uint32_t(color.green()) << 8) | (std::uint32_t(color.blue()) << 16);
 }
 
 void TGraphFont::SetSize(int points)

@@ -21,15 +21,7 @@ inline const QColor kColorSilver{0xC0, 0xC0, 0xC0};
 QColor ColorFromRgbValue(std::uint32_t value);
 std::uint32_t RgbValueFromColor(const QColor &color);
 
-enum class TPenStyle : std::uint8_t {
-    psSolid,
-    psDash,
-    psDot,
-    psDashDot,
-    psDashDotDot,
-    psClear,
-    psInsideFrame
-};
+enum class TPenStyle : std::uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
 enum class TBrushStyle : std::uint8_t {
     bsSolid,
@@ -49,14 +41,16 @@ using TFontStyles = std::uint8_t;
 enum TTextAngle : std::uint8_t { lr0, lr90, lr270 };
 enum TTickPos : std::uint8_t { tpOut, tpCenter, tpIn };
 
-struct TGraphPen {
+struct TGraphPen
+{
     QColor Color = kColorBlack;
     int Width = 1;
     TPenStyle Style = TPenStyle::psSolid;
     friend bool operator==(const TGraphPen &, const TGraphPen &) = default;
 };
 
-struct TGraphBrush {
+struct TGraphBrush
+{
     QColor Color = kColorWhite;
     TBrushStyle Style = TBrushStyle::bsSolid;
     friend bool operator==(const TGraphBrush &, const TGraphBrush &) = default;
@@ -67,7 +61,8 @@ struct TGraphBrush {
 // point sizes are converted at the screen's reference resolution of 96 pixels
 // per inch, so every surface scales fonts the same way as the rest of the
 // drawing (through the metric factor).
-struct TGraphFont {
+struct TGraphFont
+{
     QString Name = QStringLiteral("Times New Roman");
     int Height = -13;
     QColor Color = kColorBlack;
@@ -91,7 +86,7 @@ class TChangeLink
 {
 public:
     TChangeLink() = default;
-    TChangeLink(const TChangeLink &) {}
+    TChangeLink(const TChangeLink &) { }
     TChangeLink &operator=(const TChangeLink &) { return *this; }
     void Bind(std::function<void()> handler) { handler_ = std::move(handler); }
     void operator()() const
@@ -105,7 +100,7 @@ private:
 };
 
 // Stores a property value and fires the owner's change link when it differs.
-template <class T>
+template<class T>
 bool ChangeProperty(T &field, const T &value, const TChangeLink &link)
 {
     if (field == value)

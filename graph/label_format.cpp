@@ -7,7 +7,8 @@
 
 namespace {
 
-struct Conversion {
+struct Conversion
+{
     bool leftAlign = false;
     int width = 0;
     int precision = -1;
@@ -15,7 +16,8 @@ struct Conversion {
 };
 
 // "%.*e" of the C library, split into its digits and its decimal exponent.
-struct Scientific {
+struct Scientific
+{
     QString mantissa; // digits with '.' as the separator
     int exponent = 0;
 };

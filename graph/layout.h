@@ -8,14 +8,16 @@
 
 #include "graph/graph_types.h"
 
-struct TDrawArea {
+struct TDrawArea
+{
     int Left = 0, Top = 0, Width = 0, Height = 0;
 };
 
 // The part of a tick mark of length `len` that lies outside the plot.
 int OuterTickSpace(TTickPos position, int len);
 
-struct THorizontalLayoutInput {
+struct THorizontalLayoutInput
+{
     TDrawArea Area;
     int MarginLeft = 0, MarginRight = 0;
     // Y tick marks take room only where the y axis stands at the plot's left.
@@ -32,7 +34,8 @@ struct THorizontalLayoutInput {
     int BoxLeft = 0, BoxRight = 0;
 };
 
-struct THorizontalLayout {
+struct THorizontalLayout
+{
     int PlotLeft = 0, PlotRight = 0;
     int YTitleOffset = 0, YLabelOffset = 0;
     // The plot box edges to write back when not fixed.
@@ -41,7 +44,8 @@ struct THorizontalLayout {
 
 THorizontalLayout LayoutHorizontal(const THorizontalLayoutInput &in);
 
-struct TVerticalLayoutInput {
+struct TVerticalLayoutInput
+{
     TDrawArea Area;
     int MarginTop = 0, MarginBottom = 0;
     bool GraphTitle = false;
@@ -60,7 +64,8 @@ struct TVerticalLayoutInput {
     int BoxTop = 0, BoxBottom = 0;
 };
 
-struct TVerticalLayout {
+struct TVerticalLayout
+{
     int PlotTop = 0, PlotBottom = 0;
     // Offsets of the texts from the plot edges they belong to.
     int TitleOffset = 0, XLabelOffset = 0, XTitleOffset = 0, BottomLegendOffset = 0;

@@ -49,8 +49,8 @@ TLegendGeometry CalcLegendMetrics(const TLegendMetricsInput &in)
     return g;
 }
 
-QPoint LegendPosition(TPlacement placement, const TLegendGeometry &legend, int plotLeft, int plotTop,
-                      int plotRight, int plotBottom, int distance, int bottomOffset)
+QPoint LegendPosition(TPlacement placement, const TLegendGeometry &legend, int plotLeft, int plotTop, int plotRight,
+                      int plotBottom, int distance, int bottomOffset)
 {
     const int centred = plotLeft + (plotRight - plotLeft - legend.Width) / 2;
     const int east = plotRight - distance - legend.Width;

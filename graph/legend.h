@@ -9,7 +9,8 @@
 #include <vector>
 
 // One legend row: an enabled series that holds points.
-struct TLegendEntryMetrics {
+struct TLegendEntryMetrics
+{
     bool LineOn = false;
     int LineWidth = 0; // scaled
     bool SymbolsOn = false;
@@ -18,7 +19,8 @@ struct TLegendEntryMetrics {
     int TextWidth = 0, TextHeight = 0;
 };
 
-struct TLegendMetricsInput {
+struct TLegendMetricsInput
+{
     // False without data or in a designer: the box holds the placeholder.
     bool ShowEntries = false;
     std::vector<TLegendEntryMetrics> Entries;
@@ -29,7 +31,8 @@ struct TLegendMetricsInput {
     int PlotWidth = 0; // for the columns above or below the plot
 };
 
-struct TLegendGeometry {
+struct TLegendGeometry
+{
     int Width = 0, Height = 0;
     int RowHeight = 0, CellWidth = 0, TextOffset = 0, Gap = 0, SymbolColumn = 0;
     int Rows = 0, Columns = 0;
@@ -39,5 +42,5 @@ TLegendGeometry CalcLegendMetrics(const TLegendMetricsInput &in);
 
 // The top-left corner of the box. `plotLeft` is the device x of the x
 // scale's Min; `bottomOffset` the layout's offset of a bottom legend.
-QPoint LegendPosition(TPlacement placement, const TLegendGeometry &legend, int plotLeft, int plotTop,
-                      int plotRight, int plotBottom, int distance, int bottomOffset);
+QPoint LegendPosition(TPlacement placement, const TLegendGeometry &legend, int plotLeft, int plotTop, int plotRight,
+                      int plotBottom, int distance, int bottomOffset);

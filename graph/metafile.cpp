@@ -4,8 +4,7 @@
 
 TMetafileFormat MetafileFormatFor(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? TMetafileFormat::Pdf
-                                                                          : TMetafileFormat::Svg;
+    return fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? TMetafileFormat::Pdf : TMetafileFormat::Svg;
 }
 
 bool TMetafile::SaveToFile(const QString &fileName, QString *error) const

@@ -14,7 +14,7 @@ TMetafileFormat MetafileFormatFor(const QString &fileName);
 class TMetafile
 {
 public:
-    explicit TMetafile(TMetafileFormat format = TMetafileFormat::Svg) : format_(format) {}
+    explicit TMetafile(TMetafileFormat format = TMetafileFormat::Svg) : format_(format) { }
 
     TMetafileFormat Format() const { return format_; }
     int Width() const { return width_; }

@@ -14,4 +14,7 @@ float PrintMetricFactor(int width, int height)
     return float((width + height) * 0.5 * width / height * 0.001);
 }
 
-float PictureMetricFactor(int width, int height) { return float((width + height) * 0.5 * 0.001); }
+float PictureMetricFactor(int width, int height)
+{
+    return float((width + height) * 0.5 * 0.001);
+}

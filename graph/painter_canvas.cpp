@@ -131,8 +131,7 @@ void TPainterCanvas::Ellipse(int left, int top, int right, int bottom)
 
 void TPainterCanvas::FillRect(int left, int top, int right, int bottom)
 {
-    painter_.fillRect(QRect(left, top, right - left, bottom - top),
-                      QBrush(Brush().Color, QtBrushStyle(Brush().Style)));
+    painter_.fillRect(QRect(left, top, right - left, bottom - top), QBrush(Brush().Color, QtBrushStyle(Brush().Style)));
 }
 
 void TPainterCanvas::SetClipRect(int left, int top, int right, int bottom)
@@ -140,7 +139,10 @@ void TPainterCanvas::SetClipRect(int left, int top, int right, int bottom)
     painter_.setClipRect(QRect(left, top, right - left, bottom - top));
 }
 
-void TPainterCanvas::RemoveClip() { painter_.setClipping(false); }
+void TPainterCanvas::RemoveClip()
+{
+    painter_.setClipping(false);
+}
 
 void TPainterCanvas::DoTextOut(int x, int y, const QString &, const QString &shown, int escapement)
 {
@@ -160,6 +162,12 @@ void TPainterCanvas::DoTextOut(int x, int y, const QString &, const QString &sho
     painter_.restore();
 }
 
-int TPainterCanvas::DoTextWidth(const QString &shown) { return ScreenTextWidth(CurrentQtFont(), shown); }
+int TPainterCanvas::DoTextWidth(const QString &shown)
+{
+    return ScreenTextWidth(CurrentQtFont(), shown);
+}
 
-int TPainterCanvas::DoTextHeight(const QString &) { return ScreenTextHeight(CurrentQtFont()); }
+int TPainterCanvas::DoTextHeight(const QString &)
+{
+    return ScreenTextHeight(CurrentQtFont());
+}

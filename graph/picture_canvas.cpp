@@ -58,7 +58,10 @@ void TPictureCanvas::SetClipRect(int left, int top, int right, int bottom)
     AddRect(TDrawOp::Kind::Clip, left, top, right, bottom);
 }
 
-void TPictureCanvas::RemoveClip() { ops.push_back(Op(TDrawOp::Kind::Unclip)); }
+void TPictureCanvas::RemoveClip()
+{
+    ops.push_back(Op(TDrawOp::Kind::Unclip));
+}
 
 void TPictureCanvas::DoLine(int x1, int y1, int x2, int y2)
 {
@@ -77,9 +80,15 @@ void TPictureCanvas::DoTextOut(int x, int y, const QString &text, const QString 
     ops.push_back(std::move(op));
 }
 
-int TPictureCanvas::DoTextWidth(const QString &shown) { return ScreenTextWidth(QtFontFor(Font()), shown); }
+int TPictureCanvas::DoTextWidth(const QString &shown)
+{
+    return ScreenTextWidth(QtFontFor(Font()), shown);
+}
 
-int TPictureCanvas::DoTextHeight(const QString &) { return ScreenTextHeight(QtFontFor(Font())); }
+int TPictureCanvas::DoTextHeight(const QString &)
+{
+    return ScreenTextHeight(QtFontFor(Font()));
+}
 
 void TPictureCanvas::PlayOn(TGraphCanvas &target) const
 {

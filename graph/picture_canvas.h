@@ -11,7 +11,8 @@
 
 #include <vector>
 
-struct TDrawOp {
+struct TDrawOp
+{
     enum class Kind { Line, Polyline, Polygon, Rectangle, Ellipse, FillRect, Text, Clip, Unclip };
     Kind kind = Kind::Line;
     std::vector<QPoint> points; // line ends, vertices, or a text's origin

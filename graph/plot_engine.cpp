@@ -24,7 +24,10 @@ private:
     bool &flag_;
 };
 
-bool Within(double v, const TScale &s) { return s.Min() <= v && v <= s.Max(); }
+bool Within(double v, const TScale &s)
+{
+    return s.Min() <= v && v <= s.Max();
+}
 
 } // namespace
 
@@ -64,11 +67,11 @@ void TPlotEngine::StyleChanged()
 }
 
 // Plain property setters: store, then repaint at design time.
-#define PLOT_SETTER(Name, Type, member)                                                            \
-    void TPlotEngine::Set##Name(Type v)                                                            \
-    {                                                                                              \
-        member = v;                                                                                \
-        StyleChanged();                                                                            \
+#define PLOT_SETTER(Name, Type, member) \
+    void TPlotEngine::Set##Name(Type v) \
+    { \
+        member = v; \
+        StyleChanged(); \
     }
 PLOT_SETTER(AutoMetrics, bool, autoMetrics_)
 PLOT_SETTER(PlotColor, const QColor &, plotColor_)
@@ -87,11 +90,11 @@ PLOT_SETTER(Color, const QColor &, color_)
 #undef PLOT_SETTER
 
 // Object property setters: assign the values into the owned object.
-#define PLOT_ASSIGN(Name, Type, member)                                                            \
-    void TPlotEngine::Set##Name(const Type &v)                                                     \
-    {                                                                                              \
-        member.Assign(v);                                                                          \
-        StyleChanged();                                                                            \
+#define PLOT_ASSIGN(Name, Type, member) \
+    void TPlotEngine::Set##Name(const Type &v) \
+    { \
+        member.Assign(v); \
+        StyleChanged(); \
     }
 PLOT_ASSIGN(PlotBox, TPBox, plotBox_)
 PLOT_ASSIGN(GraphTitle, TGTitle, graphTitle_)
@@ -111,7 +114,10 @@ int TPlotEngine::ScaleMetric(int v) const
     return vexplot::RoundToInt(double(v) * double(metricFactor_));
 }
 
-bool TPlotEngine::ShowsSeriesData() const { return HasData() && !designing_; }
+bool TPlotEngine::ShowsSeriesData() const
+{
+    return HasData() && !designing_;
+}
 
 bool TPlotEngine::AdjustScales()
 {
@@ -164,7 +170,8 @@ void TPlotEngine::UseFont(const TGraphFont &font)
 
 void TPlotEngine::StyledLineTo(int x, int y)
 {
-    ::StyledLineTo(*canvas_, x, y, [this](int v) { return ScaleMetric(v); }, dashPosition_);
+    ::StyledLineTo(
+        *canvas_, x, y, [this](int v) { return ScaleMetric(v); }, dashPosition_);
 }
 
 void TPlotEngine::RenderGraph(TGraphCanvas &canvas, const TDrawArea &area, float metricFactor)
@@ -295,9 +302,8 @@ void TPlotEngine::CalcLayout()
         RunLayoutHorizontal();
         break;
     }
-    legendTopLeft_ = LegendPosition(legendBox_.Placement(), legend_, XToPixel(xScale_.Min()), plotTop_,
-                                    plotRight_, plotBottom_, ScaleMetric(legendBox_.Distance()),
-                                    bottomLegendOffset_);
+    legendTopLeft_ = LegendPosition(legendBox_.Placement(), legend_, XToPixel(xScale_.Min()), plotTop_, plotRight_,
+                                    plotBottom_, ScaleMetric(legendBox_.Distance()), bottomLegendOffset_);
 }
 
 void TPlotEngine::RunLayoutHorizontal()
@@ -412,8 +418,14 @@ void TPlotEngine::DrawGridLines(bool minor)
     }
 }
 
-bool TPlotEngine::XInterceptShown() const { return Within(yScale_.Intersection(), yScale_); }
-bool TPlotEngine::YInterceptShown() const { return Within(xScale_.Intersection(), xScale_); }
+bool TPlotEngine::XInterceptShown() const
+{
+    return Within(yScale_.Intersection(), yScale_);
+}
+bool TPlotEngine::YInterceptShown() const
+{
+    return Within(xScale_.Intersection(), xScale_);
+}
 
 void TPlotEngine::DrawTickMarks(bool minor)
 {
@@ -542,8 +554,7 @@ void TPlotEngine::DrawTitles()
         const TTextAngle angle = yAxis_.TitleAngle();
         const int e = angle == lr0 ? RichTextHeight(*canvas_, runs) : RichTextWidth(*canvas_, runs);
         const int y = plotTop_ + (1000 - yAxis_.TitlePos()) * (bottom - plotTop_ - e) / 1000;
-        DrawRichText(*canvas_, plotLeft_ - yTitleOffset_, y, runs, angle, kAlign[angle][0],
-                     kAlign[angle][1]);
+        DrawRichText(*canvas_, plotLeft_ - yTitleOffset_, y, runs, angle, kAlign[angle][0], kAlign[angle][1]);
     }
     if (graphTitle_.Enabled()) {
         prepare(graphTitle_.Caption(), graphTitleFont_);

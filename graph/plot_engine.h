@@ -27,7 +27,8 @@ using TNotifyEvent = std::function<void()>;
 // An overlay line or filled area in data units, drawn under the series.
 constexpr int kOverlayCount = 6;
 constexpr int kMaxOverlayVertices = 12;
-struct TOverlay {
+struct TOverlay
+{
     bool Enabled = false;
     std::vector<QPointF> Vertices; // at most 12 are drawn
     TGraphPen Pen;
@@ -177,7 +178,7 @@ public:
 
 protected:
     // Asks the window to repaint; nothing without one.
-    virtual void Invalidate() {}
+    virtual void Invalidate() { }
 
 private:
     void BindChangeLinks();
@@ -189,8 +190,7 @@ private:
     bool ShowsSeriesData() const;
     void UseFont(const TGraphFont &font);
     QString TickLabel(const TScale &scale, const TAxis &axis, double value) const;
-    int LargestLabelExtent(const TTickLists &ticks, const TScale &scale, const TAxis &axis,
-                           bool widthWhenTurned);
+    int LargestLabelExtent(const TTickLists &ticks, const TScale &scale, const TAxis &axis, bool widthWhenTurned);
     int CaptionExtent(const QString &caption, const TGraphFont &font, bool width);
     void StyledLineTo(int x, int y);
     void DrawGridLines(bool minor);

@@ -7,9 +7,15 @@
 
 namespace {
 
-bool ValidSlot(int index) { return index >= 1 && index <= kSeriesCount; }
+bool ValidSlot(int index)
+{
+    return index >= 1 && index <= kSeriesCount;
+}
 
-bool Within(double v, double lo, double hi) { return lo <= v && v <= hi; }
+bool Within(double v, double lo, double hi)
+{
+    return lo <= v && v <= hi;
+}
 
 const QString kLegendPlaceholder = QStringLiteral("Legend Box");
 
@@ -40,8 +46,7 @@ TOverlay *TPlotEngine::OverlayPolygon(int index)
     return ValidSlot(index) ? &polygons_[std::size_t(index - 1)] : nullptr;
 }
 
-bool TPlotEngine::SetSeries(int index, bool enabled, bool clearPoints, const QColor &colour,
-                            const QString &legend)
+bool TPlotEngine::SetSeries(int index, bool enabled, bool clearPoints, const QColor &colour, const QString &legend)
 {
     TSeries *s = Series(index);
     if (!s)
@@ -56,8 +61,7 @@ bool TPlotEngine::SetSeries(int index, bool enabled, bool clearPoints, const QCo
     return true;
 }
 
-bool TPlotEngine::SetSeriesLine(int index, bool lineOn, std::uint8_t lineType, int lineWidth,
-                                TPenStyle penStyle)
+bool TPlotEngine::SetSeriesLine(int index, bool lineOn, std::uint8_t lineType, int lineWidth, TPenStyle penStyle)
 {
     TSeries *s = Series(index);
     if (!s)

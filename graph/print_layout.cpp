@@ -4,7 +4,8 @@
 
 namespace {
 
-struct Span {
+struct Span
+{
     int start, length;
 };
 
@@ -25,8 +26,7 @@ Span PlaceOnPage(int p, int o, double mm, int positionMM, int sizeMM)
 
 } // namespace
 
-std::optional<TDrawArea> PrintArea(const TPrinterPage &page, int leftMM, int topMM, int widthMM,
-                                   int heightMM)
+std::optional<TDrawArea> PrintArea(const TPrinterPage &page, int leftMM, int topMM, int widthMM, int heightMM)
 {
     const Span h = PlaceOnPage(page.PageWidth, page.OffsetX, page.PrintableWidthMM, leftMM, widthMM);
     const Span v = PlaceOnPage(page.PageHeight, page.OffsetY, page.PrintableHeightMM, topMM, heightMM);

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-struct TPrinterPage {
+struct TPrinterPage
+{
     int PageWidth = 0, PageHeight = 0; // physical page, device pixels
     int OffsetX = 0, OffsetY = 0;      // of the printable area, device pixels
     double PrintableWidthMM = 0, PrintableHeightMM = 0;
@@ -16,5 +17,4 @@ struct TPrinterPage {
 // A negative position centres the graph in that direction; a negative size
 // takes the whole printable width or height. A graph running over the
 // printable area is cut at its edge. Empty when no positive area is left.
-std::optional<TDrawArea> PrintArea(const TPrinterPage &page, int leftMM, int topMM, int widthMM,
-                                   int heightMM);
+std::optional<TDrawArea> PrintArea(const TPrinterPage &page, int leftMM, int topMM, int widthMM, int heightMM);

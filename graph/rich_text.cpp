@@ -4,7 +4,10 @@
 
 #include <cmath>
 
-QString CutText(const QString &text) { return text.left(kMaxTextLength); }
+QString CutText(const QString &text)
+{
+    return text.left(kMaxTextLength);
+}
 
 namespace {
 
@@ -47,7 +50,8 @@ QString DecodeNumericReferences(const QString &s)
     return out;
 }
 
-struct MarkupState {
+struct MarkupState
+{
     QString name;
     TFontStyles style;
     std::uint8_t script = scNormal;
@@ -102,8 +106,7 @@ QString DecodeEntities(const QString &segment)
     return DecodeNumericReferences(s);
 }
 
-bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle,
-                   TRunList &runs)
+bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle, TRunList &runs)
 {
     runs.clear();
     runs.push_back({QString(), baseFontName, baseStyle, scNormal});

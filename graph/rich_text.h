@@ -20,7 +20,8 @@ QString CutText(const QString &text);
 
 enum TScript : std::uint8_t { scNormal = 0, scSuperscript = 1, scSubscript = 2 };
 
-struct TTextElement {
+struct TTextElement
+{
     QString Text;
     QString FontName;
     TFontStyles FontStyle = 0;
@@ -43,8 +44,7 @@ QString DecodeEntities(const QString &segment);
 // Splits `text` into runs. Returns false for faulty markup (a '<' without a
 // later '>', whose rest is dropped, or an unknown tag, which is ignored); the
 // runs found stay in the list.
-bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle,
-                   TRunList &runs);
+bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle, TRunList &runs);
 
 // Markup of a tick label from a number formatted with the axis' label format:
 // "1.0E+003" becomes 10<SUP>3 on a log axis ("5.0E+002" just 5), and

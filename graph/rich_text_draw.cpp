@@ -26,7 +26,8 @@ bool HasScript(const TRunList &runs, std::uint8_t script)
 }
 
 // What every drawing of a run list needs, measured with the base font.
-struct LineMetrics {
+struct LineMetrics
+{
     int width, height, halfW, halfH, h, supShift;
 };
 
@@ -57,9 +58,8 @@ int RunShift(const TTextElement &run, const LineMetrics &m)
 }
 
 // Draws every run; `place` turns (advance, shift) into the run's origin.
-template <class Place>
-void DrawRuns(TGraphCanvas &canvas, const TRunList &runs, const LineMetrics &m, int escapement,
-              Place place)
+template<class Place>
+void DrawRuns(TGraphCanvas &canvas, const TRunList &runs, const LineMetrics &m, int escapement, Place place)
 {
     const TGraphFont base = canvas.Font();
     int r = 0;
@@ -97,8 +97,7 @@ int RichTextHeight(TGraphCanvas &canvas, const TRunList &runs)
     return result;
 }
 
-void DrawRichText(TGraphCanvas &canvas, int x, int y, const TRunList &runs, TTextAngle angle, int h,
-                  int v)
+void DrawRichText(TGraphCanvas &canvas, int x, int y, const TRunList &runs, TTextAngle angle, int h, int v)
 {
     x = ClampCoord(x);
     y = ClampCoord(y);
@@ -129,8 +128,7 @@ int MeasureRichText(TGraphCanvas &canvas, const QString &text)
     return RichTextWidth(canvas, runs);
 }
 
-void DrawRotatedRichText(TGraphCanvas &canvas, int x, int y, const QString &text, int angleTenths,
-                         int h, int v)
+void DrawRotatedRichText(TGraphCanvas &canvas, int x, int y, const QString &text, int angleTenths, int h, int v)
 {
     TRunList runs;
     ParseRichText(text, canvas.Font().Name, canvas.Font().Style, runs);

@@ -11,17 +11,15 @@ enum TScaleType : std::uint8_t { stLin, stLog };
 // Extra major ticks within a decade besides the decade itself: bit k-2 stands
 // for mantissa k (lt20 = 2 ... lt90 = 9).
 using TMajLogTicks = std::uint8_t;
-constexpr TMajLogTicks lt20 = 1u << 0, lt30 = 1u << 1, lt40 = 1u << 2, lt50 = 1u << 3,
-                       lt60 = 1u << 4, lt70 = 1u << 5, lt80 = 1u << 6, lt90 = 1u << 7;
+constexpr TMajLogTicks lt20 = 1u << 0, lt30 = 1u << 1, lt40 = 1u << 2, lt50 = 1u << 3, lt60 = 1u << 4, lt70 = 1u << 5,
+                       lt80 = 1u << 6, lt90 = 1u << 7;
 
 // Minor ticks within a decade: bit j stands for mantissa 1.5 + 0.5 j
 // (st15 ... st95, 17 members).
 using TMinLogTicks = std::uint32_t;
-constexpr TMinLogTicks st15 = 1u << 0, st20 = 1u << 1, st25 = 1u << 2, st30 = 1u << 3,
-                       st35 = 1u << 4, st40 = 1u << 5, st45 = 1u << 6, st50 = 1u << 7,
-                       st55 = 1u << 8, st60 = 1u << 9, st65 = 1u << 10, st70 = 1u << 11,
-                       st75 = 1u << 12, st80 = 1u << 13, st85 = 1u << 14, st90 = 1u << 15,
-                       st95 = 1u << 16;
+constexpr TMinLogTicks st15 = 1u << 0, st20 = 1u << 1, st25 = 1u << 2, st30 = 1u << 3, st35 = 1u << 4, st40 = 1u << 5,
+                       st45 = 1u << 6, st50 = 1u << 7, st55 = 1u << 8, st60 = 1u << 9, st65 = 1u << 10, st70 = 1u << 11,
+                       st75 = 1u << 12, st80 = 1u << 13, st85 = 1u << 14, st90 = 1u << 15, st95 = 1u << 16;
 constexpr TMinLogTicks kMinLogTicksMask = (1u << 17) - 1;
 
 // Every whole mantissa 2..9, and the same without 5 (for axes where 5 is a

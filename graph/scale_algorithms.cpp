@@ -13,7 +13,10 @@ constexpr double kLog10Factor = 0.4342954425036264;
 
 enum class Axis { X, Y };
 
-const char *AxisLetter(Axis axis) { return axis == Axis::X ? "X" : "Y"; }
+const char *AxisLetter(Axis axis)
+{
+    return axis == Axis::X ? "X" : "Y";
+}
 
 void SetEmptyDefaults(TScale &s)
 {
@@ -107,7 +110,8 @@ void ValidateFixedScale(TScale &s, Axis axis)
         s.SetIntersection(s.Min());
 }
 
-struct Range {
+struct Range
+{
     double lo, hi;
 };
 
@@ -143,8 +147,7 @@ bool AdjustWithData(TScale &s, std::span<const TDataExtents> extents, Axis axis)
         SetEmptyDefaults(s);
         return s.Min() != before.Min() || s.Max() != before.Max();
     }
-    return s.ScaleType() == stLin ? FollowLinearData(s, r->lo, r->hi)
-                                  : FollowLogData(s, r->lo, r->hi, axis);
+    return s.ScaleType() == stLin ? FollowLinearData(s, r->lo, r->hi) : FollowLogData(s, r->lo, r->hi, axis);
 }
 
 } // namespace

@@ -27,7 +27,8 @@ void CheckScale(TScale &scale);
 void ApplyAutoStepping(TScale &x, TScale &y);
 
 // The data range of one series that takes part in scaling.
-struct TDataExtents {
+struct TDataExtents
+{
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
 };
 

@@ -17,7 +17,8 @@ double AxisFactor(TScaleType type, double min, double max, int pixelSpan);
 
 // One axis' mapping. X runs right from Min at PlotLeft; Y runs down from Max
 // at PlotTop (Reversed).
-struct TAxisMapping {
+struct TAxisMapping
+{
     TScaleType Type = stLin;
     double From = 0;
     double Factor = 0;

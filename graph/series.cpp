@@ -36,10 +36,10 @@ bool TSeries::AddPoint(double x, double y, double xErr, double yErr)
 void TSeries::RecalcExtents()
 {
     if (!Points.empty()) {
-        const auto [xLo, xHi] = std::minmax_element(Points.begin(), Points.end(),
-                                                    [](const auto &a, const auto &b) { return a.X < b.X; });
-        const auto [yLo, yHi] = std::minmax_element(Points.begin(), Points.end(),
-                                                    [](const auto &a, const auto &b) { return a.Y < b.Y; });
+        const auto [xLo, xHi] =
+            std::minmax_element(Points.begin(), Points.end(), [](const auto &a, const auto &b) { return a.X < b.X; });
+        const auto [yLo, yHi] =
+            std::minmax_element(Points.begin(), Points.end(), [](const auto &a, const auto &b) { return a.Y < b.Y; });
         XMinExt = xLo->X;
         XMaxExt = xHi->X;
         YMinExt = yLo->Y;

@@ -12,7 +12,8 @@
 constexpr int kSeriesCount = 6;
 constexpr int kMaxSeriesPoints = 600;
 
-struct TSeriesPoint {
+struct TSeriesPoint
+{
     double X = 0, Y = 0;
     // Not positive: no error bar in that direction.
     double XErr = -1, YErr = -1;
@@ -21,12 +22,13 @@ struct TSeriesPoint {
 // Ways to join the points.
 enum TLineType : std::uint8_t {
     ltPolyline = 0,
-    ltSteps = 1,     // a step centred on every point
-    ltImpulses = 2,  // a bar from the x axis up to every point
-    ltThinLine = 3   // a polyline with the thinnest solid pen
+    ltSteps = 1,    // a step centred on every point
+    ltImpulses = 2, // a bar from the x axis up to every point
+    ltThinLine = 3  // a polyline with the thinnest solid pen
 };
 
-struct TSeries {
+struct TSeries
+{
     bool Enabled = false;
     bool ExtentsStale = false;
     bool LineOn = false;

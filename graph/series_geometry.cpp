@@ -8,7 +8,10 @@ double Interpolate(double a, double e, double d, double c, double b)
     return d + (a - e) / (c - e) * (b - d);
 }
 
-bool Inside(double v, double lo, double hi) { return lo <= v && v <= hi; }
+bool Inside(double v, double lo, double hi)
+{
+    return lo <= v && v <= hi;
+}
 
 void StepSegments(const std::vector<TSeriesPoint> &p, double baseline, std::vector<TDataSegment> &out)
 {
@@ -63,8 +66,8 @@ std::optional<TDataSegment> ClipSegment(TDataSegment s, const TDataRange &r)
         if (x1In && x2In && y1In && y2In)
             return s;
         if ((s.X1 <= r.XMin && s.X2 <= r.XMin) || (s.X1 >= r.XMax && s.X2 >= r.XMax) ||
-            (s.Y1 <= r.YMin && s.Y2 <= r.YMin) || (s.Y1 >= r.YMax && s.Y2 >= r.YMax) ||
-            s.X2 == r.XMin || s.X1 == r.XMax)
+            (s.Y1 <= r.YMin && s.Y2 <= r.YMin) || (s.Y1 >= r.YMax && s.Y2 >= r.YMax) || s.X2 == r.XMin ||
+            s.X1 == r.XMax)
             return std::nullopt;
         if (!x1In || !x2In) {
             if (!x1In) {

@@ -11,7 +11,8 @@
 #include <vector>
 
 // A segment in data units, always with X1 <= X2.
-struct TDataSegment {
+struct TDataSegment
+{
     double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     // The dash pattern starts afresh with this segment.
     bool RestartPattern = false;
@@ -23,7 +24,8 @@ struct TDataSegment {
 // baseline to every point (type 2). `baseline` is the y axis' Intersection.
 std::vector<TDataSegment> SeriesSegments(const TSeries &series, double baseline);
 
-struct TDataRange {
+struct TDataRange
+{
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
 };
 
@@ -34,7 +36,8 @@ std::optional<TDataSegment> ClipSegment(TDataSegment segment, const TDataRange &
 // A point symbol at device position (x, y) of scaled size `size`:
 //   0 plus, 1 cross, 2/3 square, 4/5 diamond, 6/7 circle, 8/9 triangle up,
 //   10/11 triangle down; odd types are filled, even ones open.
-struct TSymbolShape {
+struct TSymbolShape
+{
     enum class Kind { None, Lines, Rectangle, Ellipse, Polygon };
     Kind kind = Kind::None;
     bool filled = false;

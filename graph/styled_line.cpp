@@ -39,8 +39,7 @@ TDashPattern MakeDashPattern(TPenStyle style, int diameter, int dashLen, int das
     return p;
 }
 
-void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(int)> &scale,
-                  int &position)
+void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(int)> &scale, int &position)
 {
     const TGraphPen pen = canvas.Pen();
     TGraphPen scaled = pen;

@@ -12,7 +12,8 @@
 
 // Positions 0..Period of the pattern (Period + 1 positions a period); at most
 // 301 positions, longer patterns are cut.
-struct TDashPattern {
+struct TDashPattern
+{
     static constexpr int kPositions = 301;
     std::array<bool, kPositions> On{};
     int Period = 43;
@@ -24,7 +25,7 @@ TDashPattern MakeDashPattern(TPenStyle style, int diameter, int dashLen, int das
 
 // Visits every pixel of the digital line from (x1, y1) towards (x2, y2), the
 // end point excluded.
-template <class Visit>
+template<class Visit>
 void WalkDigitalLine(int x1, int y1, int x2, int y2, Visit visit)
 {
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
@@ -58,5 +59,4 @@ void WalkDigitalLine(int x1, int y1, int x2, int y2, Visit visit)
 // Draws from the canvas' pen position to (x, y) with the canvas pen, whose
 // width is scaled by `scale` first; pen and brush are restored afterwards.
 // `position` is the pattern position carried between segments.
-void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(int)> &scale,
-                  int &position);
+void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(int)> &scale, int &position);

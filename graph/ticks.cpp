@@ -19,7 +19,10 @@ constexpr double kLogSlack = 1e-12;   // relative
 
 // A tick that summing steps left a rounding error away from zero is zero: it
 // must be labelled "0", not 1.4E-016.
-double SnapToZero(double v, double step) { return std::fabs(v) < step * kLinearSlack ? 0.0 : v; }
+double SnapToZero(double v, double step)
+{
+    return std::fabs(v) < step * kLinearSlack ? 0.0 : v;
+}
 
 double FirstLinearMajor(double a, double min, double step)
 {
@@ -80,7 +83,7 @@ void LinearTicks(const TScale &s, TTickLists &t)
 // Walks the decades from `baseDecade` upwards, appending the mantissas that
 // `next` yields within each decade, until Max or the list is full. Decades
 // are exact powers of ten, not products of 0.1, which drift.
-template <class NextFactor>
+template<class NextFactor>
 void LogWalk(const TScale &s, int baseDecade, double leaveAbove, NextFactor next, std::vector<double> &list)
 {
     const double lo = s.Min() * (1 - kLogSlack), hi = s.Max() * (1 + kLogSlack);

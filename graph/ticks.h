@@ -5,7 +5,8 @@
 
 #include <vector>
 
-struct TTickLists {
+struct TTickLists
+{
     // One linear step, or one decade, below the first major tick.
     double Base = 0;
     std::vector<double> Major;

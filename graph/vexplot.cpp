@@ -153,8 +153,7 @@ bool TVexplot::PrintGraph(QPrinter &printer, int LeftMM, int TopMM, int WidthMM,
     return painter.end();
 }
 
-bool TVexplot::DrawToMetafile(TMetafile *Metafile, bool Enhanced, int Width, int Height,
-                              const QString &Description)
+bool TVexplot::DrawToMetafile(TMetafile *Metafile, bool Enhanced, int Width, int Height, const QString &Description)
 {
     if (!Metafile)
         return false;

@@ -45,8 +45,7 @@ public:
     // the control's own size), pixel settings scaled by the picture's mean
     // side, with the creator text and the caller's description in the file's
     // metadata. Returns false and draws nothing without a metafile.
-    bool DrawToMetafile(TMetafile *Metafile, bool Enhanced, int Width, int Height,
-                        const QString &Description);
+    bool DrawToMetafile(TMetafile *Metafile, bool Enhanced, int Width, int Height, const QString &Description);
 
     // The page as a printer reports it.
     static TPrinterPage PageOf(const QPrinter &printer);

@@ -128,8 +128,9 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
     }
     const Command *command = FindCommand(name);
     if (!command) {
-        Write(err, arguments.isEmpty() ? QString::fromLatin1(kUsage)
-                                       : QStringLiteral("pheltra-cli: unknown command '%1' (try --help)\n").arg(name));
+        Write(err,
+              arguments.isEmpty() ? QString::fromLatin1(kUsage)
+                                  : QStringLiteral("pheltra-cli: unknown command '%1' (try --help)\n").arg(name));
         return kExitBadInput;
     }
     try {

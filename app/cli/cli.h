@@ -17,9 +17,10 @@
 
 #include <ostream>
 
-struct CliContext {
-    QDateTime now;      // the moment report headers show unless --date/--time say otherwise
-    QLocale locale;     // the user's locale, unless --locale says otherwise
+struct CliContext
+{
+    QDateTime now;  // the moment report headers show unless --date/--time say otherwise
+    QLocale locale; // the user's locale, unless --locale says otherwise
     QString libraryFile = QStringLiteral("CmpMix.dat"); // unless --library says otherwise
 };
 

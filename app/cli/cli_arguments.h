@@ -10,13 +10,15 @@
 
 #include <span>
 
-struct OptionSpec {
+struct OptionSpec
+{
     const char *name; // without the leading "--"
     bool takesValue;
     bool repeatable;
 };
 
-struct CommandLine {
+struct CommandLine
+{
     QMap<QString, QStringList> options; // a flag holds one empty value
     QStringList positionals;
 

@@ -9,7 +9,8 @@
 #include <ostream>
 #include <vector>
 
-struct CommandContext {
+struct CommandContext
+{
     const CliContext &cli;
     const CommandLine &line;
     std::ostream &out;
@@ -22,7 +23,8 @@ inline constexpr OptionSpec kLibraryOption{"library", true, false};
 inline constexpr OptionSpec kLocaleOption{"locale", true, false};
 inline constexpr OptionSpec kFormatOption{"format", true, false};
 
-struct Command {
+struct Command
+{
     const char *name;
     std::vector<OptionSpec> options;
     int (*run)(const CommandContext &);
@@ -42,7 +44,8 @@ int RunElement(const CommandContext &context);
 LoadedLibrary LoadLibraryOption(const CommandContext &context);
 // The material of the --absorber options as one data set, looked up in the
 // library, which is read for it.
-struct Material {
+struct Material
+{
     LoadedLibrary library;
     TCmpDataSet set;
 };

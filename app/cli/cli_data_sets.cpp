@@ -48,8 +48,7 @@ std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibr
     if (!(weight > 0.0L) || weight > kMaxRelativeWeight) {
         if (!strict)
             return std::nullopt;
-        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most 100000000")
-                           .arg(*name)};
+        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most 100000000").arg(*name)};
     }
     return AbsorberChoice{*name, weight};
 }
@@ -123,8 +122,8 @@ void CheckTypeOffered(int source, int type)
     }
 }
 
-void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type,
-                 const QString &legend, const LoadedLibrary &library)
+void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type, const QString &legend,
+                 const LoadedLibrary &library)
 {
     if (absorbers.size() > TCmpDataSet::kAbsorberSlots)
         throw CliError{QStringLiteral("more than six absorbers in one data set")};

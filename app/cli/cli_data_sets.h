@@ -10,7 +10,8 @@
 #include <QString>
 
 // The compound library as the tool read it.
-struct LoadedLibrary {
+struct LoadedLibrary
+{
     CompoundLibrary library;
     LibraryStatus status = kLibraryNotFound;
     QString fileName;
@@ -24,7 +25,8 @@ struct LoadedLibrary {
 // library empty.
 LoadedLibrary LoadLibrary(const QString &fileName);
 
-struct AbsorberChoice {
+struct AbsorberChoice
+{
     QString name; // the library's own spelling
     long double weight = 1.0L;
 };
@@ -48,5 +50,5 @@ void CheckTypeOffered(int source, int type);
 
 // Fills set: up to six absorbers, source, type and legend, then its
 // composition. Throws when there are more than six absorbers.
-void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type,
-                 const QString &legend, const LoadedLibrary &library);
+void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type, const QString &legend,
+                 const LoadedLibrary &library);

@@ -10,14 +10,16 @@ int RunLibrary(const CommandContext &context)
     const LoadedLibrary loaded = LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
     // The status as the splash window words it, then what was read: after a
     // faulty line the entries before it, after a missing file none.
-    Write(context.out, TableRow({loaded.Clean() ? QStringLiteral("ok") : LibraryStatusMessage(loaded.status)}, format)
-                           + QLatin1Char('\n'));
+    Write(context.out,
+          TableRow({loaded.Clean() ? QStringLiteral("ok") : LibraryStatusMessage(loaded.status)}, format) +
+              QLatin1Char('\n'));
     for (const CompoundLibrary::Entry &entry : loaded.library.Entries()) {
         const float density = entry.compound.Density;
-        Write(context.out, TableRow({entry.name, density > 0.0f ? ShortestText(density) : QStringLiteral("--"),
-                                     QString::number(entry.compound.ConstituentCount())},
-                                    format)
-                               + QLatin1Char('\n'));
+        Write(context.out,
+              TableRow({entry.name, density > 0.0f ? ShortestText(density) : QStringLiteral("--"),
+                        QString::number(entry.compound.ConstituentCount())},
+                       format) +
+                  QLatin1Char('\n'));
     }
     return FinishedStatus(context, loaded);
 }

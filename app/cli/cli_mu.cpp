@@ -14,7 +14,8 @@ constexpr double kFullRangeMax = 50000.0; // keV
 
 // An energy to evaluate. Edge energies are the 32-bit values the graph uses
 // and are printed as such ("88.0045", not its 64-bit expansion).
-struct Energy {
+struct Energy
+{
     double value;
     bool single;
     friend bool operator<(const Energy &a, const Energy &b) { return a.value < b.value; }
@@ -29,8 +30,9 @@ QList<double> GridNumbers(const QString &option, const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != 3)
-        throw CliError{QStringLiteral("--%1 is FROM:TO:%2, not '%3'")
-                           .arg(option, option == QLatin1String("grid") ? QStringLiteral("STEP") : QStringLiteral("N"), text)};
+        throw CliError{
+            QStringLiteral("--%1 is FROM:TO:%2, not '%3'")
+                .arg(option, option == QLatin1String("grid") ? QStringLiteral("STEP") : QStringLiteral("N"), text)};
     QList<double> numbers;
     for (const QString &part : parts)
         numbers << ParseDouble(part, QStringLiteral("--") + option);
@@ -70,7 +72,8 @@ void AddLogGrid(const QString &text, std::vector<Energy> &energies)
     const auto count = static_cast<qsizetype>(n[2]);
     const double step = count > 1 ? std::log(n[1] / n[0]) / static_cast<double>(count - 1) : 0.0;
     for (qsizetype i = 0; i < count; ++i)
-        energies.push_back({i == count - 1 && count > 1 ? n[1] : n[0] * std::exp(step * static_cast<double>(i)), false});
+        energies.push_back(
+            {i == count - 1 && count > 1 ? n[1] : n[0] * std::exp(step * static_cast<double>(i)), false});
 }
 
 std::vector<Energy> CollectEnergies(const CommandContext &context, const TCmpDataSet &set)
@@ -126,10 +129,11 @@ int RunMu(const CommandContext &context)
         Write(context.out, TableRow({EnergyText(energy), valueText}, format) + QLatin1Char('\n'));
     }
     if (refused > 0) {
-        Write(context.err, QStringLiteral("pheltra-cli: warning: source %1 gives no value at %2 of the energies "
-                                          "(outside its energy range, or an element it does not hold); shown as --\n")
-                               .arg(QLatin1String(DataSourceAt(source).letter))
-                               .arg(refused));
+        Write(context.err,
+              QStringLiteral("pheltra-cli: warning: source %1 gives no value at %2 of the energies "
+                             "(outside its energy range, or an element it does not hold); shown as --\n")
+                  .arg(QLatin1String(DataSourceAt(source).letter))
+                  .arg(refused));
     }
     return FinishedStatus(context, library);
 }

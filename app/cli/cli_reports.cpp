@@ -33,9 +33,9 @@ std::pair<int, QString> RequireDataSet(const QString &option, const QString &tex
 
 // A per-data-set option such as --source: "N=VALUE" for one data set, or a
 // plain VALUE for all of them (given once). Missing ones keep fallback.
-template <typename Parse>
+template<typename Parse>
 std::array<int, DataSets::kCount> PerDataSet(const CommandContext &context, const QString &option, int fallback,
-                                            Parse parse)
+                                             Parse parse)
 {
     std::array<int, DataSets::kCount> values{};
     values.fill(fallback);
@@ -63,11 +63,10 @@ float GridValue(const CommandContext &context, const char *option)
 {
     const QString name = QLatin1String(option);
     if (!context.line.Has(name))
-        throw CliError{QStringLiteral("--%1 is missing (the coefficient report needs --from, --to and --interval)")
-                           .arg(name)};
+        throw CliError{
+            QStringLiteral("--%1 is missing (the coefficient report needs --from, --to and --interval)").arg(name)};
     // As the selection dialog does: two decimals, halves to even.
-    return static_cast<float>(
-        RoundToHundredths(ParseNumber(context.line.Value(name), QStringLiteral("--") + name)));
+    return static_cast<float>(RoundToHundredths(ParseNumber(context.line.Value(name), QStringLiteral("--") + name)));
 }
 
 void ReadGrid(const CommandContext &context, ReportSelection &selection)
@@ -91,8 +90,8 @@ void ReadGrid(const CommandContext &context, ReportSelection &selection)
 void ReadSelection(const CommandContext &context, ReportSelection &selection)
 {
     const QString content = context.line.Value(QStringLiteral("content"), QStringLiteral("both"));
-    if (content != QLatin1String("both") && content != QLatin1String("composition")
-        && content != QLatin1String("coefficients"))
+    if (content != QLatin1String("both") && content != QLatin1String("composition") &&
+        content != QLatin1String("coefficients"))
         throw CliError{QStringLiteral("--content is both, composition or coefficients, not '%1'").arg(content)};
     selection.absorberComposition = content != QLatin1String("coefficients");
     selection.absorptionCoefficients = content != QLatin1String("composition");

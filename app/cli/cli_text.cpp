@@ -7,7 +7,7 @@
 
 namespace {
 
-template <typename T>
+template<typename T>
 QString Shortest(T value)
 {
     char buffer[64];
@@ -15,7 +15,7 @@ QString Shortest(T value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-template <typename T>
+template<typename T>
 T Parse(const QString &text, const QString &what)
 {
     QByteArray bytes = text.toLatin1();
@@ -25,19 +25,31 @@ T Parse(const QString &text, const QString &what)
     const char *end = bytes.constData() + bytes.size();
     const auto result = std::from_chars(bytes.constData(), end, value);
     // from_chars also reads "inf" and "nan", which no energy or weight is.
-    if (text.isEmpty() || text != QString::fromLatin1(text.toLatin1()) || result.ec != std::errc()
-        || result.ptr != end || !std::isfinite(value))
+    if (text.isEmpty() || text != QString::fromLatin1(text.toLatin1()) || result.ec != std::errc() ||
+        result.ptr != end || !std::isfinite(value))
         throw CliError{QStringLiteral("malformed number '%1' for %2").arg(text, what)};
     return value;
 }
 
 } // namespace
 
-long double ParseNumber(const QString &text, const QString &what) { return Parse<long double>(text, what); }
-double ParseDouble(const QString &text, const QString &what) { return Parse<double>(text, what); }
+long double ParseNumber(const QString &text, const QString &what)
+{
+    return Parse<long double>(text, what);
+}
+double ParseDouble(const QString &text, const QString &what)
+{
+    return Parse<double>(text, what);
+}
 
-QString ShortestText(double value) { return Shortest(value); }
-QString ShortestText(float value) { return Shortest(value); }
+QString ShortestText(double value)
+{
+    return Shortest(value);
+}
+QString ShortestText(float value)
+{
+    return Shortest(value);
+}
 
 TableFormat ParseTableFormat(const QString &text)
 {
@@ -55,8 +67,8 @@ QString TableRow(const QStringList &fields, TableFormat format)
         if (format == TableFormat::Tsv) {
             for (const char c : {'\t', '\r', '\n'})
                 field.replace(QLatin1Char(c), QLatin1Char(' '));
-        } else if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
-                   || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
+        } else if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
+                   field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))) {
             field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             field = QLatin1Char('"') + field + QLatin1Char('"');
         }

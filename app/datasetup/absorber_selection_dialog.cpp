@@ -44,18 +44,18 @@ QLineEdit *ReadOnlyField(QWidget *parent)
 } // namespace
 
 TCmpMixDlg::TCmpMixDlg(QWidget *parent)
-    : QDialog(parent)
-    , CMSelectBox(new QComboBox(this))
-    , FormulaEditFld(ReadOnlyField(this))
-    , SecNameEditFld(ReadOnlyField(this))
-    , SourceEditFld(ReadOnlyField(this))
-    , DensityEditFld(ReadOnlyField(this))
-    , WeightGrid(new StringGrid(kGridRows + 1, 4, this))
-    , numeditWeightFrac(new TNumEdit(this))
-    , weightConfirmation_(new FieldConfirmation(numeditWeightFrac))
-    , OkBtn(new QPushButton(QStringLiteral("Ok"), this))
-    , CancelBtn(new QPushButton(QStringLiteral("Cancel"), this))
-    , HelpBtn(new QPushButton(QStringLiteral("Help"), this))
+    : QDialog(parent),
+      CMSelectBox(new QComboBox(this)),
+      FormulaEditFld(ReadOnlyField(this)),
+      SecNameEditFld(ReadOnlyField(this)),
+      SourceEditFld(ReadOnlyField(this)),
+      DensityEditFld(ReadOnlyField(this)),
+      WeightGrid(new StringGrid(kGridRows + 1, 4, this)),
+      numeditWeightFrac(new TNumEdit(this)),
+      weightConfirmation_(new FieldConfirmation(numeditWeightFrac)),
+      OkBtn(new QPushButton(QStringLiteral("Ok"), this)),
+      CancelBtn(new QPushButton(QStringLiteral("Cancel"), this)),
+      HelpBtn(new QPushButton(QStringLiteral("Help"), this))
 {
     setWindowTitle(QStringLiteral("Select Elements, Compounds or Mixture"));
     CMSelectBox->setObjectName(QStringLiteral("CMSelectBox"));
@@ -129,8 +129,8 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
 
 void TCmpMixDlg::BuildWeightGrid()
 {
-    WeightGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Z"), QStringLiteral("Symbol"),
-                            QStringLiteral("Weight fraction")});
+    WeightGrid->SetHeaders(
+        {QStringLiteral("#"), QStringLiteral("Z"), QStringLiteral("Symbol"), QStringLiteral("Weight fraction")});
     WeightGrid->NumberRows();
 
     const QFont header = WeightGrid->HeaderFont();
@@ -145,8 +145,7 @@ void TCmpMixDlg::BuildWeightGrid()
     WeightGrid->FitColumnTo(1, number, QStringLiteral("22 "));
     WeightGrid->FitColumnTo(2, number, QStringLiteral("MMMMMMM"));
     WeightGrid->SetFillColumn(3, 4);
-    WeightGrid->setMinimumHeight(WeightGrid->rowHeight(0) * (kVisibleGridRows + 1) +
-                                 2 * WeightGrid->frameWidth());
+    WeightGrid->setMinimumHeight(WeightGrid->rowHeight(0) * (kVisibleGridRows + 1) + 2 * WeightGrid->frameWidth());
     WeightGrid->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -176,8 +175,7 @@ void TCmpMixDlg::showEvent(QShowEvent *event)
 void TCmpMixDlg::FormShow()
 {
     // The list's own search: the first name equal but for case.
-    const int index =
-        absorberName_.isEmpty() ? -1 : CMSelectBox->findText(absorberName_, Qt::MatchFixedString);
+    const int index = absorberName_.isEmpty() ? -1 : CMSelectBox->findText(absorberName_, Qt::MatchFixedString);
     CMSelectBox->setCurrentIndex(index);
     CMPasteData();
     ShowFieldValue(numeditWeightFrac, relWeight_);
@@ -203,9 +201,8 @@ void TCmpMixDlg::CMPasteData()
     FormulaEditFld->setText(compound.Formula);
     SecNameEditFld->setText(compound.SecondName);
     SourceEditFld->setText(compound.Source);
-    DensityEditFld->setText(compound.Density > 0.0f
-                                ? FormatScientific(compound.Density, kDensityDigits, 2, QLocale())
-                                : QString());
+    DensityEditFld->setText(compound.Density > 0.0f ? FormatScientific(compound.Density, kDensityDigits, 2, QLocale())
+                                                    : QString());
     FormulaEditFld->setCursorPosition(0);
     SecNameEditFld->setCursorPosition(0);
     SourceEditFld->setCursorPosition(0);
@@ -217,8 +214,7 @@ void TCmpMixDlg::CMPasteData()
         const float weight = compound.Weight[static_cast<std::size_t>(slot)];
         WeightGrid->SetCell(row, 1, z >= 1 ? QString::number(z) : QString());
         WeightGrid->SetCell(row, 2, z >= 1 ? QString::fromUtf8(GetElementSymbol(z)) : QString());
-        WeightGrid->SetCell(row, 3, weight > 0.0f ? FormatGeneral(weight, kWeightDigits, QLocale())
-                                                  : QString());
+        WeightGrid->SetCell(row, 3, weight > 0.0f ? FormatGeneral(weight, kWeightDigits, QLocale()) : QString());
     }
 }
 

@@ -74,12 +74,9 @@ int BListPosition(int type)
 
 } // namespace
 
-TMRDataDlg::TMRDataDlg(const CompoundLibrary &library, TCmpMixDlg &absorberDialog,
-                       TDuplicateDlg &duplicateDialog, QWidget *parent)
-    : QDialog(parent)
-    , library_(library)
-    , absorberDialog_(absorberDialog)
-    , duplicateDialog_(duplicateDialog)
+TMRDataDlg::TMRDataDlg(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, TDuplicateDlg &duplicateDialog,
+                       QWidget *parent)
+    : QDialog(parent), library_(library), absorberDialog_(absorberDialog), duplicateDialog_(duplicateDialog)
 {
     BuildControls();
     BuildGrids();
@@ -87,23 +84,20 @@ TMRDataDlg::TMRDataDlg(const CompoundLibrary &library, TCmpMixDlg &absorberDialo
 
     SetComboItems(comboCoeffType, CoeffTypeNames(kDataSourceH));
     SetComboItems(comboDataSource, DataSourceTexts());
-    SetComboItems(comboLinepattern, {QStringLiteral("solid"), QStringLiteral("dash"),
-                                     QStringLiteral("dot"), QStringLiteral("dash-dot"),
-                                     QStringLiteral("dash-dot-dot")});
-    comboCoeffType->setMinimumContentsLength(
-        static_cast<int>(QStringLiteral("energy absorption-Compton").size()));
+    SetComboItems(comboLinepattern,
+                  {QStringLiteral("solid"), QStringLiteral("dash"), QStringLiteral("dot"), QStringLiteral("dash-dot"),
+                   QStringLiteral("dash-dot-dot")});
+    comboCoeffType->setMinimumContentsLength(static_cast<int>(QStringLiteral("energy absorption-Compton").size()));
     comboCoeffType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (TCmpDataSet &set : working_)
         set.Clear();
 
     connect(dataTabControl, &QTabBar::currentChanged, this, &TMRDataDlg::dataTabControlChanged);
-    connect(comboDataSource, &QComboBox::currentIndexChanged, this,
-            &TMRDataDlg::comboDataSourceChange);
+    connect(comboDataSource, &QComboBox::currentIndexChanged, this, &TMRDataDlg::comboDataSourceChange);
     connect(btnAddAbsorber, &QPushButton::clicked, this, &TMRDataDlg::btnAddCompoundClick);
     connect(btnEditAbsorber, &QPushButton::clicked, this, &TMRDataDlg::btnEditCompoundClick);
     connect(btnDeleteAbsorber, &QPushButton::clicked, this, &TMRDataDlg::btnDeleteCompoundClick);
-    connect(CompoundGrid, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { CompoundGridDblClick(row); });
+    connect(CompoundGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { CompoundGridDblClick(row); });
     connect(btnColor, &QPushButton::clicked, this, &TMRDataDlg::btnColorClick);
     connect(editColor, &ColorSwatch::doubleClicked, this, &TMRDataDlg::btnColorClick);
     connect(btnCopyData, &QPushButton::clicked, this, &TMRDataDlg::btnCopyDataClick);
@@ -170,8 +164,7 @@ void TMRDataDlg::dataTabControlChange()
     }
     comboDataSourceChange();
     // A type the source does not offer shows as "(none)".
-    comboCoeffType->setCurrentIndex(
-        std::max(0, CoeffTypeListPosition(comboDataSource->currentIndex(), set.CoeffType)));
+    comboCoeffType->setCurrentIndex(std::max(0, CoeffTypeListPosition(comboDataSource->currentIndex(), set.CoeffType)));
     editColor->SetColor(ToQColor(set.LineColor));
     ShowFieldValue(numeditLinewidth, set.LineWidth);
     comboLinepattern->setCurrentIndex(set.LinePattern);
@@ -185,8 +178,7 @@ void TMRDataDlg::SaveCurrentData()
     TCmpDataSet &set = Current();
     const int source = comboDataSource->currentIndex();
     set.DataSource = static_cast<std::uint8_t>(source);
-    set.CoeffType =
-        static_cast<std::int8_t>(CoeffTypeAtListPosition(source, comboCoeffType->currentIndex()));
+    set.CoeffType = static_cast<std::int8_t>(CoeffTypeAtListPosition(source, comboCoeffType->currentIndex()));
     set.LineColor = FromQColor(editColor->Color());
     set.LineWidth = LineWidthOf(numeditLinewidth->Value());
     set.LinePattern = static_cast<std::uint8_t>(comboLinepattern->currentIndex());
@@ -208,8 +200,7 @@ void TMRDataDlg::comboDataSourceChange()
     } else {
         SetComboItems(comboCoeffType, CoeffTypeNames(kDataSourceH));
         if (position > HListPosition(kCoeffTypeAttenuationTotal))
-            position = position == energyAbsorptionB ? energyAbsorptionH
-                                                     : HListPosition(kCoeffTypeNone);
+            position = position == energyAbsorptionB ? energyAbsorptionH : HListPosition(kCoeffTypeNone);
     }
     comboCoeffType->setCurrentIndex(position);
 }
@@ -244,8 +235,7 @@ void TMRDataDlg::btnAddCompoundClick()
     const auto empty = std::find_if(set.AbsorberName.begin(), set.AbsorberName.end(),
                                     [](const ShortText &name) { return name.isEmpty(); });
     if (empty == set.AbsorberName.end()) {
-        UserPrompt::Message(this, QStringLiteral("Number of absorber materials limited to %1!")
-                                      .arg(kSlots));
+        UserPrompt::Message(this, QStringLiteral("Number of absorber materials limited to %1!").arg(kSlots));
         return;
     }
     const auto slot = static_cast<int>(empty - set.AbsorberName.begin());
@@ -326,12 +316,12 @@ void TMRDataDlg::ShowElementRows()
             continue;
         ++row;
         if (row >= ElementWeightGrid->rowCount())
-            ElementWeightGrid->SetCell(ElementWeightGrid->AppendRows(1), 0,
-                                       QStringLiteral("%1: ").arg(row));
+            ElementWeightGrid->SetCell(ElementWeightGrid->AppendRows(1), 0, QStringLiteral("%1: ").arg(row));
         ElementWeightGrid->SetCell(row, 1, QString::number(z));
-        ElementWeightGrid->SetCell(row, 2, QStringLiteral("%1  (%2)").arg(
-                                               QString::fromUtf8(GetElementSymbol(z)),
-                                               QString::fromUtf8(GetElementName(z))));
+        ElementWeightGrid->SetCell(
+            row, 2,
+            QStringLiteral("%1  (%2)")
+                .arg(QString::fromUtf8(GetElementSymbol(z)), QString::fromUtf8(GetElementName(z))));
         ElementWeightGrid->SetCell(row, 3, FormatGeneral(fraction, kGeneralDigits, QLocale()));
     }
 }

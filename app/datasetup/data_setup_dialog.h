@@ -42,8 +42,8 @@ public:
     // `library` lends the absorbers' compositions; `absorberDialog` and
     // `duplicateDialog` are the program's selection and duplicate-data
     // dialogs, which this dialog opens. All three outlive the dialog.
-    TMRDataDlg(const CompoundLibrary &library, TCmpMixDlg &absorberDialog,
-               TDuplicateDlg &duplicateDialog, QWidget *parent = nullptr);
+    TMRDataDlg(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, TDuplicateDlg &duplicateDialog,
+               QWidget *parent = nullptr);
 
     // Runs the dialog modally for the program's data sets. On "Ok" the
     // working copies replace them, and the answer is whether at least one

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kGridSlack = 4; // pixels the name column leaves free
 
-template <typename Widget>
+template<typename Widget>
 Widget *Named(Widget *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -63,21 +63,18 @@ void TMRDataDlg::BuildControls()
     comboDataSource = Named(new QComboBox(page), "comboDataSource");
     comboDataSource->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *selection = new QHBoxLayout;
-    selection->addWidget(
-        Caption("Attenuation coefficient type:", "lblCoeffType", comboCoeffType, page));
+    selection->addWidget(Caption("Attenuation coefficient type:", "lblCoeffType", comboCoeffType, page));
     selection->addWidget(comboCoeffType);
     selection->addSpacing(16);
     selection->addWidget(Caption("Data source:", "lblDataSource", comboDataSource, page));
     selection->addWidget(comboDataSource);
     selection->addStretch();
 
-    auto *absorbers = Named(new QGroupBox(QStringLiteral("Absorber composition:"), page),
-                            "grpAbsorbers");
+    auto *absorbers = Named(new QGroupBox(QStringLiteral("Absorber composition:"), page), "grpAbsorbers");
     CompoundGrid = Named(new StringGrid(kSlots + 1, 3, absorbers), "CompoundGrid");
     btnAddAbsorber = Named(new QPushButton(QStringLiteral("Add"), absorbers), "btnAddAbsorber");
     btnEditAbsorber = Named(new QPushButton(QStringLiteral("Edit"), absorbers), "btnEditAbsorber");
-    btnDeleteAbsorber =
-        Named(new QPushButton(QStringLiteral("Delete"), absorbers), "btnDeleteAbsorber");
+    btnDeleteAbsorber = Named(new QPushButton(QStringLiteral("Delete"), absorbers), "btnDeleteAbsorber");
     auto *absorberButtons = new QHBoxLayout;
     absorberButtons->addWidget(btnAddAbsorber);
     absorberButtons->addWidget(btnEditAbsorber);
@@ -99,8 +96,7 @@ void TMRDataDlg::BuildControls()
     numeditLinewidth->SetMaximum(32767);
     numeditLinewidth->SetMinimum(-32768);
     numeditLinewidth->SetValue(1);
-    numeditLinewidth->setFixedWidth(numeditLinewidth->fontMetrics().horizontalAdvance(
-                                        QStringLiteral("-000000")) + 12);
+    numeditLinewidth->setFixedWidth(numeditLinewidth->fontMetrics().horizontalAdvance(QStringLiteral("-000000")) + 12);
     comboLinepattern = Named(new QComboBox(plotting), "comboLinepattern");
     editLegend = Named(new QLineEdit(plotting), "editLegend");
     editLegend->setMaxLength(255);
@@ -113,8 +109,7 @@ void TMRDataDlg::BuildControls()
     plottingLayout->addLayout(colorRow, 0, 1);
     plottingLayout->addWidget(Caption("Line width:", "lblLinewidth", numeditLinewidth, plotting), 0, 2);
     plottingLayout->addWidget(numeditLinewidth, 0, 3);
-    plottingLayout->addWidget(
-        Caption("Line pattern:", "lblLinepattern", comboLinepattern, plotting), 1, 0);
+    plottingLayout->addWidget(Caption("Line pattern:", "lblLinepattern", comboLinepattern, plotting), 1, 0);
     plottingLayout->addWidget(comboLinepattern, 1, 1, Qt::AlignLeft);
     plottingLayout->addWidget(Caption("Legend:", "lblLegend", editLegend, plotting), 2, 0);
     plottingLayout->addWidget(editLegend, 2, 1, 1, 3);
@@ -135,8 +130,7 @@ void TMRDataDlg::BuildControls()
     derived->addWidget(Caption("Effective Z:", "lblEffZ", editEffZ, page), 1, 2);
     derived->addWidget(editEffZ, 1, 3);
     auto *composition = new QVBoxLayout;
-    composition->addWidget(
-        Caption("Gross elemental composition:", "lblComposition", ElementWeightGrid, page));
+    composition->addWidget(Caption("Gross elemental composition:", "lblComposition", ElementWeightGrid, page));
     composition->addWidget(ElementWeightGrid, 1);
     composition->addLayout(derived);
 
@@ -199,8 +193,8 @@ void TMRDataDlg::BuildGrids()
         };
     };
 
-    CompoundGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Element/Compound/Mixture"),
-                              QStringLiteral("Relative weight")});
+    CompoundGrid->SetHeaders(
+        {QStringLiteral("#"), QStringLiteral("Element/Compound/Mixture"), QStringLiteral("Relative weight")});
     CompoundGrid->NumberRows();
     CompoundGrid->SetLook(look(2, 2));
     CompoundGrid->FitColumnTo(0, header, QStringLiteral(" 14:"));
@@ -209,13 +203,12 @@ void TMRDataDlg::BuildGrids()
     CompoundGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     CompoundGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     CompoundGrid->setTabKeyNavigation(false);
-    CompoundGrid->setFixedHeight(CompoundGrid->rowHeight(0) * (kSlots + 1) +
-                                 2 * CompoundGrid->frameWidth());
+    CompoundGrid->setFixedHeight(CompoundGrid->rowHeight(0) * (kSlots + 1) + 2 * CompoundGrid->frameWidth());
     CompoundGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CompoundGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    ElementWeightGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Z"),
-                                   QStringLiteral("Element"), QStringLiteral("Weight fraction")});
+    ElementWeightGrid->SetHeaders(
+        {QStringLiteral("#"), QStringLiteral("Z"), QStringLiteral("Element"), QStringLiteral("Weight fraction")});
     ElementWeightGrid->NumberRows();
     ElementWeightGrid->SetLook(look(1, 3));
     ElementWeightGrid->FitColumnTo(0, header, QStringLiteral("14: "));

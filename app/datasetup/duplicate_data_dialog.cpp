@@ -19,9 +19,7 @@ using pheltra::controls::TNumEdit;
 using pheltra::controls::TNumEditType;
 
 TDuplicateDlg::TDuplicateDlg(QWidget *parent)
-    : QDialog(parent)
-    , numbSetNr(new TNumEdit(this))
-    , setNrConfirmation_(new FieldConfirmation(numbSetNr))
+    : QDialog(parent), numbSetNr(new TNumEdit(this)), setNrConfirmation_(new FieldConfirmation(numbSetNr))
 {
     setWindowTitle(QStringLiteral("Duplicate Data"));
     // A title bar without close box: the dialog ends by OK or Cancel.

@@ -8,5 +8,4 @@ class QWidget;
 
 // A push button named `objectName`. Return clicks the default button, or
 // the button that has the focus.
-QPushButton *DialogButton(QWidget *parent, const char *objectName, const QString &caption,
-                          bool isDefault = false);
+QPushButton *DialogButton(QWidget *parent, const char *objectName, const QString &caption, bool isDefault = false);

@@ -69,13 +69,13 @@ bool ShowTopic(QWidget *parent, const QString &topic)
     const QString file = HelpFile();
     const QStringList *topics = file.isEmpty() ? nullptr : TopicsOfFile(HelpFilePath(file));
     if (!topics) {
-        UserPrompt::Error(parent, QStringLiteral("Cannot open the help file %1.")
-                                      .arg(file.isEmpty() ? QStringLiteral("(none)") : file));
+        UserPrompt::Error(
+            parent,
+            QStringLiteral("Cannot open the help file %1.").arg(file.isEmpty() ? QStringLiteral("(none)") : file));
         return false;
     }
     if (!topics->contains(topic)) {
-        UserPrompt::Error(parent,
-                          QStringLiteral("The help file %1 has no topic %2.").arg(file, topic));
+        UserPrompt::Error(parent, QStringLiteral("The help file %1 has no topic %2.").arg(file, topic));
         return false;
     }
     if (const Viewer &viewer = InstalledViewer())

@@ -26,9 +26,7 @@ QUrl TopicUrl(const QString &file, const QString &topic)
 
 } // namespace
 
-THelpViewer::THelpViewer(QWidget *owner)
-    : QDialog(owner)
-    , browser_(new QTextBrowser(this))
+THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Pheltra Help"));

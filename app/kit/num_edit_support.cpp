@@ -10,11 +10,9 @@ using pheltra::controls::TNumEdit;
 void ShowFieldValue(TNumEdit *field, long double value)
 {
     field->SetValue(value);
-    const QString shown =
-        field->EntryBlankZero() && value == 0.0L
-            ? QString()
-            : pheltra::controls::FormatDisplayValue(value, field->DisplayFormat(),
-                                                    field->DecimalSeparator());
+    const QString shown = field->EntryBlankZero() && value == 0.0L
+        ? QString()
+        : pheltra::controls::FormatDisplayValue(value, field->DisplayFormat(), field->DecimalSeparator());
     if (field->text() != shown)
         field->setText(shown);
 }

@@ -21,10 +21,9 @@ QFont FaceFont(const QFont &base, const char *face)
 class CellPainter : public QStyledItemDelegate
 {
 public:
-    explicit CellPainter(StringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit CellPainter(StringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) { }
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         StringGrid::CellLook look;
@@ -35,14 +34,12 @@ public:
         // Headers and labels are disabled items (never selected or made
         // current) but are drawn in the colours of the others.
         const QPalette &palette = grid_->palette();
-        const QColor background =
-            look.background.isValid() ? look.background : palette.color(QPalette::Button);
+        const QColor background = look.background.isValid() ? look.background : palette.color(QPalette::Button);
         painter->save();
         painter->fillRect(option.rect, background);
         painter->setFont(look.font);
         painter->setPen(palette.color(QPalette::ButtonText));
-        const QRect textRect = option.rect.adjusted(StringGrid::kTextIndent, 0,
-                                                    -StringGrid::kTextIndent, 0);
+        const QRect textRect = option.rect.adjusted(StringGrid::kTextIndent, 0, -StringGrid::kTextIndent, 0);
         painter->setClipRect(option.rect);
         painter->drawText(textRect, static_cast<int>(look.alignment | Qt::AlignVCenter),
                           index.data(Qt::DisplayRole).toString());
@@ -55,8 +52,7 @@ private:
 
 } // namespace
 
-StringGrid::StringGrid(int rowCount, int columnCount, QWidget *parent)
-    : QTableWidget(rowCount, columnCount, parent)
+StringGrid::StringGrid(int rowCount, int columnCount, QWidget *parent) : QTableWidget(rowCount, columnCount, parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();

@@ -19,7 +19,8 @@ public:
     // How one cell is painted: the text in `font` with `alignment`, three
     // pixels clear of the cell's side, in the button-text colour on
     // `background`.
-    struct CellLook {
+    struct CellLook
+    {
         QFont font;
         Qt::Alignment alignment = Qt::AlignLeft;
         QColor background;

@@ -40,9 +40,9 @@ Reply AskWithMessageBox(QWidget *parent, const Request &request)
     }
     QMessageBox box(icon, request.caption, request.text, buttons, parent);
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-    box.setEscapeButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No
-                        : buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
-                                                                 : QMessageBox::Ok);
+    box.setEscapeButton(buttons.testFlag(QMessageBox::No)           ? QMessageBox::No
+                            : buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                                    : QMessageBox::Ok);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return {Answer::Yes, {}};
@@ -58,8 +58,8 @@ Reply AskWithMessageBox(QWidget *parent, const Request &request)
 Reply AskWithInputBox(QWidget *parent, const Request &request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, request.caption, request.text,
-                                               QLineEdit::Normal, request.preset, &ok);
+    const QString text =
+        QInputDialog::getText(parent, request.caption, request.text, QLineEdit::Normal, request.preset, &ok);
     return ok ? Reply{Answer::Ok, text} : Reply{Answer::Cancel, {}};
 }
 
@@ -69,8 +69,7 @@ Reply Ask(QWidget *parent, const Request &request)
         return handler(parent, request);
     if (!parent)
         parent = QApplication::activeWindow();
-    return request.kind == Kind::TextInput ? AskWithInputBox(parent, request)
-                                           : AskWithMessageBox(parent, request);
+    return request.kind == Kind::TextInput ? AskWithInputBox(parent, request) : AskWithMessageBox(parent, request);
 }
 
 Answer AskBox(QWidget *parent, Kind kind, const QString &text)
@@ -127,8 +126,7 @@ bool Confirm(QWidget *parent, const QString &text)
     return AskBox(parent, Kind::Confirmation, text) == Answer::Yes;
 }
 
-std::optional<QString> InputText(QWidget *parent, const QString &caption, const QString &prompt,
-                                 const QString &preset)
+std::optional<QString> InputText(QWidget *parent, const QString &caption, const QString &prompt, const QString &preset)
 {
     const Reply reply = Ask(parent, Request{Kind::TextInput, prompt, caption, preset});
     if (reply.answer != Answer::Ok)

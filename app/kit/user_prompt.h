@@ -26,14 +26,16 @@ enum class Kind : std::uint8_t {
 
 enum class Answer : std::uint8_t { Ok, Cancel, Yes, No };
 
-struct Request {
+struct Request
+{
     Kind kind = Kind::Message;
     QString text;    // the message, or the input box's prompt
     QString caption; // the window caption
     QString preset;  // the input box's text at opening
 };
 
-struct Reply {
+struct Reply
+{
     Answer answer = Answer::Ok;
     QString text; // the input box's text when it was confirmed
 };
@@ -55,8 +57,7 @@ void Error(QWidget *parent, const QString &text);
 // True when the user chose Yes.
 bool Confirm(QWidget *parent, const QString &text);
 // The text entered, or nothing when the box was cancelled.
-std::optional<QString> InputText(QWidget *parent, const QString &caption, const QString &prompt,
-                                 const QString &preset);
+std::optional<QString> InputText(QWidget *parent, const QString &caption, const QString &prompt, const QString &preset);
 
 // The captions of the boxes as the user sees them.
 QString CaptionOf(Kind kind);

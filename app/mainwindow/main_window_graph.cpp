@@ -11,8 +11,7 @@ TGraphFont Font(const char *face, int characterHeight)
     return f;
 }
 
-void ConfigureAxis(TAxis &a, const QString &caption, int titleDist, TTextAngle titleAngle,
-                   int labelDistance)
+void ConfigureAxis(TAxis &a, const QString &caption, int titleDist, TTextAngle titleAngle, int labelDistance)
 {
     a.SetMajTicksEnabled(true);
     a.SetMinTicksEnabled(true);

@@ -14,7 +14,8 @@ class TPlotEngine;
 
 // The y scale for the smallest and largest plotted values, as the plot
 // holds them (32-bit floats).
-struct TDecadeScale {
+struct TDecadeScale
+{
     double Min = 1, Max = 10;
 };
 

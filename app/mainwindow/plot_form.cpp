@@ -46,9 +46,7 @@ QAction *LaterCommand(QMenu *menu, const char *objectName, const QString &text)
 } // namespace
 
 TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent)
-    : QMainWindow(parent)
-    , dataSets_(dataSets)
-    , plotRange_(plotRange)
+    : QMainWindow(parent), dataSets_(dataSets), plotRange_(plotRange)
 {
     setObjectName(QStringLiteral("mrPlotForm"));
     setWindowTitle(kCaption);

@@ -53,10 +53,10 @@ public:
 
     // The main menu. Commands whose windows do not exist yet are disabled.
     QMenu *menuFile, *menuEdit, *menuView, *menuHelpMenu, *menuLegendPosition;
-    QAction *menuNew, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuPrinterSetup,
-        *menuPrintData, *menuPrintGraph, *menuExit;
-    QAction *menuPlotRange, *menuLegends, *menuLegendTop, *menuLegendBottom, *menuLegendNorthEast,
-        *menuLegendSouthWest, *menuNoLegends, *menuShowTitle, *menuTitleText;
+    QAction *menuNew, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuPrinterSetup, *menuPrintData, *menuPrintGraph,
+        *menuExit;
+    QAction *menuPlotRange, *menuLegends, *menuLegendTop, *menuLegendBottom, *menuLegendNorthEast, *menuLegendSouthWest,
+        *menuNoLegends, *menuShowTitle, *menuTitleText;
     QAction *menuAtomicData, *menuCoefficientData;
     QAction *menuHelp, *menuAbout;
 

@@ -58,8 +58,7 @@ void TmrPlotForm::menuLegendsClick()
 {
     legendsDialog_->Execute(dataSets_);
     for (int i = 0; i < DataSets::Count(); ++i) {
-        MRGraph_->SetSeries(i + 1, true, false, ColorFromRgbValue(dataSets_[i].LineColor),
-                            dataSets_[i].Legend);
+        MRGraph_->SetSeries(i + 1, true, false, ColorFromRgbValue(dataSets_[i].LineColor), dataSets_[i].Legend);
     }
     PlotData();
 }

@@ -12,8 +12,7 @@
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
 
-TPheltraProgram::TPheltraProgram(const QString &libraryFile)
-    : status_(LoadCompoundLibrary(libraryFile, library_))
+TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompoundLibrary(libraryFile, library_))
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 

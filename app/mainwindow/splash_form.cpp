@@ -48,8 +48,7 @@ QPixmap Logo(qreal ratio)
 
 } // namespace
 
-TSplashForm::TSplashForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+TSplashForm::TSplashForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashForm"));
     setWindowTitle(QStringLiteral("Pheltra"));

@@ -11,9 +11,8 @@ std::unique_ptr<QPrinter> NewCurrentPrinter(const QString &pdfFileName)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (printer->outputFormat() == QPrinter::PdfFormat && printer->outputFileName().isEmpty()) {
-        printer->setOutputFileName(pdfFileName.isEmpty()
-                                       ? QDir::home().filePath(QString::fromLatin1(kDefaultPrintFileName))
-                                       : pdfFileName);
+        printer->setOutputFileName(
+            pdfFileName.isEmpty() ? QDir::home().filePath(QString::fromLatin1(kDefaultPrintFileName)) : pdfFileName);
     }
     return printer;
 }

@@ -19,7 +19,10 @@ TWhiteBackground::TWhiteBackground(TVexplot &graph) : graph_(graph), former_(gra
     graph_.SetColor(Qt::white);
 }
 
-TWhiteBackground::~TWhiteBackground() { graph_.SetColor(former_); }
+TWhiteBackground::~TWhiteBackground()
+{
+    graph_.SetColor(former_);
+}
 
 SaveFileChooser::Request SaveGraphRequest()
 {
@@ -56,6 +59,6 @@ TGraphPrintResult PrintGraphAt(TVexplot &graph, QPrinter &printer, const TGraphP
         return TGraphPrintResult::PrinterFailed;
     const TWhiteBackground white(graph);
     return graph.PrintGraph(printer, placement.left, placement.top, placement.width, placement.height)
-               ? TGraphPrintResult::Printed
-               : TGraphPrintResult::PrinterFailed;
+        ? TGraphPrintResult::Printed
+        : TGraphPrintResult::PrinterFailed;
 }

@@ -45,8 +45,7 @@ TMetafileFormat GraphPictureFormat(const SaveFileChooser::Choice &choice);
 // when the new one was written whole. False, with the reason in `error`,
 // when it could not be drawn or written. Drawing errors of the graph (scale
 // faults) propagate.
-bool SaveGraphPicture(TVexplot &graph, const QString &fileName, TMetafileFormat format,
-                      QString *error = nullptr);
+bool SaveGraphPicture(TVexplot &graph, const QString &fileName, TMetafileFormat format, QString *error = nullptr);
 
 // What printing the graph came to.
 enum class TGraphPrintResult { Printed, NoRoomOnPage, PrinterFailed };

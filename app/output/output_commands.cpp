@@ -25,14 +25,15 @@ const QString kNoRoomForGraph = QStringLiteral("The graph has no room on the pri
 
 SaveFileChooser::Request SaveDataRequest()
 {
-    return {QStringLiteral("Saving Data ..."),
-            QStringLiteral("*.txt"),
-            {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}, {QStringLiteral("All files (*)"), QString()}}};
+    return {
+        QStringLiteral("Saving Data ..."),
+        QStringLiteral("*.txt"),
+        {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}, {QStringLiteral("All files (*)"), QString()}}};
 }
 
 // Runs a graph drawing command; a scale fault of the graph ends it with the
 // fault's message in an error box.
-template <typename Command>
+template<typename Command>
 void ReportingGraphFaults(QWidget *window, Command command)
 {
     try {
@@ -46,15 +47,16 @@ void ReportingGraphFaults(QWidget *window, Command command)
 
 TOutputCommands::TOutputCommands(QWidget *window, const DataSets &dataSets, TVexplot &graph)
     : QObject(window),
-      Environment([] { return ReportEnvironment{QDateTime::currentDateTime(), QLocale()}; }),
+      Environment([] {
+          return ReportEnvironment{QDateTime::currentDateTime(), QLocale()};
+      }),
       window_(window),
       dataSets_(dataSets),
       graph_(graph),
       saveDlg_(new TMRSaveDlg(window)),
       printGraphDlg_(new TMRPrintGraphDlg(window)),
       printer_(NewCurrentPrinter())
-{
-}
+{ }
 
 TOutputCommands::~TOutputCommands() = default;
 

@@ -23,7 +23,7 @@ using pheltra::controls::TNumEdit;
 
 namespace {
 
-template <typename Widget>
+template<typename Widget>
 Widget *Named(Widget *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -70,8 +70,8 @@ void KeepWithin(QWidget *dialog, TNumEdit *field, std::optional<int> offset, int
     if (!value || !offset || *offset + *value <= limit)
         return;
     const int largest = limit - *offset;
-    UserPrompt::Warning(dialog, QStringLiteral("Currently available maximum %1: ").arg(QLatin1String(what))
-                                    + Millimetres(largest));
+    UserPrompt::Warning(
+        dialog, QStringLiteral("Currently available maximum %1: ").arg(QLatin1String(what)) + Millimetres(largest));
     ShowFieldValue(field, largest);
 }
 
@@ -212,8 +212,8 @@ void TMRPrintGraphDlg::showEvent(QShowEvent *event)
 
 void TMRPrintGraphDlg::FormShow()
 {
-    lblPrintSize->setText(QStringLiteral("Printable page size (W x H):") + Millimetres(printableWidth_)
-                          + QStringLiteral(" x ") + Millimetres(printableHeight_) + QStringLiteral(" mm"));
+    lblPrintSize->setText(QStringLiteral("Printable page size (W x H):") + Millimetres(printableWidth_) +
+                          QStringLiteral(" x ") + Millimetres(printableHeight_) + QStringLiteral(" mm"));
     // The page may have shrunk since the settings were checked (another
     // printer, another paper): check them against this page now, so that
     // printing never starts with a size that does not fit.
@@ -245,18 +245,18 @@ void TMRPrintGraphDlg::cbCenterClick()
 
 void TMRPrintGraphDlg::SetSizeControlsEnabled(bool enabled)
 {
-    for (QWidget *control : {static_cast<QWidget *>(lblHorSize), static_cast<QWidget *>(neHorSize),
-                             static_cast<QWidget *>(lblMM3), static_cast<QWidget *>(lblVerSize),
-                             static_cast<QWidget *>(neVerSize), static_cast<QWidget *>(lblMM4),
-                             static_cast<QWidget *>(cbCenter)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(lblHorSize), static_cast<QWidget *>(neHorSize), static_cast<QWidget *>(lblMM3),
+          static_cast<QWidget *>(lblVerSize), static_cast<QWidget *>(neVerSize), static_cast<QWidget *>(lblMM4),
+          static_cast<QWidget *>(cbCenter)})
         control->setEnabled(enabled);
 }
 
 void TMRPrintGraphDlg::SetMarginControlsEnabled(bool enabled)
 {
-    for (QWidget *control : {static_cast<QWidget *>(lblLeftM), static_cast<QWidget *>(neLeftM),
-                             static_cast<QWidget *>(lblMM1), static_cast<QWidget *>(lblTopM),
-                             static_cast<QWidget *>(neTopM), static_cast<QWidget *>(lblMM2)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(lblLeftM), static_cast<QWidget *>(neLeftM), static_cast<QWidget *>(lblMM1),
+          static_cast<QWidget *>(lblTopM), static_cast<QWidget *>(neTopM), static_cast<QWidget *>(lblMM2)})
         control->setEnabled(enabled);
 }
 
@@ -275,15 +275,13 @@ void TMRPrintGraphDlg::neTopMChange()
 void TMRPrintGraphDlg::neHorSizeChange()
 {
     if (!loading_)
-        KeepWithin(this, neHorSize, cbCenter->isChecked() ? 0 : WholeMM(neLeftM), printableWidth_,
-                   "horizontal size");
+        KeepWithin(this, neHorSize, cbCenter->isChecked() ? 0 : WholeMM(neLeftM), printableWidth_, "horizontal size");
 }
 
 void TMRPrintGraphDlg::neVerSizeChange()
 {
     if (!loading_)
-        KeepWithin(this, neVerSize, cbCenter->isChecked() ? 0 : WholeMM(neTopM), printableHeight_,
-                   "vertical size");
+        KeepWithin(this, neVerSize, cbCenter->isChecked() ? 0 : WholeMM(neTopM), printableHeight_, "vertical size");
 }
 
 void TMRPrintGraphDlg::btnPrintClick()

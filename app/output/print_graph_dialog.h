@@ -19,7 +19,8 @@ class TNumEdit;
 }
 
 // The dialog's settings, in whole millimetres.
-struct TPrintGraphSettings {
+struct TPrintGraphSettings
+{
     bool fullPage = false;
     int horSize = 140;
     int verSize = 100;
@@ -31,7 +32,8 @@ struct TPrintGraphSettings {
 // What PrintGraph is given: positions and sizes in millimetres from the
 // physical page edge, -1 for a centred margin and for the whole printable
 // width or height.
-struct TGraphPlacementMM {
+struct TGraphPlacementMM
+{
     int left = -1, top = -1, width = -1, height = -1;
     friend bool operator==(const TGraphPlacementMM &, const TGraphPlacementMM &) = default;
 };

@@ -21,7 +21,7 @@ using pheltra::controls::TNumEdit;
 
 namespace {
 
-template <typename Widget>
+template<typename Widget>
 Widget *Named(Widget *widget, const QString &name)
 {
     widget->setObjectName(name);
@@ -69,16 +69,15 @@ void TMRSaveDlg::BuildControls()
         cbAbsorber[static_cast<std::size_t>(i)] = Named(box, QStringLiteral("cbAbsorber%1").arg(i + 1));
         absorbers->addWidget(box);
     }
-    btnSelectAll = Named(new QPushButton(QStringLiteral("select all"), grpAbsorbers),
-                         QStringLiteral("btnSelectAll"));
+    btnSelectAll = Named(new QPushButton(QStringLiteral("select all"), grpAbsorbers), QStringLiteral("btnSelectAll"));
     absorbers->addWidget(btnSelectAll);
 
     grpData = Named(new QGroupBox(QStringLiteral(" Data "), this), QStringLiteral("grpData"));
     cbAbsData = Named(new QCheckBox(QStringLiteral("absorber composition"), grpData), QStringLiteral("cbAbsData"));
     cbCoeffData =
         Named(new QCheckBox(QStringLiteral("absorption coefficients"), grpData), QStringLiteral("cbCoeffData"));
-    lblEnergyGrid = Named(new QLabel(QStringLiteral("Energy grid (units keV):"), grpData),
-                          QStringLiteral("lblEnergyGrid"));
+    lblEnergyGrid =
+        Named(new QLabel(QStringLiteral("Energy grid (units keV):"), grpData), QStringLiteral("lblEnergyGrid"));
     numeditFrom = EnergyField("numeditFrom", grpData);
     numeditTo = EnergyField("numeditTo", grpData);
     numeditIntv = EnergyField("numeditIntv", grpData);
@@ -126,7 +125,8 @@ void TMRSaveDlg::BuildControls()
     connect(cbCoeffData, &QCheckBox::toggled, this, &TMRSaveDlg::cbCoeffDataClick);
     connect(btnAction, &QPushButton::clicked, this, &TMRSaveDlg::btnActionClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [this] { Help::ShowTopic(this, QString::fromLatin1(Help::kTopicPrintSave)); });
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { Help::ShowTopic(this, QString::fromLatin1(Help::kTopicPrintSave)); });
 }
 
 bool TMRSaveDlg::Execute(Form form)
@@ -179,10 +179,10 @@ void TMRSaveDlg::btnSelectAllClick()
 void TMRSaveDlg::cbCoeffDataClick()
 {
     const bool grid = cbCoeffData->isChecked();
-    for (QWidget *control : {static_cast<QWidget *>(lblEnergyGrid), static_cast<QWidget *>(lblFrom),
-                             static_cast<QWidget *>(numeditFrom), static_cast<QWidget *>(lblTo),
-                             static_cast<QWidget *>(numeditTo), static_cast<QWidget *>(lblIntv),
-                             static_cast<QWidget *>(numeditIntv)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(lblEnergyGrid), static_cast<QWidget *>(lblFrom), static_cast<QWidget *>(numeditFrom),
+          static_cast<QWidget *>(lblTo), static_cast<QWidget *>(numeditTo), static_cast<QWidget *>(lblIntv),
+          static_cast<QWidget *>(numeditIntv)})
         control->setEnabled(grid);
 }
 
@@ -243,5 +243,6 @@ bool TMRSaveDlg::CheckPointCount()
     const int count = ReportPointCount(numeditFrom->Value(), numeditTo->Value(), numeditIntv->Value());
     if (count >= 1 && count <= kReportPointsWithoutQuestion)
         return true;
-    return UserPrompt::WarningOkCancel(this, QString::number(count) + QStringLiteral(" data points selected ! Continue ?"));
+    return UserPrompt::WarningOkCancel(this,
+                                       QString::number(count) + QStringLiteral(" data points selected ! Continue ?"));
 }

@@ -52,6 +52,9 @@ std::optional<Choice> AskSaveFileName(QWidget *parent, const Request &request)
     return ShowDialog(parent, request);
 }
 
-Handler SetHandler(Handler handler) { return std::exchange(InstalledHandler(), std::move(handler)); }
+Handler SetHandler(Handler handler)
+{
+    return std::exchange(InstalledHandler(), std::move(handler));
+}
 
 } // namespace SaveFileChooser

@@ -14,18 +14,21 @@ class QWidget;
 
 namespace SaveFileChooser {
 
-struct Filter {
+struct Filter
+{
     QString text;   // as listed, e.g. "Text files (*.txt)"
     QString suffix; // appended to a typed name without one; empty: none
 };
 
-struct Request {
+struct Request
+{
     QString caption;
     QString initialName;
     QList<Filter> filters; // the first is selected at opening
 };
 
-struct Choice {
+struct Choice
+{
     QString fileName;       // absolute, with the chosen filter's suffix where one was missing
     QString selectedFilter; // the text of the filter in use when the user confirmed
 };

@@ -11,7 +11,8 @@
 #include <utility>
 
 // What a typed text finds.
-struct ElementLookup {
+struct ElementLookup
+{
     enum class Outcome {
         Empty,    // nothing typed (or only blanks): nothing happens
         Found,    // z holds the element
@@ -33,7 +34,8 @@ inline constexpr int kEdgeFieldCount = 12;
 
 // The field texts of element Z (1..99). Numbers use the locale's decimal
 // separator; a yield, ratio or edge that is not above 0 shows "--".
-struct ElementDataTexts {
+struct ElementDataTexts
+{
     QString name;
     QString atomicNumber;
     QString symbol;

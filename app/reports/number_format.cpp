@@ -11,7 +11,8 @@ namespace {
 
 // A finite value as decimal digits: |value| = 0.d1 d2 d3 ... x 10^exponent,
 // with d1 != 0. Zero has no digits.
-struct DecimalDigits {
+struct DecimalDigits
+{
     bool negative = false;
     std::string digits;
     int exponent = 0;
@@ -76,13 +77,15 @@ std::optional<QString> NonFinite(long double value)
     return std::nullopt;
 }
 
-QString Sign(const DecimalDigits &value) { return value.negative ? QStringLiteral("-") : QString(); }
+QString Sign(const DecimalDigits &value)
+{
+    return value.negative ? QStringLiteral("-") : QString();
+}
 
 // Digit i of the value, 0 beyond the significant ones.
 char DigitAt(const DecimalDigits &value, int i)
 {
-    return i >= 0 && i < static_cast<int>(value.digits.size()) ? value.digits[static_cast<std::size_t>(i)]
-                                                                : '0';
+    return i >= 0 && i < static_cast<int>(value.digits.size()) ? value.digits[static_cast<std::size_t>(i)] : '0';
 }
 
 // The digits from position first to last (exclusive) as text.
@@ -111,12 +114,12 @@ QString FormatGeneral(long double value, int precision, const QLocale &locale, i
         if (length > 1)
             text += separator + DigitRange(rounded, 1, length);
         const int exponent = x - 1;
-        return text + QLatin1Char('E') + (exponent < 0 ? QStringLiteral("-") : QString())
-               + QString::number(std::abs(exponent));
+        return text + QLatin1Char('E') + (exponent < 0 ? QStringLiteral("-") : QString()) +
+            QString::number(std::abs(exponent));
     }
     if (x <= 0)
-        return Sign(rounded) + QLatin1Char('0') + separator + QString(-x, QLatin1Char('0'))
-               + DigitRange(rounded, 0, length);
+        return Sign(rounded) + QLatin1Char('0') + separator + QString(-x, QLatin1Char('0')) +
+            DigitRange(rounded, 0, length);
     QString text = Sign(rounded) + DigitRange(rounded, 0, x);
     if (length > x)
         text += separator + DigitRange(rounded, x, length);
@@ -132,8 +135,8 @@ QString FormatScientific(long double value, int precision, int exponentDigits, c
     if (precision > 1)
         text += locale.decimalPoint() + DigitRange(rounded, 1, precision);
     const int exponent = rounded.IsZero() ? 0 : rounded.exponent - 1;
-    return text + QLatin1Char('E') + QLatin1Char(exponent < 0 ? '-' : '+')
-           + QStringLiteral("%1").arg(std::abs(exponent), exponentDigits, 10, QLatin1Char('0'));
+    return text + QLatin1Char('E') + QLatin1Char(exponent < 0 ? '-' : '+') +
+        QStringLiteral("%1").arg(std::abs(exponent), exponentDigits, 10, QLatin1Char('0'));
 }
 
 QString FormatFixed(long double value, int precision, int decimals, const QLocale &locale)

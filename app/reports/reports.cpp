@@ -14,9 +14,15 @@ constexpr qsizetype kNameWidth = 45;   // absorber and element names are cut to 
 constexpr qsizetype kColumnWidth = 10; // coefficient table columns
 const QString kBlankLine = QStringLiteral(" ");
 
-QString Rule(char character) { return QString(kRuleWidth, QLatin1Char(character)); }
+QString Rule(char character)
+{
+    return QString(kRuleWidth, QLatin1Char(character));
+}
 
-QString AbsorberHeading(int index) { return QStringLiteral("Absorber #") + QString::number(index + 1); }
+QString AbsorberHeading(int index)
+{
+    return QStringLiteral("Absorber #") + QString::number(index + 1);
+}
 
 // The locale's long time format without its time-zone field ("t" and its
 // bracket or blank), which a report of the local time does not need.
@@ -35,14 +41,16 @@ QString TimeFormatWithoutZone(const QLocale &locale)
     return result.trimmed();
 }
 
-QString NameField(const QString &name) { return PadRight(CutToCharacters(name, kNameWidth), kNameWidth); }
+QString NameField(const QString &name)
+{
+    return PadRight(CutToCharacters(name, kNameWidth), kNameWidth);
+}
 
 QString ElementLine(int z, double fraction, const QLocale &locale)
 {
     const QString number = (z < 10 ? QStringLiteral(" ") : QString()) + QString::number(z);
-    const QString label = PadRight(PadRight(number, 5) + QString::fromUtf8(GetElementSymbol(z)), 8)
-                          + QStringLiteral(" (") + QString::fromUtf8(GetElementName(z))
-                          + QLatin1Char(')');
+    const QString label = PadRight(PadRight(number, 5) + QString::fromUtf8(GetElementSymbol(z)), 8) +
+        QStringLiteral(" (") + QString::fromUtf8(GetElementName(z)) + QLatin1Char(')');
     return NameField(label) + FormatGeneral(fraction, 6, locale);
 }
 
@@ -55,25 +63,26 @@ void AppendComposition(QStringList &lines, const TCmpDataSet &set, const QLocale
             lines << NameField(set.AbsorberName[slot]) + FormatGeneral(set.RelWeight[slot], 6, locale);
     }
     lines << kBlankLine << QStringLiteral("Elemental distribution:")
-          << PadRight(PadRight(QStringLiteral(" Z"), 5) + QStringLiteral("Element"), kNameWidth)
-                 + QStringLiteral("Weight fraction");
+          << PadRight(PadRight(QStringLiteral(" Z"), 5) + QStringLiteral("Element"), kNameWidth) +
+            QStringLiteral("Weight fraction");
     for (int z = 1; z <= kElementCount; ++z) {
         const double fraction = set.ElementWeight[static_cast<std::size_t>(z)];
         if (fraction > 0.0)
             lines << ElementLine(z, fraction, locale);
     }
-    lines << kBlankLine
-          << QStringLiteral("Electrons/g:       ") + FormatScientific(set.ElectronsPerGram, 3, 2, locale)
+    lines << kBlankLine << QStringLiteral("Electrons/g:       ") + FormatScientific(set.ElectronsPerGram, 3, 2, locale)
           << QStringLiteral("Calc. Electr./cm³: ") + FormatScientific(set.ElectronsPerCm3, 3, 2, locale)
           << QStringLiteral("Effective Z:       ") + FormatFixed(set.EffectiveZ, 4, 2, locale);
 }
 
-QString CoeffTypeText(const TCmpDataSet &set) { return CoeffTypeName(set.CoeffType); }
+QString CoeffTypeText(const TCmpDataSet &set)
+{
+    return CoeffTypeName(set.CoeffType);
+}
 
 QString DataSourceText(const TCmpDataSet &set)
 {
-    return IsValidDataSource(set.DataSource) ? QString::fromLatin1(DataSourceAt(set.DataSource).text)
-                                             : QString();
+    return IsValidDataSource(set.DataSource) ? QString::fromLatin1(DataSourceAt(set.DataSource).text) : QString();
 }
 
 QString ColumnHeader()
@@ -84,8 +93,7 @@ QString ColumnHeader()
     return header;
 }
 
-QString CoefficientRow(double energy, const DataSets &sets, const ReportSelection &selection,
-                       const QLocale &locale)
+QString CoefficientRow(double energy, const DataSets &sets, const ReportSelection &selection, const QLocale &locale)
 {
     QString row = FormatScientific(energy, 3, 1, locale);
     for (int i = 0; i < DataSets::kCount; ++i) {
@@ -102,7 +110,7 @@ QString CoefficientRow(double energy, const DataSets &sets, const ReportSelectio
 
 // The title line with the moment, the "=" rule, then for each selected data
 // set its block and a closing blank line.
-template <typename Block>
+template<typename Block>
 QStringList ReportWithBlocks(const QString &title, const DataSets &sets, const ReportSelection &selection,
                              const ReportEnvironment &environment, Block appendBlock)
 {
@@ -128,39 +136,38 @@ void AppendPrefixed(QStringList &out, const QStringList &lines, const QString &p
 QString ReportTimestamp(const ReportEnvironment &environment)
 {
     const QLocale &locale = environment.locale;
-    return locale.toString(environment.now.date(), QLocale::ShortFormat) + QStringLiteral(" / ")
-           + locale.toString(environment.now.time(), TimeFormatWithoutZone(locale));
+    return locale.toString(environment.now.date(), QLocale::ShortFormat) + QStringLiteral(" / ") +
+        locale.toString(environment.now.time(), TimeFormatWithoutZone(locale));
 }
 
 QStringList AbsorberListReport(const DataSets &sets, const ReportSelection &selection,
                                const ReportEnvironment &environment)
 {
-    return ReportWithBlocks(
-        QStringLiteral("Pheltra: List of absorber materials ------- "), sets, selection, environment,
-        [&](QStringList &lines, int index, const TCmpDataSet &set) {
-            if (set.InUse()) {
-                lines << AbsorberHeading(index) + QLatin1Char(':') + set.Legend.str();
-                AppendComposition(lines, set, environment.locale);
-            } else {
-                lines << AbsorberHeading(index) + QStringLiteral(": (no entries)") << Rule('-');
-            }
-        });
+    return ReportWithBlocks(QStringLiteral("Pheltra: List of absorber materials ------- "), sets, selection,
+                            environment, [&](QStringList &lines, int index, const TCmpDataSet &set) {
+                                if (set.InUse()) {
+                                    lines << AbsorberHeading(index) + QLatin1Char(':') + set.Legend.str();
+                                    AppendComposition(lines, set, environment.locale);
+                                } else {
+                                    lines << AbsorberHeading(index) + QStringLiteral(": (no entries)") << Rule('-');
+                                }
+                            });
 }
 
 QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selection,
                               const ReportEnvironment &environment)
 {
-    QStringList lines = ReportWithBlocks(
-        QStringLiteral("Pheltra: Photon attenuation coefficients -- "), sets, selection, environment,
-        [](QStringList &block, int index, const TCmpDataSet &set) {
-            if (set.InUse()) {
-                block << AbsorberHeading(index) + QStringLiteral(": ") + set.Legend.str()
-                      << QStringLiteral("  Coeff. type: ") + CoeffTypeText(set)
-                      << QStringLiteral("  Data source: ") + DataSourceText(set);
-            } else {
-                block << AbsorberHeading(index) + QStringLiteral(": (no entries)");
-            }
-        });
+    QStringList lines =
+        ReportWithBlocks(QStringLiteral("Pheltra: Photon attenuation coefficients -- "), sets, selection, environment,
+                         [](QStringList &block, int index, const TCmpDataSet &set) {
+                             if (set.InUse()) {
+                                 block << AbsorberHeading(index) + QStringLiteral(": ") + set.Legend.str()
+                                       << QStringLiteral("  Coeff. type: ") + CoeffTypeText(set)
+                                       << QStringLiteral("  Data source: ") + DataSourceText(set);
+                             } else {
+                                 block << AbsorberHeading(index) + QStringLiteral(": (no entries)");
+                             }
+                         });
     lines << QStringLiteral("Photon attenuation coefficients in units cm²/g, ")
           << QStringLiteral("  photon energies in units keV:") << kBlankLine << ColumnHeader() << Rule('-');
 

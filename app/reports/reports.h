@@ -18,7 +18,8 @@
 
 // What the user picked in the selection dialog. The dialog keeps one for the
 // whole run; these are its values at start.
-struct ReportSelection {
+struct ReportSelection
+{
     std::array<bool, DataSets::kCount> dataSets{true, true, true, true, true, true};
     bool absorberComposition = true;    // the absorber materials report
     bool absorptionCoefficients = true; // the coefficients report
@@ -31,7 +32,8 @@ struct ReportSelection {
 // What a report takes from its surroundings: the moment shown in its header
 // (in the user's short date and long time formats) and the locale whose
 // decimal separator and date and time formats the numbers and the header use.
-struct ReportEnvironment {
+struct ReportEnvironment
+{
     QDateTime now;
     QLocale locale;
 };
@@ -65,9 +67,9 @@ QByteArray SavedReportBytes(const QStringList &lines);
 
 // The selection dialog's checks of the energy grid, for every caller that
 // takes a grid from the user.
-inline constexpr float kReportMinEnergy = 1.0f;      // keV
-inline constexpr float kReportMaxEnergy = 50000.0f;  // keV
-inline constexpr float kReportMinInterval = 0.01f;   // keV
+inline constexpr float kReportMinEnergy = 1.0f;     // keV
+inline constexpr float kReportMaxEnergy = 50000.0f; // keV
+inline constexpr float kReportMinInterval = 0.01f;  // keV
 inline constexpr int kReportPointsWithoutQuestion = 100;
 
 // A grid value brought to two decimals: value x 100 to the nearest integer

@@ -51,8 +51,7 @@ QLineEdit *DisplayField(QWidget *parent)
 
 } // namespace
 
-TAtomicDataForm::TAtomicDataForm(QWidget *parent)
-    : QDialog(parent)
+TAtomicDataForm::TAtomicDataForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AtomicDataForm"));
     setWindowTitle(QStringLiteral("Atomic Data"));

@@ -23,10 +23,7 @@ public:
     {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
-    int columnCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : kCoeffTableColumns;
-    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : kCoeffTableColumns; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role != Qt::DisplayRole || !index.isValid())
@@ -67,20 +64,19 @@ private:
 
 namespace {
 
-QColor ButtonFace(const QWidget *widget) { return widget->palette().color(QPalette::Button); }
+QColor ButtonFace(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Button);
+}
 
 class DataCellDelegate : public QStyledItemDelegate
 {
 public:
-    explicit DataCellDelegate(TCoeffGrid *grid)
-        : QStyledItemDelegate(grid)
-        , grid_(grid)
-    {
-    }
+    explicit DataCellDelegate(TCoeffGrid *grid) : QStyledItemDelegate(grid), grid_(grid) { }
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        PaintCoeffCell(*painter, option.rect, ButtonFace(grid_), grid_->DataFont(),
-                       index.data().toString(), true, false);
+        PaintCoeffCell(*painter, option.rect, ButtonFace(grid_), grid_->DataFont(), index.data().toString(), true,
+                       false);
     }
 
 private:
@@ -91,9 +87,7 @@ private:
 class TwoRowHeader : public QHeaderView
 {
 public:
-    explicit TwoRowHeader(TCoeffGrid *grid)
-        : QHeaderView(Qt::Horizontal, grid)
-        , grid_(grid)
+    explicit TwoRowHeader(TCoeffGrid *grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid)
     {
         setSectionsClickable(false);
         setHighlightSections(false);
@@ -102,10 +96,7 @@ public:
 
     int RowHeight() const { return grid_->verticalHeader()->defaultSectionSize(); }
 
-    QSize sizeHint() const override
-    {
-        return {QHeaderView::sizeHint().width(), kCoeffTableHeaderRows * RowHeight()};
-    }
+    QSize sizeHint() const override { return {QHeaderView::sizeHint().width(), kCoeffTableHeaderRows * RowHeight()}; }
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
@@ -119,15 +110,15 @@ protected:
         PaintCoeffCell(*painter, title, face, grid_->HeaderFont(),
                        m->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString(), false, false);
         PaintCoeffCell(*painter, legend, face, grid_->HeaderFont(),
-                       m->headerData(logicalIndex, Qt::Horizontal, CoeffTableModel::kLegendRole).toString(),
-                       false, logicalIndex > 0);
+                       m->headerData(logicalIndex, Qt::Horizontal, CoeffTableModel::kLegendRole).toString(), false,
+                       logicalIndex > 0);
         // The grid's lines between the header cells, as the view draws them
         // between the data cells.
         painter->save();
         QStyleOptionViewItem option;
         option.initFrom(grid_);
-        painter->setPen(QColor::fromRgba(static_cast<QRgb>(
-            style()->styleHint(QStyle::SH_Table_GridLineColor, &option, grid_))));
+        painter->setPen(
+            QColor::fromRgba(static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, grid_))));
         painter->drawLine(rect.topRight(), rect.bottomRight());
         painter->drawLine(title.bottomLeft(), title.bottomRight());
         painter->drawLine(rect.bottomLeft(), rect.bottomRight());
@@ -140,8 +131,8 @@ private:
 
 } // namespace
 
-void PaintCoeffCell(QPainter &painter, const QRect &cell, const QColor &face, const QFont &font,
-                    const QString &text, bool rightAligned, bool markup)
+void PaintCoeffCell(QPainter &painter, const QRect &cell, const QColor &face, const QFont &font, const QString &text,
+                    bool rightAligned, bool markup)
 {
     painter.save();
     painter.fillRect(cell, face);
@@ -157,20 +148,17 @@ void PaintCoeffCell(QPainter &painter, const QRect &cell, const QColor &face, co
         const int room = cell.width() - 2 * TCoeffGrid::kTextIndent;
         const QString shown =
             CutToWidth(text, room, [&canvas](const QString &t) { return MeasureRichText(canvas, t); });
-        DrawRotatedRichText(canvas, cell.left() + TCoeffGrid::kTextIndent, cell.top() + TCoeffGrid::kTextTop,
-                            shown, 0, 0, 0);
+        DrawRotatedRichText(canvas, cell.left() + TCoeffGrid::kTextIndent, cell.top() + TCoeffGrid::kTextTop, shown, 0,
+                            0, 0);
     } else {
         painter.setFont(font);
-        const QRect inner = cell.adjusted(TCoeffGrid::kTextIndent, TCoeffGrid::kTextTop,
-                                          -TCoeffGrid::kTextIndent, 0);
+        const QRect inner = cell.adjusted(TCoeffGrid::kTextIndent, TCoeffGrid::kTextTop, -TCoeffGrid::kTextIndent, 0);
         painter.drawText(inner, Qt::AlignTop | (rightAligned ? Qt::AlignRight : Qt::AlignLeft), text);
     }
     painter.restore();
 }
 
-TCoeffGrid::TCoeffGrid(QWidget *parent)
-    : QTableView(parent)
-    , model_(new CoeffTableModel(this))
+TCoeffGrid::TCoeffGrid(QWidget *parent) : QTableView(parent), model_(new CoeffTableModel(this))
 {
     setObjectName(QStringLiteral("CoeffGrid"));
     PrepareFonts();

@@ -64,5 +64,5 @@ private:
 // `font`, left-aligned or ending kTextIndent pixels left of the right edge,
 // kTextTop pixels below the top; `markup` draws it as caption markup, cut
 // to the cell's width.
-void PaintCoeffCell(QPainter &painter, const QRect &cell, const QColor &face, const QFont &font,
-                    const QString &text, bool rightAligned, bool markup);
+void PaintCoeffCell(QPainter &painter, const QRect &cell, const QColor &face, const QFont &font, const QString &text,
+                    bool rightAligned, bool markup);

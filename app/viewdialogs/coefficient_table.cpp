@@ -59,8 +59,7 @@ bool AnyCoefficientType(const DataSets &sets)
     return false;
 }
 
-std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTableGrid &grid,
-                                          const QLocale &locale)
+std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTableGrid &grid, const QLocale &locale)
 {
     std::vector<CoeffTableRow> rows;
     for (long double energy = grid.from; energy <= grid.to && rows.size() < std::size_t{kCoeffTableMaxRows};
@@ -72,8 +71,7 @@ std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTable
                 continue;
             const long double value = sets[i].CoefficientAt(energy);
             if (value > 0.0L)
-                row[static_cast<std::size_t>(i + 1)] =
-                    FormatScientific(value, kValueDigits, kExponentDigits, locale);
+                row[static_cast<std::size_t>(i + 1)] = FormatScientific(value, kValueDigits, kExponentDigits, locale);
         }
     }
     return rows;

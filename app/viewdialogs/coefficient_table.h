@@ -19,7 +19,8 @@ inline constexpr int kCoeffTableHeaderRows = 2;
 inline constexpr int kCoeffTableMaxRows = 100;
 
 // The energy grid in keV as the three fields give it.
-struct CoeffTableGrid {
+struct CoeffTableGrid
+{
     long double from = 1.0L;
     long double to = 1.0L;
     long double interval = 1.0L;
@@ -47,8 +48,7 @@ bool AnyCoefficientType(const DataSets &sets);
 // Each row holds the energy (1.50E+2) and, for every data set in use, its
 // coefficient in cm2/g (2.153E-2) where it is above 0; other cells are empty.
 // The grid is taken as it is: correct it first.
-std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTableGrid &grid,
-                                          const QLocale &locale);
+std::vector<CoeffTableRow> CoeffTableRows(const DataSets &sets, const CoeffTableGrid &grid, const QLocale &locale);
 
 // The rows as lines of tab-separated cells, each cell without markup and
 // without the blanks that align it on screen.

@@ -21,10 +21,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-using pheltra::controls::TNumEdit;
-using pheltra::controls::TNumEditType;
 using pheltra::controls::kNoLowerBound;
 using pheltra::controls::kNoUpperBound;
+using pheltra::controls::TNumEdit;
+using pheltra::controls::TNumEditType;
 
 namespace {
 
@@ -49,9 +49,7 @@ TNumEdit *EnergyField(QWidget *parent, const char *name, bool blankZero, long do
 
 } // namespace
 
-TCoeffTableDlg::TCoeffTableDlg(const DataSets &sets, QWidget *parent)
-    : QDialog(parent)
-    , sets_(sets)
+TCoeffTableDlg::TCoeffTableDlg(const DataSets &sets, QWidget *parent) : QDialog(parent), sets_(sets)
 {
     setObjectName(QStringLiteral("CoeffTableDlg"));
     setWindowTitle(QStringLiteral("Coefficient Data"));
@@ -91,9 +89,9 @@ TCoeffTableDlg::TCoeffTableDlg(const DataSets &sets, QWidget *parent)
     auto *panelGrid = new QGridLayout(panel);
     panelGrid->addWidget(new QLabel(QStringLiteral("Photon Energy Grid (in units keV):"), panel), 0, 0, 1, 7);
     int column = 0;
-    for (const auto &[caption, field] : {std::pair{QStringLiteral("from:"), numeditFrom},
-                                         std::pair{QStringLiteral("to:"), numeditTo},
-                                         std::pair{QStringLiteral("Interval:"), numeditInterval}}) {
+    for (const auto &[caption, field] :
+         {std::pair{QStringLiteral("from:"), numeditFrom}, std::pair{QStringLiteral("to:"), numeditTo},
+          std::pair{QStringLiteral("Interval:"), numeditInterval}}) {
         auto *label = new QLabel(caption, panel);
         label->setBuddy(field);
         panelGrid->addWidget(label, 1, column++, Qt::AlignRight);

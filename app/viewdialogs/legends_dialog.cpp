@@ -17,8 +17,7 @@ constexpr int kFieldCharacters = 40;
 
 } // namespace
 
-TLegendsDlg::TLegendsDlg(QWidget *parent)
-    : QDialog(parent)
+TLegendsDlg::TLegendsDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LegendsDlg"));
     setWindowTitle(QStringLiteral("Edit Graph Legends"));

@@ -3,7 +3,8 @@
 // command edits it, every plot reads it.
 #pragma once
 
-struct TPlotRange {
+struct TPlotRange
+{
     static constexpr double kFullMin = 1.0;
     static constexpr double kFullMax = 50000.0;
 

@@ -37,9 +37,7 @@ TNumEdit *EnergyField(QWidget *parent, const char *name, long double lowest)
 
 } // namespace
 
-TPlotRangeDlg::TPlotRangeDlg(TPlotRange &range, QWidget *parent)
-    : QDialog(parent)
-    , range_(range)
+TPlotRangeDlg::TPlotRangeDlg(TPlotRange &range, QWidget *parent) : QDialog(parent), range_(range)
 {
     setObjectName(QStringLiteral("PlotRangeDlg"));
     setWindowTitle(QStringLiteral("Plot Range"));

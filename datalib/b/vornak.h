@@ -15,5 +15,5 @@ double GetMuCoeffB(std::int32_t Z, double Energy, std::int32_t Kind);
 double GetAbsEdgeB(std::int32_t Z, std::int32_t N);
 
 // "1.02 / 1998-03-01"; the text belongs to the library.
-const char* GetVornakVersion();
+const char *GetVornakVersion();
 }

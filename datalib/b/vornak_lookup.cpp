@@ -13,83 +13,85 @@ namespace {
 // Between the threshold T and the first tabulated energy above it (row
 // `upper`), the value follows the natural cubic spline in ln-ln space through
 // (ln T, ln 1e-99) and every row from `upper` to the element's last.
-double ThresholdRise(int column, double threshold, int upper, int last, double energy,
-                     long double ln_energy) {
-  if (energy <= threshold) {
-    return 0.0;
-  }
-  datalib::NaturalCubicSpline<kSplineCapacity> spline;
-  spline.AddKnot(std::log(static_cast<long double>(threshold)), std::log(kZeroStandIn));
-  const long double* log_value = kLogValue + static_cast<std::ptrdiff_t>(column - 2) * kRowTotal;
-  for (int r = upper; r <= last; ++r) {
-    spline.AddKnot(kLogEnergy[r], log_value[r]);
-  }
-  return static_cast<double>(std::exp(spline.Evaluate(ln_energy)));
-}
-
-}  // namespace
-
-double MuCoefficient(std::int32_t z, double energy, std::int32_t kind) noexcept {
-  const int column = ColumnOfKind(kind);
-  if (z < 1 || z > kElementCount || column < 2 || column > kZeroColumn ||
-      !(energy >= kLowestEnergy) || !(energy <= kHighestEnergy)) {
-    return -1.0;
-  }
-  if (column == kZeroColumn) {
-    return 0.0;
-  }
-  // The last row at or below the energy: the row below 1 keV, then every grid
-  // energy and both rows of every edge at or below it (at an edge that is the
-  // above-edge row). It is never the element's last row, which lies above
-  // 50 000 keV. Counting needs no search, and the counts come from small
-  // tables that stay in the cache.
-  const GridBucket& bucket = kGridBuckets[EnergyBucket(energy)];
-  const int grid = bucket.count + (bucket.next <= energy ? 1 : 0);
-  const double* edges = kEdges[z - 1];
-  int edges_below = 0;
-  for (int k = 0; k < kMaxEdges; ++k) {
-    edges_below += edges[k] <= energy ? 1 : 0;
-  }
-  const int lo = kFirstRow[z - 1] + grid + 2 * edges_below;
-  const int hi = lo + 1;
-  // The energy of row lo: the higher of the last grid energy and the last
-  // edge counted.
-  const double e_lo = edges_below > 0 ? std::max(kGridEnergy[grid - 1], edges[edges_below - 1])
-                                      : kGridEnergy[grid - 1];
-  if (e_lo == energy) {
-    return static_cast<double>(kRows[lo][column - 1]);
-  }
-  // The logarithms of the interval's ends are fetched while logl runs.
-  const long double* log_value = kLogValue + static_cast<std::ptrdiff_t>(column - 2) * kRowTotal;
-  __builtin_prefetch(log_value + lo);
-  __builtin_prefetch(log_value + hi);
-  __builtin_prefetch(kLogEnergy + lo);
-  __builtin_prefetch(kLogEnergy + hi);
-  const long double ln_energy = std::log(static_cast<long double>(energy));
-
-  // Logarithms of zero values are minus infinity.
-  const long double ln_lo = log_value[lo];
-  const long double ln_hi = log_value[hi];
-  if (std::isfinite(ln_lo) && std::isfinite(ln_hi)) {
-    return static_cast<double>(std::exp(ln_lo + (ln_energy - kLogEnergy[lo]) * (ln_hi - ln_lo) /
-                                                    (kLogEnergy[hi] - kLogEnergy[lo])));
-  }
-  if (!std::isfinite(ln_lo) && std::isfinite(ln_hi)) {
-    if (IsPairColumn(column)) {
-      return ThresholdRise(column, kPairThreshold, hi, kLastRow[z - 1], energy, ln_energy);
+double ThresholdRise(int column, double threshold, int upper, int last, double energy, long double ln_energy)
+{
+    if (energy <= threshold) {
+        return 0.0;
     }
-    if (IsTripletColumn(column)) {
-      return ThresholdRise(column, kTripletThreshold, hi, kLastRow[z - 1], energy, ln_energy);
+    datalib::NaturalCubicSpline<kSplineCapacity> spline;
+    spline.AddKnot(std::log(static_cast<long double>(threshold)), std::log(kZeroStandIn));
+    const long double *log_value = kLogValue + static_cast<std::ptrdiff_t>(column - 2) * kRowTotal;
+    for (int r = upper; r <= last; ++r) {
+        spline.AddKnot(kLogEnergy[r], log_value[r]);
     }
-  }
-  return 0.0;
+    return static_cast<double>(std::exp(spline.Evaluate(ln_energy)));
 }
 
-double AbsorptionEdge(std::int32_t z, std::int32_t n) noexcept {
-  if (z < 1 || z > kElementCount || n < 1 || n > kMaxEdgeIndex || n > kEdgeCount[z - 1]) {
-    return -1.0;
-  }
-  return kEdges[z - 1][kEdgeCount[z - 1] - n];
+} // namespace
+
+double MuCoefficient(std::int32_t z, double energy, std::int32_t kind) noexcept
+{
+    const int column = ColumnOfKind(kind);
+    if (z < 1 || z > kElementCount || column < 2 || column > kZeroColumn || !(energy >= kLowestEnergy) ||
+        !(energy <= kHighestEnergy)) {
+        return -1.0;
+    }
+    if (column == kZeroColumn) {
+        return 0.0;
+    }
+    // The last row at or below the energy: the row below 1 keV, then every grid
+    // energy and both rows of every edge at or below it (at an edge that is the
+    // above-edge row). It is never the element's last row, which lies above
+    // 50 000 keV. Counting needs no search, and the counts come from small
+    // tables that stay in the cache.
+    const GridBucket &bucket = kGridBuckets[EnergyBucket(energy)];
+    const int grid = bucket.count + (bucket.next <= energy ? 1 : 0);
+    const double *edges = kEdges[z - 1];
+    int edges_below = 0;
+    for (int k = 0; k < kMaxEdges; ++k) {
+        edges_below += edges[k] <= energy ? 1 : 0;
+    }
+    const int lo = kFirstRow[z - 1] + grid + 2 * edges_below;
+    const int hi = lo + 1;
+    // The energy of row lo: the higher of the last grid energy and the last
+    // edge counted.
+    const double e_lo =
+        edges_below > 0 ? std::max(kGridEnergy[grid - 1], edges[edges_below - 1]) : kGridEnergy[grid - 1];
+    if (e_lo == energy) {
+        return static_cast<double>(kRows[lo][column - 1]);
+    }
+    // The logarithms of the interval's ends are fetched while logl runs.
+    const long double *log_value = kLogValue + static_cast<std::ptrdiff_t>(column - 2) * kRowTotal;
+    __builtin_prefetch(log_value + lo);
+    __builtin_prefetch(log_value + hi);
+    __builtin_prefetch(kLogEnergy + lo);
+    __builtin_prefetch(kLogEnergy + hi);
+    const long double ln_energy = std::log(static_cast<long double>(energy));
+
+    // Logarithms of zero values are minus infinity.
+    const long double ln_lo = log_value[lo];
+    const long double ln_hi = log_value[hi];
+    if (std::isfinite(ln_lo) && std::isfinite(ln_hi)) {
+        return static_cast<double>(
+            std::exp(ln_lo + (ln_energy - kLogEnergy[lo]) * (ln_hi - ln_lo) / (kLogEnergy[hi] - kLogEnergy[lo])));
+    }
+    if (!std::isfinite(ln_lo) && std::isfinite(ln_hi)) {
+        if (IsPairColumn(column)) {
+            return ThresholdRise(column, kPairThreshold, hi, kLastRow[z - 1], energy, ln_energy);
+        }
+        if (IsTripletColumn(column)) {
+            return ThresholdRise(column, kTripletThreshold, hi, kLastRow[z - 1], energy, ln_energy);
+        }
+    }
+    return 0.0;
 }
 
-}  // namespace pheltra::vornak
+double AbsorptionEdge(std::int32_t z, std::int32_t n) noexcept
+{
+    if (z < 1 || z > kElementCount || n < 1 || n > kMaxEdgeIndex || n > kEdgeCount[z - 1]) {
+        return -1.0;
+    }
+    return kEdges[z - 1][kEdgeCount[z - 1] - n];
+}
+
+} // namespace pheltra::vornak

@@ -19,4 +19,4 @@ double MuCoefficient(std::int32_t z, double energy, std::int32_t kind) noexcept;
 // element has fewer edges or an argument is out of range.
 double AbsorptionEdge(std::int32_t z, std::int32_t n) noexcept;
 
-}  // namespace pheltra::vornak
+} // namespace pheltra::vornak

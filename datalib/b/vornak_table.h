@@ -34,11 +34,12 @@ extern const float kRows[][kColumnCount];
 inline constexpr int kGridSize = 92;
 inline constexpr int kMaxEdges = 13;
 inline constexpr int kBucketBits = 5;
-inline constexpr int kBucketCount = 16 << kBucketBits;  // 1 keV .. 65 536 keV
+inline constexpr int kBucketCount = 16 << kBucketBits; // 1 keV .. 65 536 keV
 
-struct GridBucket {
-  std::int32_t count;  // grid energies at or below the bucket's lowest energy
-  double next;         // the grid energy after those, widened
+struct GridBucket
+{
+    std::int32_t count; // grid energies at or below the bucket's lowest energy
+    double next;        // the grid energy after those, widened
 };
 
 // Derived at build time with the same logl the lookup runs, so that a value
@@ -58,16 +59,18 @@ extern const long double kLogEnergy[];
 extern const long double kLogValue[];
 
 // Bucket of an energy of at least 1 keV, read off its bits.
-inline int EnergyBucket(double energy) {
-  constexpr std::uint64_t kOneKeV = std::uint64_t{1023} << kBucketBits;
-  return static_cast<int>((std::bit_cast<std::uint64_t>(energy) >> (52 - kBucketBits)) - kOneKeV);
+inline int EnergyBucket(double energy)
+{
+    constexpr std::uint64_t kOneKeV = std::uint64_t{1023} << kBucketBits;
+    return static_cast<int>((std::bit_cast<std::uint64_t>(energy) >> (52 - kBucketBits)) - kOneKeV);
 }
 
 // Lowest energy of bucket b.
-inline double BucketLow(int b) {
-  return std::ldexp(1.0 + (b & ((1 << kBucketBits) - 1)) / double{1 << kBucketBits}, b >> kBucketBits);
+inline double BucketLow(int b)
+{
+    return std::ldexp(1.0 + (b & ((1 << kBucketBits) - 1)) / double{1 << kBucketBits}, b >> kBucketBits);
 }
 
-}  // namespace pheltra::vornak
+} // namespace pheltra::vornak
 
 #pragma GCC visibility pop

@@ -16,5 +16,5 @@ double GetMuCoeffH(std::int32_t Z, double Energy, std::int32_t Kind);
 double GetAbsEdgeH(std::int32_t Z, std::int32_t N);
 
 // "1.06 / 1998-04-16"; the text belongs to the library.
-const char* GetSelquinVersion();
+const char *GetSelquinVersion();
 }

@@ -22,4 +22,4 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept;
 // outside 1..12 or the element has fewer edges.
 double AbsEdge(std::int32_t z, std::int32_t n) noexcept;
 
-}  // namespace pheltra::selquin
+} // namespace pheltra::selquin

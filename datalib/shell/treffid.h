@@ -17,5 +17,5 @@ float GetKaKbRatio(std::int32_t Z);
 // stored: -1.0 for no such edge, -9.99 for a missing value.
 float GetAbsEdge(std::int32_t Z, std::int32_t N);
 // "1.00 / 1998-03-01"; the text belongs to the library.
-const char* GetTreffidVersion();
+const char *GetTreffidVersion();
 }

@@ -10,4 +10,4 @@ float LYield(std::int32_t z) noexcept;
 float KaKbRatio(std::int32_t z) noexcept;
 float AbsEdge(std::int32_t z, std::int32_t n) noexcept;
 
-}  // namespace pheltra::treffid
+} // namespace pheltra::treffid

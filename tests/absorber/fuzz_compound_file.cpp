@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
         for (int i = 0; i < TCompound::kSlotCount; ++i) {
             const bool empty = compound.Z[i] == -1 && compound.Weight[i] == -1.0f;
-            const bool used = compound.Z[i] >= 0 && compound.Z[i] <= TCompound::kMaxAtomicNumber
-                              && compound.Weight[i] >= 0.0f;
+            const bool used =
+                compound.Z[i] >= 0 && compound.Z[i] <= TCompound::kMaxAtomicNumber && compound.Weight[i] >= 0.0f;
             if (!empty && !used)
                 std::abort();
         }

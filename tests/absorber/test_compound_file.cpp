@@ -54,8 +54,7 @@ TEST(DataLine, LinesWithoutANameAreSkipped)
 TEST(DataLine, OnlyTheFirstPairMakesALineFaulty)
 {
     for (const char *text : {"Water;H2O", "Water;;;;;;;;;1", "Water;;;;;;;;1", "Water;;;;;;;;1;0,5",
-                             "Water;;;;;;;;1.0;1", "Water;;;;;;;;x;1", "Water;;;;;;;;100;1",
-                             "Water;;;;;;;;1;1e39"}) {
+                             "Water;;;;;;;;1.0;1", "Water;;;;;;;;x;1", "Water;;;;;;;;100;1", "Water;;;;;;;;1;1e39"}) {
         EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
     }
 }
@@ -202,8 +201,7 @@ TEST(LoadBytes, LineEndsAndEndOfFileMark)
 TEST(LoadBytes, DuplicatesAreKeptInFileOrder)
 {
     CompoundLibrary library;
-    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Water;first;;;;;;;1;1", "WATER;second;;;;;;;8;1"}), library),
-              0);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Water;first;;;;;;;1;1", "WATER;second;;;;;;;8;1"}), library), 0);
     ASSERT_EQ(library.Count(), 2);
     EXPECT_EQ(library.Compound(0).Formula.str(), QStringLiteral("first"));
     EXPECT_EQ(library.Compound(1).Formula.str(), QStringLiteral("second"));
@@ -221,8 +219,7 @@ TEST(LoadBytes, ReplacesWhatTheLibraryHeld)
 TEST(LoadBytes, EightBitNamesFromEitherWorld)
 {
     CompoundLibrary library;
-    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Gl\xc3\xa4ser;;;;;;;;14;1", "K\xe4se;;;;;;;;6;1"}), library),
-              0);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Gl\xc3\xa4ser;;;;;;;;14;1", "K\xe4se;;;;;;;;6;1"}), library), 0);
     EXPECT_GE(library.IndexOf(QStringLiteral("Gläser")), 0);
     EXPECT_GE(library.IndexOf(QStringLiteral("KÄSE")), 0);
 }

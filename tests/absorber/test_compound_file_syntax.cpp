@@ -45,7 +45,9 @@ TEST(LineReader, FileWithoutAnyCarriageReturnEndsLinesAtLineFeed)
 TEST(LineReader, Code26EndsTheFileWhereverItStands)
 {
     EXPECT_EQ(Lines("a\rb\x1a\rc\r"), (Lines_t{"a", "b"}));
-    EXPECT_EQ(Lines("\x1a" "a\rb"), Lines_t{});
+    EXPECT_EQ(Lines("\x1a"
+                    "a\rb"),
+              Lines_t{});
     EXPECT_EQ(Lines(""), Lines_t{});
     EXPECT_EQ(Lines("\r"), (Lines_t{""}));
 }
@@ -60,7 +62,9 @@ TEST(LineReader, KeepsNullBytesAndLongLines)
 
 TEST(Fields, TrimmedOfCodesUpTo32)
 {
-    EXPECT_EQ(TrimField(" \t\x01" "a b\x1f\n "), "a b");
+    EXPECT_EQ(TrimField(" \t\x01"
+                        "a b\x1f\n "),
+              "a b");
     EXPECT_EQ(TrimField(QByteArrayView("\0\0", 2)), "");
     EXPECT_EQ(TrimField("\xa0x\xa0"), "\xa0x\xa0"); // 8-bit characters are text
 }
@@ -94,9 +98,27 @@ TEST(Integers, DecimalAndHexWithOptionalSign)
 
 TEST(Integers, AnythingElseIsInvalid)
 {
-    for (const char *text : {"", "+", "-", "$", "-$", "8.0", "8 ", " 8", "8a", "1e2", "0x10", "$G",
-                             "2147483648", "-2147483649", "$80000000", "$FFFFFFFF",
-                             "99999999999999999999999999", "--1", "+-1", "$-1", "٣"}) {
+    for (const char *text : {"",
+                             "+",
+                             "-",
+                             "$",
+                             "-$",
+                             "8.0",
+                             "8 ",
+                             " 8",
+                             "8a",
+                             "1e2",
+                             "0x10",
+                             "$G",
+                             "2147483648",
+                             "-2147483649",
+                             "$80000000",
+                             "$FFFFFFFF",
+                             "99999999999999999999999999",
+                             "--1",
+                             "+-1",
+                             "$-1",
+                             "٣"}) {
         EXPECT_FALSE(ParseInteger(text).has_value()) << text;
     }
 }
@@ -128,8 +150,8 @@ TEST(Reals, AcceptedForms)
 
 TEST(Reals, AnythingElseIsInvalid)
 {
-    for (const char *text : {"", ".", "+", "-", "e5", ".e5", "1e", "1e+", "1.0.0", "1,5", "1 ", "abc",
-                             "1.0g/cm3", "inf", "nan", "Infinity", "0x1p3", "1d5", "++1", "$10", "1e5e5"}) {
+    for (const char *text : {"",    ".",        "+",   "-",   "e5",       ".e5",   "1e",  "1e+", "1.0.0", "1,5",  "1 ",
+                             "abc", "1.0g/cm3", "inf", "nan", "Infinity", "0x1p3", "1d5", "++1", "$10",   "1e5e5"}) {
         EXPECT_FALSE(ParseReal(text).has_value()) << text;
     }
 }
@@ -145,14 +167,14 @@ TEST(Reals, ValuesThatDoNotFitAFloatAreInvalid)
 TEST(Texts, Utf8WhereValidOtherwiseWindows1252)
 {
     EXPECT_EQ(DecodeText("Water"), QStringLiteral("Water"));
-    EXPECT_EQ(DecodeText("\xc3\x84ther"), QStringLiteral("Äther"));            // UTF-8
-    EXPECT_EQ(DecodeText("\xc4ther"), QStringLiteral("Äther"));                // Windows-1252
-    EXPECT_EQ(DecodeText("\x80 \x96 \xb5"), QStringLiteral("€ – µ"));          // 1252 beyond Latin-1
-    EXPECT_EQ(DecodeText("\x81\x8d"), QString(QChar(0x81)) + QChar(0x8d));     // unassigned bytes
-    EXPECT_EQ(DecodeText("\xc0\x80"), QStringLiteral("À€"));                   // overlong: not UTF-8
-    EXPECT_EQ(DecodeText("abc\xc3"), QStringLiteral("abcÃ"));                  // cut-off sequence
-    EXPECT_EQ(DecodeText("\xed\xa0\x80"), QStringLiteral(u"\u00ed\u00a0\u20ac"));             // encoded surrogate
-    EXPECT_EQ(DecodeText("\xef\xbb\xbfx"), QString(QChar(0xfeff)) + u'x');     // BOM kept as text
+    EXPECT_EQ(DecodeText("\xc3\x84ther"), QStringLiteral("Äther"));               // UTF-8
+    EXPECT_EQ(DecodeText("\xc4ther"), QStringLiteral("Äther"));                   // Windows-1252
+    EXPECT_EQ(DecodeText("\x80 \x96 \xb5"), QStringLiteral("€ – µ"));             // 1252 beyond Latin-1
+    EXPECT_EQ(DecodeText("\x81\x8d"), QString(QChar(0x81)) + QChar(0x8d));        // unassigned bytes
+    EXPECT_EQ(DecodeText("\xc0\x80"), QStringLiteral("À€"));                      // overlong: not UTF-8
+    EXPECT_EQ(DecodeText("abc\xc3"), QStringLiteral("abcÃ"));                     // cut-off sequence
+    EXPECT_EQ(DecodeText("\xed\xa0\x80"), QStringLiteral(u"\u00ed\u00a0\u20ac")); // encoded surrogate
+    EXPECT_EQ(DecodeText("\xef\xbb\xbfx"), QString(QChar(0xfeff)) + u'x');        // BOM kept as text
 }
 
 } // namespace

@@ -56,12 +56,21 @@ double Sum(const ElementFractions &fractions)
 
 TEST(CoefficientTypes, NamesInListOrder)
 {
-    const char *const names[] = {
-        "(none)", "attenuation-total", "attenuation-p.e.", "attenuation-Rayleigh",
-        "attenuation-Compton", "attenuation-pair", "attenuation-triplet",
-        "energy transfer-total", "energy transfer-p.e.", "energy transfer-Compton",
-        "energy transfer-pair", "energy absorption-total", "energy absorption-p.e.",
-        "energy absorption-Compton", "energy absorption-pair"};
+    const char *const names[] = {"(none)",
+                                 "attenuation-total",
+                                 "attenuation-p.e.",
+                                 "attenuation-Rayleigh",
+                                 "attenuation-Compton",
+                                 "attenuation-pair",
+                                 "attenuation-triplet",
+                                 "energy transfer-total",
+                                 "energy transfer-p.e.",
+                                 "energy transfer-Compton",
+                                 "energy transfer-pair",
+                                 "energy absorption-total",
+                                 "energy absorption-p.e.",
+                                 "energy absorption-Compton",
+                                 "energy absorption-pair"};
     ASSERT_EQ(std::size(names), static_cast<std::size_t>(kCoeffTypeCount));
     for (int type = 0; type < kCoeffTypeCount; ++type)
         EXPECT_EQ(CoeffTypeName(type), QString::fromLatin1(names[type])) << type;
@@ -259,8 +268,7 @@ TEST(Composition, DensityIsTheWeightedHarmonicMean)
     // One part water (1 g/cm3) and one part carbon (2 g/cm3): 2 / (1 + 0.5).
     const TCmpDataSet mixed = Mixture({{"Water", 1.0L}, {"Carbon", 1.0L}}, SmallLibrary());
     EXPECT_NEAR(static_cast<double>(mixed.Density), 4.0 / 3.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(mixed.ElectronsPerCm3 / mixed.ElectronsPerGram), 4.0 / 3.0,
-                1e-12);
+    EXPECT_NEAR(static_cast<double>(mixed.ElectronsPerCm3 / mixed.ElectronsPerGram), 4.0 / 3.0, 1e-12);
     EXPECT_NEAR(mixed.ElementWeight[6], 0.5, 1e-8);
     EXPECT_NEAR(mixed.ElementWeight[8], 0.888102 / 2.0, 1e-7);
 }
@@ -339,8 +347,7 @@ TEST(EffectiveAtomicNumber, OfNothingCarbonAndAHeavyMixture)
     fractions[82] = 0.5;
     const double nC = 6 * 0.5 / GetAtomicWeight(6);
     const double nPb = 82 * 0.5 / GetAtomicWeight(82);
-    const double expected =
-        std::pow((nC * std::pow(6.0, 3.5) + nPb * std::pow(82.0, 3.5)) / (nC + nPb), 1 / 3.5);
+    const double expected = std::pow((nC * std::pow(6.0, 3.5) + nPb * std::pow(82.0, 3.5)) / (nC + nPb), 1 / 3.5);
     EXPECT_NEAR(static_cast<double>(EffectiveZ(fractions)), expected, 1e-12);
 }
 
@@ -482,13 +489,16 @@ TEST_F(ShippedMixture, BoneAndLeadOxideMatchTheLibrariesWeightedSum)
     for (int z = 1; z <= kElementCount; ++z)
         ASSERT_NEAR(set.ElementWeight[z], fractions[z], 1e-12) << z;
 
-    struct Case {
+    struct Case
+    {
         int source;
         int type;
         double (*library)(std::int32_t, double, std::int32_t);
     };
-    const Case cases[] = {{kDataSourceB, 1, &GetMuCoeffB},  {kDataSourceB, 4, &GetMuCoeffB},
-                          {kDataSourceB, 13, &GetMuCoeffB}, {kDataSourceH, 1, &GetMuCoeffH},
+    const Case cases[] = {{kDataSourceB, 1, &GetMuCoeffB},
+                          {kDataSourceB, 4, &GetMuCoeffB},
+                          {kDataSourceB, 13, &GetMuCoeffB},
+                          {kDataSourceH, 1, &GetMuCoeffH},
                           {kDataSourceH, 11, &GetMuCoeffH}};
     // Either side of the lead K edge, of the calcium K edge, and on the grid.
     const double energies[] = {1.0, 4.0, 4.0381, 10.0, 88.0, 88.1, 150.0, 1000.0, 15000.0};

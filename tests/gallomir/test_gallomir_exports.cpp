@@ -29,8 +29,8 @@ protected:
 
 TEST_F(GallomirLibrary, ExportsTheFiveFunctionsByName)
 {
-    for (const char *name : {"GetAtomicWeight", "GetElementSymbol", "GetElementName",
-                             "GetExcitationPot", "GetElementDensity"}) {
+    for (const char *name :
+         {"GetAtomicWeight", "GetElementSymbol", "GetElementName", "GetExcitationPot", "GetElementDensity"}) {
         EXPECT_NE(Find(name), nullptr) << name;
     }
 }

@@ -59,7 +59,8 @@ private:
 
 void AddCurves(TVexplot &graph)
 {
-    struct Curve {
+    struct Curve
+    {
         QColor colour;
         int width;
         TPenStyle style;

@@ -7,16 +7,14 @@
 std::vector<TDrawOp> TRecordingCanvas::OfKind(TDrawOp::Kind kind) const
 {
     std::vector<TDrawOp> out;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
-                 [&](const TDrawOp &op) { return op.kind == kind; });
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out), [&](const TDrawOp &op) { return op.kind == kind; });
     return out;
 }
 
 bool TRecordingCanvas::HasText(const QString &text) const
 {
-    return std::any_of(ops.begin(), ops.end(), [&](const TDrawOp &op) {
-        return op.kind == TDrawOp::Kind::Text && op.text == text;
-    });
+    return std::any_of(ops.begin(), ops.end(),
+                       [&](const TDrawOp &op) { return op.kind == TDrawOp::Kind::Text && op.text == text; });
 }
 
 const TDrawOp &TRecordingCanvas::TextOp(const QString &text) const

@@ -214,10 +214,10 @@ TEST(SeriesDrawing, OverlaysUnderTheGridsAndSeries)
     const auto blue = LinesIn(c, kBlue);
     ASSERT_EQ(blue.size(), 1u);
     EXPECT_EQ(blue[0].points[1], QPoint(g.XToPixel(200), g.YToPixel(200)));
-    const auto firstGrid = std::find_if(c.ops.begin(), c.ops.end(),
-                                        [](const TDrawOp &o) { return o.pen.Color == kColorSilver; });
-    const auto firstSeries = std::find_if(c.ops.begin(), c.ops.end(),
-                                          [](const TDrawOp &o) { return o.pen.Color == kRed; });
+    const auto firstGrid =
+        std::find_if(c.ops.begin(), c.ops.end(), [](const TDrawOp &o) { return o.pen.Color == kColorSilver; });
+    const auto firstSeries =
+        std::find_if(c.ops.begin(), c.ops.end(), [](const TDrawOp &o) { return o.pen.Color == kRed; });
     EXPECT_LT(std::find_if(c.ops.begin(), c.ops.end(), [](const TDrawOp &o) { return o.kind == Kind::Polygon; }),
               firstGrid);
     EXPECT_LT(firstGrid, firstSeries);

@@ -15,7 +15,10 @@ TRunList Parse(const QString &text, bool *ok = nullptr)
     return runs;
 }
 
-QString Times() { return QString(QChar(char16_t(180))); }
+QString Times()
+{
+    return QString(QChar(char16_t(180)));
+}
 
 } // namespace
 

@@ -39,8 +39,8 @@ TEST(RichTextMeasure, HeightGrowsForScripts)
 {
     TRecordingCanvas c = CanvasWithFont();
     EXPECT_EQ(RichTextHeight(c, Parse(c, "")), 24);
-    EXPECT_EQ(RichTextHeight(c, Parse(c, "10<SUP>3")), 24 + 4);  // round(3.6)
-    EXPECT_EQ(RichTextHeight(c, Parse(c, "x<SUB>i")), 24 + 6);   // round(6.0)
+    EXPECT_EQ(RichTextHeight(c, Parse(c, "10<SUP>3")), 24 + 4); // round(3.6)
+    EXPECT_EQ(RichTextHeight(c, Parse(c, "x<SUB>i")), 24 + 6);  // round(6.0)
     EXPECT_EQ(RichTextHeight(c, Parse(c, "a<SUP>2</SUP>x<SUB>i")), 24 + 4 + 6);
 }
 

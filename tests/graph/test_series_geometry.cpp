@@ -33,13 +33,13 @@ TEST(ClipSegment, InsideStaysAsItIs)
 
 TEST(ClipSegment, OutsideIsDropped)
 {
-    EXPECT_FALSE(ClipSegment({1, 20, 5, 30}, k10to50));     // left
-    EXPECT_FALSE(ClipSegment({60, 20, 70, 30}, k10to50));   // right
-    EXPECT_FALSE(ClipSegment({20, 1, 30, 9}, k10to50));     // below
-    EXPECT_FALSE(ClipSegment({20, 55, 30, 99}, k10to50));   // above
-    EXPECT_FALSE(ClipSegment({5, 20, 10, 30}, k10to50));    // ends on the left edge
-    EXPECT_FALSE(ClipSegment({50, 20, 60, 30}, k10to50));   // starts on the right edge
-    EXPECT_FALSE(ClipSegment({1, 40, 20, 100}, k10to50));   // passes above the corner
+    EXPECT_FALSE(ClipSegment({1, 20, 5, 30}, k10to50));   // left
+    EXPECT_FALSE(ClipSegment({60, 20, 70, 30}, k10to50)); // right
+    EXPECT_FALSE(ClipSegment({20, 1, 30, 9}, k10to50));   // below
+    EXPECT_FALSE(ClipSegment({20, 55, 30, 99}, k10to50)); // above
+    EXPECT_FALSE(ClipSegment({5, 20, 10, 30}, k10to50));  // ends on the left edge
+    EXPECT_FALSE(ClipSegment({50, 20, 60, 30}, k10to50)); // starts on the right edge
+    EXPECT_FALSE(ClipSegment({1, 40, 20, 100}, k10to50)); // passes above the corner
 }
 
 TEST(ClipSegment, CutsInYAlongTheLine)

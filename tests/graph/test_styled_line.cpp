@@ -133,7 +133,8 @@ TEST(StyledLineTo, WidthAndDashLengthsScale)
     c.SetPen({kColorBlack, 2, TPenStyle::psDash});
     c.MoveTo(0, 0);
     // Width 2 scaled by 2 gives dots of 4; dash 15 scaled gives 30 positions.
-    StyledLineTo(c, 100, 0, [](int v) { return 2 * v; }, position);
+    StyledLineTo(
+        c, 100, 0, [](int v) { return 2 * v; }, position);
     const auto dots = c.OfKind(TDrawOp::Kind::Ellipse);
     ASSERT_FALSE(dots.empty());
     EXPECT_EQ(dots[0].right - dots[0].left, 4);

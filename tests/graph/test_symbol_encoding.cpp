@@ -21,8 +21,7 @@ TEST(SymbolEncoding, CaptionLettersAndSigns)
 
 TEST(SymbolEncoding, DigitsAndPunctuationUnchanged)
 {
-    EXPECT_EQ(SymbolTextToUnicode("0123456789 ()+,./:;<=>?[]_{|}!#%&"),
-              "0123456789 ()+,./:;<=>?[]_{|}!#%&");
+    EXPECT_EQ(SymbolTextToUnicode("0123456789 ()+,./:;<=>?[]_{|}!#%&"), "0123456789 ()+,./:;<=>?[]_{|}!#%&");
 }
 
 TEST(SymbolEncoding, EveryLetterIsGreek)

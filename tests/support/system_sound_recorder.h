@@ -9,20 +9,20 @@
 
 namespace pheltra::controls {
 
-class SystemSoundRecorder {
- public:
-  SystemSoundRecorder()
-      : previous_(SetSystemSoundPlayer([this](SystemSound sound) { heard_.push_back(sound); })) {}
-  ~SystemSoundRecorder() { SetSystemSoundPlayer(std::move(previous_)); }
-  SystemSoundRecorder(const SystemSoundRecorder&) = delete;
-  SystemSoundRecorder& operator=(const SystemSoundRecorder&) = delete;
+class SystemSoundRecorder
+{
+public:
+    SystemSoundRecorder() : previous_(SetSystemSoundPlayer([this](SystemSound sound) { heard_.push_back(sound); })) { }
+    ~SystemSoundRecorder() { SetSystemSoundPlayer(std::move(previous_)); }
+    SystemSoundRecorder(const SystemSoundRecorder &) = delete;
+    SystemSoundRecorder &operator=(const SystemSoundRecorder &) = delete;
 
-  // Everything heard so far; forgets it.
-  std::vector<SystemSound> Take() { return std::exchange(heard_, {}); }
+    // Everything heard so far; forgets it.
+    std::vector<SystemSound> Take() { return std::exchange(heard_, {}); }
 
- private:
-  std::vector<SystemSound> heard_;
-  SystemSoundPlayer previous_;
+private:
+    std::vector<SystemSound> heard_;
+    SystemSoundPlayer previous_;
 };
 
-}  // namespace pheltra::controls
+} // namespace pheltra::controls

@@ -17,6 +17,6 @@ long double SplineExcursion(std::span<const long double> x, std::span<const long
 // ln) is interpolated log-log there instead.
 inline constexpr long double kMaxSplineExcursion = 0.05L;
 
-void WriteSelquinDerived(std::ostream& out);
+void WriteSelquinDerived(std::ostream &out);
 
-}  // namespace pheltra::tools
+} // namespace pheltra::tools

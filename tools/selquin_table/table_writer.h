@@ -9,6 +9,6 @@
 
 namespace pheltra::tools {
 
-void WriteSelquinTable(const std::vector<NistRow>& rows, std::ostream& out);
+void WriteSelquinTable(const std::vector<NistRow> &rows, std::ostream &out);
 
-}  // namespace pheltra::tools
+} // namespace pheltra::tools

@@ -22,176 +22,181 @@ namespace {
 
 using namespace pheltra::vornak;
 
-struct Shape {
-  std::vector<int> first;                  // first row of each element, then the total
-  std::vector<double> grid;                // the shared energies
-  std::vector<std::vector<double>> edges;  // each element's edges, lowest first
+struct Shape
+{
+    std::vector<int> first;                 // first row of each element, then the total
+    std::vector<double> grid;               // the shared energies
+    std::vector<std::vector<double>> edges; // each element's edges, lowest first
 };
 
 // The table's shape, or an error text.
-std::string ReadShape(Shape& shape) {
-  shape.first.assign(kElementCount + 1, 0);
-  for (int z = 1; z <= kElementCount; ++z) {
-    shape.first[z] = shape.first[z - 1] + kRowCounts[z - 1];
-  }
-  if (shape.first[kElementCount] != kRowTotal) {
-    return "the row counts do not add up to the row total";
-  }
-  // Hydrogen has no edges: its rows after the first are the grid.
-  for (int r = 1; r < kRowCounts[0]; ++r) {
-    shape.grid.push_back(kRows[r][0]);
-  }
-  if (static_cast<int>(shape.grid.size()) != kGridSize || shape.grid.front() != 1.0) {
-    return "hydrogen's rows are not the shared grid";
-  }
-  shape.edges.resize(kElementCount);
-  for (int z = 1; z <= kElementCount; ++z) {
-    std::size_t g = 0;
-    for (int r = shape.first[z - 1] + 1; r < shape.first[z]; ++r) {
-      const double e = kRows[r][0];
-      if (r + 1 < shape.first[z] && kRows[r + 1][0] == kRows[r][0]) {
-        shape.edges[z - 1].push_back(e);
-        ++r;
-      } else if (g < shape.grid.size() && e == shape.grid[g]) {
-        ++g;
-      } else {
-        return "element " + std::to_string(z) + " has a row at " + std::to_string(e) +
-               " keV off the grid";
-      }
+std::string ReadShape(Shape &shape)
+{
+    shape.first.assign(kElementCount + 1, 0);
+    for (int z = 1; z <= kElementCount; ++z) {
+        shape.first[z] = shape.first[z - 1] + kRowCounts[z - 1];
     }
-    if (g != shape.grid.size() || shape.edges[z - 1].size() > kMaxEdges ||
-        !(kRows[shape.first[z - 1]][0] < 1.0f)) {
-      return "element " + std::to_string(z) + " does not have the shared shape";
+    if (shape.first[kElementCount] != kRowTotal) {
+        return "the row counts do not add up to the row total";
     }
-  }
-  return {};
+    // Hydrogen has no edges: its rows after the first are the grid.
+    for (int r = 1; r < kRowCounts[0]; ++r) {
+        shape.grid.push_back(kRows[r][0]);
+    }
+    if (static_cast<int>(shape.grid.size()) != kGridSize || shape.grid.front() != 1.0) {
+        return "hydrogen's rows are not the shared grid";
+    }
+    shape.edges.resize(kElementCount);
+    for (int z = 1; z <= kElementCount; ++z) {
+        std::size_t g = 0;
+        for (int r = shape.first[z - 1] + 1; r < shape.first[z]; ++r) {
+            const double e = kRows[r][0];
+            if (r + 1 < shape.first[z] && kRows[r + 1][0] == kRows[r][0]) {
+                shape.edges[z - 1].push_back(e);
+                ++r;
+            } else if (g < shape.grid.size() && e == shape.grid[g]) {
+                ++g;
+            } else {
+                return "element " + std::to_string(z) + " has a row at " + std::to_string(e) + " keV off the grid";
+            }
+        }
+        if (g != shape.grid.size() || shape.edges[z - 1].size() > kMaxEdges || !(kRows[shape.first[z - 1]][0] < 1.0f)) {
+            return "element " + std::to_string(z) + " does not have the shared shape";
+        }
+    }
+    return {};
 }
 
-void WriteInts(std::FILE* out, const char* declaration, const std::vector<int>& values) {
-  std::fprintf(out, "%s = {", declaration);
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    std::fprintf(out, "%s%d,", i % 10 == 0 ? "\n    " : " ", values[i]);
-  }
-  std::fprintf(out, "\n};\n\n");
+void WriteInts(std::FILE *out, const char *declaration, const std::vector<int> &values)
+{
+    std::fprintf(out, "%s = {", declaration);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::fprintf(out, "%s%d,", i % 10 == 0 ? "\n    " : " ", values[i]);
+    }
+    std::fprintf(out, "\n};\n\n");
 }
 
-void WriteLongDoubles(std::FILE* out, const char* name, const std::vector<long double>& values) {
-  std::fprintf(out, "const long double %s[] = {\n", name);
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    std::fprintf(out, "%s", i % 4 == 0 ? "    " : "");
-    if (std::isinf(values[i])) {
-      std::fprintf(out, "-kInfinity,");  // logl(0)
-    } else {
-      std::fprintf(out, "%LaL,", values[i]);
+void WriteLongDoubles(std::FILE *out, const char *name, const std::vector<long double> &values)
+{
+    std::fprintf(out, "const long double %s[] = {\n", name);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::fprintf(out, "%s", i % 4 == 0 ? "    " : "");
+        if (std::isinf(values[i])) {
+            std::fprintf(out, "-kInfinity,"); // logl(0)
+        } else {
+            std::fprintf(out, "%LaL,", values[i]);
+        }
+        std::fprintf(out, "%s", i % 4 == 3 ? "\n" : " ");
     }
-    std::fprintf(out, "%s", i % 4 == 3 ? "\n" : " ");
-  }
-  std::fprintf(out, "\n};\n\n");
+    std::fprintf(out, "\n};\n\n");
 }
 
 // The grid's search buckets; an error text when a bucket would hold more
 // than one grid energy above its lowest energy.
-std::string WriteGrid(std::FILE* out, const std::vector<double>& grid) {
-  std::fprintf(out, "const double kGridEnergy[kGridSize] = {");
-  for (std::size_t g = 0; g < grid.size(); ++g) {
-    std::fprintf(out, "%s%a,", g % 6 == 0 ? "\n    " : " ", grid[g]);
-  }
-  std::fprintf(out, "\n};\n\nconst GridBucket kGridBuckets[kBucketCount] = {\n");
-  std::string error;
-  for (int b = 0; b < kBucketCount; ++b) {
-    const double low = BucketLow(b);
-    const double high = BucketLow(b + 1);
-    std::size_t count = 0;
-    while (count < grid.size() && grid[count] <= low) {
-      ++count;
+std::string WriteGrid(std::FILE *out, const std::vector<double> &grid)
+{
+    std::fprintf(out, "const double kGridEnergy[kGridSize] = {");
+    for (std::size_t g = 0; g < grid.size(); ++g) {
+        std::fprintf(out, "%s%a,", g % 6 == 0 ? "\n    " : " ", grid[g]);
     }
-    if (count + 1 < grid.size() && grid[count + 1] < high) {
-      error = "two grid energies above " + std::to_string(low) + " keV in one bucket";
+    std::fprintf(out, "\n};\n\nconst GridBucket kGridBuckets[kBucketCount] = {\n");
+    std::string error;
+    for (int b = 0; b < kBucketCount; ++b) {
+        const double low = BucketLow(b);
+        const double high = BucketLow(b + 1);
+        std::size_t count = 0;
+        while (count < grid.size() && grid[count] <= low) {
+            ++count;
+        }
+        if (count + 1 < grid.size() && grid[count + 1] < high) {
+            error = "two grid energies above " + std::to_string(low) + " keV in one bucket";
+        }
+        if (count < grid.size()) {
+            std::fprintf(out, "    {%zu, %a},\n", count, grid[count]);
+        } else {
+            std::fprintf(out, "    {%zu, kNone},\n", count);
+        }
     }
-    if (count < grid.size()) {
-      std::fprintf(out, "    {%zu, %a},\n", count, grid[count]);
-    } else {
-      std::fprintf(out, "    {%zu, kNone},\n", count);
-    }
-  }
-  std::fprintf(out, "};\n\n");
-  return error;
+    std::fprintf(out, "};\n\n");
+    return error;
 }
 
-void WriteEdges(std::FILE* out, const std::vector<std::vector<double>>& edges) {
-  std::vector<int> count;
-  std::fprintf(out, "const double kEdges[kElementCount][kMaxEdges] = {\n");
-  for (const auto& element : edges) {
-    count.push_back(static_cast<int>(element.size()));
-    std::fprintf(out, "    {");
-    for (int k = 0; k < kMaxEdges; ++k) {
-      if (k < static_cast<int>(element.size())) {
-        std::fprintf(out, "%a, ", element[k]);
-      } else {
-        std::fprintf(out, "kNone, ");
-      }
+void WriteEdges(std::FILE *out, const std::vector<std::vector<double>> &edges)
+{
+    std::vector<int> count;
+    std::fprintf(out, "const double kEdges[kElementCount][kMaxEdges] = {\n");
+    for (const auto &element : edges) {
+        count.push_back(static_cast<int>(element.size()));
+        std::fprintf(out, "    {");
+        for (int k = 0; k < kMaxEdges; ++k) {
+            if (k < static_cast<int>(element.size())) {
+                std::fprintf(out, "%a, ", element[k]);
+            } else {
+                std::fprintf(out, "kNone, ");
+            }
+        }
+        std::fprintf(out, "},\n");
     }
-    std::fprintf(out, "},\n");
-  }
-  std::fprintf(out, "};\n\n");
-  WriteInts(out, "const std::int32_t kEdgeCount[kElementCount]", count);
+    std::fprintf(out, "};\n\n");
+    WriteInts(out, "const std::int32_t kEdgeCount[kElementCount]", count);
 }
 
-void WriteLogarithms(std::FILE* out) {
-  std::vector<long double> logs(static_cast<std::size_t>(kRowTotal));
-  for (int r = 0; r < kRowTotal; ++r) {
-    logs[r] = std::log(static_cast<long double>(kRows[r][0]));
-  }
-  WriteLongDoubles(out, "kLogEnergy", logs);
-  logs.assign(static_cast<std::size_t>(kRowTotal) * (kColumnCount - 1), 0.0L);
-  for (int c = 2; c <= kColumnCount; ++c) {
+void WriteLogarithms(std::FILE *out)
+{
+    std::vector<long double> logs(static_cast<std::size_t>(kRowTotal));
     for (int r = 0; r < kRowTotal; ++r) {
-      logs[static_cast<std::size_t>(c - 2) * kRowTotal + r] =
-          std::log(static_cast<long double>(kRows[r][c - 1]));
+        logs[r] = std::log(static_cast<long double>(kRows[r][0]));
     }
-  }
-  WriteLongDoubles(out, "kLogValue", logs);
+    WriteLongDoubles(out, "kLogEnergy", logs);
+    logs.assign(static_cast<std::size_t>(kRowTotal) * (kColumnCount - 1), 0.0L);
+    for (int c = 2; c <= kColumnCount; ++c) {
+        for (int r = 0; r < kRowTotal; ++r) {
+            logs[static_cast<std::size_t>(c - 2) * kRowTotal + r] = std::log(static_cast<long double>(kRows[r][c - 1]));
+        }
+    }
+    WriteLongDoubles(out, "kLogValue", logs);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vornak_derive <output.cpp>\n");
-    return 2;
-  }
-  Shape shape;
-  std::string error = ReadShape(shape);
-  std::FILE* out = error.empty() ? std::fopen(argv[1], "w") : nullptr;
-  if (out != nullptr) {
-    std::fprintf(out,
-                 "// Generated at build time by tools/vornak_derived from vornak_table.cpp.\n"
-                 "#include <limits>\n\n"
-                 "#include \"datalib/b/vornak_table.h\"\n\n"
-                 "namespace pheltra::vornak {\n\n"
-                 "constexpr long double kInfinity = std::numeric_limits<long double>::infinity();\n"
-                 "constexpr double kNone = std::numeric_limits<double>::infinity();\n\n");
-    std::vector<int> first(shape.first.begin(), shape.first.end() - 1);
-    std::vector<int> last;
-    for (int z = 1; z <= kElementCount; ++z) {
-      last.push_back(shape.first[z] - 1);
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vornak_derive <output.cpp>\n");
+        return 2;
     }
-    WriteInts(out, "const std::int32_t kFirstRow[kElementCount]", first);
-    WriteInts(out, "const std::int32_t kLastRow[kElementCount]", last);
-    error = WriteGrid(out, shape.grid);
-    WriteEdges(out, shape.edges);
-    WriteLogarithms(out);
-    std::fprintf(out, "}  // namespace pheltra::vornak\n");
-    if (std::fclose(out) != 0 && error.empty()) {
-      error = "cannot write " + std::string(argv[1]);
+    Shape shape;
+    std::string error = ReadShape(shape);
+    std::FILE *out = error.empty() ? std::fopen(argv[1], "w") : nullptr;
+    if (out != nullptr) {
+        std::fprintf(out,
+                     "// Generated at build time by tools/vornak_derived from vornak_table.cpp.\n"
+                     "#include <limits>\n\n"
+                     "#include \"datalib/b/vornak_table.h\"\n\n"
+                     "namespace pheltra::vornak {\n\n"
+                     "constexpr long double kInfinity = std::numeric_limits<long double>::infinity();\n"
+                     "constexpr double kNone = std::numeric_limits<double>::infinity();\n\n");
+        std::vector<int> first(shape.first.begin(), shape.first.end() - 1);
+        std::vector<int> last;
+        for (int z = 1; z <= kElementCount; ++z) {
+            last.push_back(shape.first[z] - 1);
+        }
+        WriteInts(out, "const std::int32_t kFirstRow[kElementCount]", first);
+        WriteInts(out, "const std::int32_t kLastRow[kElementCount]", last);
+        error = WriteGrid(out, shape.grid);
+        WriteEdges(out, shape.edges);
+        WriteLogarithms(out);
+        std::fprintf(out, "}  // namespace pheltra::vornak\n");
+        if (std::fclose(out) != 0 && error.empty()) {
+            error = "cannot write " + std::string(argv[1]);
+        }
+    } else if (error.empty()) {
+        error = "cannot write " + std::string(argv[1]);
     }
-  } else if (error.empty()) {
-    error = "cannot write " + std::string(argv[1]);
-  }
-  if (!error.empty()) {
-    std::fprintf(stderr, "vornak_derive: %s\n", error.c_str());
-    std::remove(argv[1]);
-    return 1;
-  }
-  return 0;
+    if (!error.empty()) {
+        std::fprintf(stderr, "vornak_derive: %s\n", error.c_str());
+        std::remove(argv[1]);
+        return 1;
+    }
+    return 0;
 }

@@ -17,52 +17,57 @@
 
 namespace {
 
-struct Argument {
-  std::int32_t z;
-  double energy;
+struct Argument
+{
+    std::int32_t z;
+    double energy;
 };
 
-const std::vector<Argument>& Arguments() {
-  static const std::vector<Argument> args = [] {
-    std::mt19937_64 random(42);
-    std::uniform_int_distribution<std::int32_t> z(1, 92);
-    std::uniform_real_distribution<double> energy(1.0, 800.0);
-    std::vector<Argument> out(4096);
-    for (Argument& a : out) {
-      a = {z(random), energy(random)};
+const std::vector<Argument> &Arguments()
+{
+    static const std::vector<Argument> args = [] {
+        std::mt19937_64 random(42);
+        std::uniform_int_distribution<std::int32_t> z(1, 92);
+        std::uniform_real_distribution<double> energy(1.0, 800.0);
+        std::vector<Argument> out(4096);
+        for (Argument &a : out) {
+            a = {z(random), energy(random)};
+        }
+        return out;
+    }();
+    return args;
+}
+
+template<typename Call>
+void Run(benchmark::State &state, Call call)
+{
+    const auto &args = Arguments();
+    for (auto _ : state) {
+        for (const Argument &a : args) {
+            benchmark::DoNotOptimize(call(a));
+        }
     }
-    return out;
-  }();
-  return args;
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(args.size()));
 }
 
-template <typename Call>
-void Run(benchmark::State& state, Call call) {
-  const auto& args = Arguments();
-  for (auto _ : state) {
-    for (const Argument& a : args) {
-      benchmark::DoNotOptimize(call(a));
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(args.size()));
+void BM_GetMuCoeffB(benchmark::State &state)
+{
+    Run(state, [](const Argument &a) { return GetMuCoeffB(a.z, a.energy, 0); });
 }
 
-void BM_GetMuCoeffB(benchmark::State& state) {
-  Run(state, [](const Argument& a) { return GetMuCoeffB(a.z, a.energy, 0); });
+void BM_Floor_logl_expl(benchmark::State &state)
+{
+    Run(state,
+        [](const Argument &a) { return static_cast<double>(std::exp(std::log(static_cast<long double>(a.energy)))); });
 }
 
-void BM_Floor_logl_expl(benchmark::State& state) {
-  Run(state, [](const Argument& a) {
-    return static_cast<double>(std::exp(std::log(static_cast<long double>(a.energy))));
-  });
-}
-
-void BM_xraylib_CS_Total(benchmark::State& state) {
-  Run(state, [](const Argument& a) { return CS_Total(a.z, a.energy, nullptr); });
+void BM_xraylib_CS_Total(benchmark::State &state)
+{
+    Run(state, [](const Argument &a) { return CS_Total(a.z, a.energy, nullptr); });
 }
 
 BENCHMARK(BM_GetMuCoeffB);
 BENCHMARK(BM_Floor_logl_expl);
 BENCHMARK(BM_xraylib_CS_Total);
 
-}  // namespace
+} // namespace

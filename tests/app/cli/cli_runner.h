@@ -9,7 +9,8 @@
 #include <sstream>
 #include <string>
 
-struct CliResult {
+struct CliResult
+{
     int status = -1;
     std::string out;
     std::string err;

@@ -30,7 +30,8 @@ std::vector<std::pair<double, double>> Table(const std::string &text)
     while (std::getline(lines, line)) {
         const std::size_t tab = line.find('\t');
         const std::string value = line.substr(tab + 1);
-        rows.emplace_back(std::strtod(line.c_str(), nullptr), value == "--" ? -1.0 : std::strtod(value.c_str(), nullptr));
+        rows.emplace_back(std::strtod(line.c_str(), nullptr),
+                          value == "--" ? -1.0 : std::strtod(value.c_str(), nullptr));
     }
     return rows;
 }
@@ -68,8 +69,8 @@ TEST(CliMu, WaterIsTheWeightedSumOfTheElementValues)
     // The shipped entry's weights, 0.111894 and 0.888106, add up to 1.
     const double hydrogen = static_cast<double>(0.111894f);
     const double oxygen = static_cast<double>(0.888106f);
-    for (const auto &[source, mu, type, kind] :
-         {std::tuple{"H", &GetMuCoeffH, "energy absorption-total", 16}, std::tuple{"B", &GetMuCoeffB, "attenuation-Compton", 3}}) {
+    for (const auto &[source, mu, type, kind] : {std::tuple{"H", &GetMuCoeffH, "energy absorption-total", 16},
+                                                 std::tuple{"B", &GetMuCoeffB, "attenuation-Compton", 3}}) {
         const CliResult result = RunInProcess(
             Args({"mu", "--absorber", "WATER, LIQUID", "--source", source, "--type", type, "--log", "1:20000:25"}));
         ASSERT_EQ(result.status, kExitOk) << result.err;
@@ -78,7 +79,8 @@ TEST(CliMu, WaterIsTheWeightedSumOfTheElementValues)
         EXPECT_EQ(rows.front().first, 1.0);
         EXPECT_EQ(rows.back().first, 20000.0);
         for (const auto &[energy, value] : rows) {
-            const double expected = (mu(1, energy, kind) * hydrogen + mu(8, energy, kind) * oxygen) / (hydrogen + oxygen);
+            const double expected =
+                (mu(1, energy, kind) * hydrogen + mu(8, energy, kind) * oxygen) / (hydrogen + oxygen);
             EXPECT_NEAR(value / expected, 1.0, 1e-9) << source << ' ' << energy;
         }
     }
@@ -93,8 +95,8 @@ TEST(CliMu, MixtureWeightsAndOutOfRangeEnergies)
     ASSERT_EQ(result.status, kExitOk);
     const auto rows = Table(result.out);
     ASSERT_EQ(rows.size(), 2u);
-    const double water = (GetMuCoeffH(1, 100, 0) * 0.111894f + GetMuCoeffH(8, 100, 0) * 0.888106f)
-                         / (static_cast<double>(0.111894f) + static_cast<double>(0.888106f));
+    const double water = (GetMuCoeffH(1, 100, 0) * 0.111894f + GetMuCoeffH(8, 100, 0) * 0.888106f) /
+        (static_cast<double>(0.111894f) + static_cast<double>(0.888106f));
     EXPECT_NEAR(rows[0].second / (0.25 * GetMuCoeffH(82, 100, 0) + 0.75 * water), 1.0, 1e-7);
     EXPECT_EQ(rows[1].second, -1.0);
     EXPECT_THAT(result.err, HasSubstr("warning: source H gives no value at 1 of the energies"));
@@ -215,11 +217,33 @@ protected:
 
 TEST_F(CliReport, ByteForByteTheProgramsSavedReport)
 {
-    const CliResult result = RunInProcess(
-        Args({"report", "--set", "1=water, liquid", "--set", "3=Bone, Cortical (ICRP):2,Lead:0.5",
-              "--set", "3=Air, Dry (near sea level)", "--source", "3=H", "--type", "energy absorption-total",
-              "--legend", "3=<b>bone</b>, lead & air", "--from", "1", "--to", "100", "--interval", "7.5",
-              "--select", "1,3,4", "--locale", "de_DE", "--date", "2023-12-24", "--time", "08:09:10"}));
+    const CliResult result = RunInProcess(Args({"report",
+                                                "--set",
+                                                "1=water, liquid",
+                                                "--set",
+                                                "3=Bone, Cortical (ICRP):2,Lead:0.5",
+                                                "--set",
+                                                "3=Air, Dry (near sea level)",
+                                                "--source",
+                                                "3=H",
+                                                "--type",
+                                                "energy absorption-total",
+                                                "--legend",
+                                                "3=<b>bone</b>, lead & air",
+                                                "--from",
+                                                "1",
+                                                "--to",
+                                                "100",
+                                                "--interval",
+                                                "7.5",
+                                                "--select",
+                                                "1,3,4",
+                                                "--locale",
+                                                "de_DE",
+                                                "--date",
+                                                "2023-12-24",
+                                                "--time",
+                                                "08:09:10"}));
     ASSERT_EQ(result.status, kExitOk) << result.err;
 
     Fill(0, {{"water, liquid", 1.0L}}, kDataSourceB, 11, "");
@@ -248,15 +272,17 @@ TEST_F(CliReport, OnlyOnePartAndTheGridChecksOfTheDialog)
     EXPECT_THAT(composition.out, ::testing::Not(HasSubstr("Photon attenuation")));
 
     // 0.996 keV rounds to 1.00 as in the dialog; 0.994 does not.
-    EXPECT_EQ(RunInProcess(Args({"report", "--set", "1=Lead", "--from", "0.996", "--to", "1", "--interval", "1"})).status,
-              kExitOk);
+    EXPECT_EQ(
+        RunInProcess(Args({"report", "--set", "1=Lead", "--from", "0.996", "--to", "1", "--interval", "1"})).status,
+        kExitOk);
     ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "0.994", "--to", "1", "--interval", "1"}),
                   "--from must lie between 1 and 50000 keV");
     ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "50001", "--interval", "1"}),
                   "--to must lie between 1 and 50000 keV");
     ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2", "--interval", "0.004"}),
                   "--interval must be at least 0.01 keV");
-    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "5", "--to", "2", "--interval", "1"}), "--to lies below");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "5", "--to", "2", "--interval", "1"}),
+                  "--to lies below");
     ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "50000", "--interval", "0.01"}),
                   "at most 100000");
     ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2"}), "--interval is missing");
@@ -316,8 +342,9 @@ protected:
 
 TEST_F(CliLibrary, ListsTheEntriesAndWordsTheStatusAsTheSplashWindow)
 {
-    const QString path = Write("title\r\nWater;H2O;;;src;;;1.0;1;0.111898;8;0.888102\r\n"
-                               "Carbon black;;;;;;;;6;1\r\nBroken;only a formula\r\nLater;;;;;;;1;1;1\r\n");
+    const QString path = Write(
+        "title\r\nWater;H2O;;;src;;;1.0;1;0.111898;8;0.888102\r\n"
+        "Carbon black;;;;;;;;6;1\r\nBroken;only a formula\r\nLater;;;;;;;1;1;1\r\n");
     const CliResult result = RunInProcess(Args({"library", "--library", path.toUtf8().constData()}));
     EXPECT_EQ(result.status, kExitLibraryFault);
     EXPECT_EQ(result.out, "Error in reading line # 3 of file CmpMix.dat\nCarbon black\t--\t1\nWater\t1\t2\n");
@@ -325,7 +352,8 @@ TEST_F(CliLibrary, ListsTheEntriesAndWordsTheStatusAsTheSplashWindow)
 
     // A faulty library still serves the entries before the faulty line, with
     // a warning and status 3; an entry after it is unknown, and says why.
-    const CliResult mu = RunInProcess(Args({"mu", "--library", path.toUtf8().constData(), "--absorber", "water", "10"}));
+    const CliResult mu =
+        RunInProcess(Args({"mu", "--library", path.toUtf8().constData(), "--absorber", "water", "10"}));
     EXPECT_EQ(mu.status, kExitLibraryFault);
     EXPECT_THAT(mu.out, ::testing::StartsWith("10\t"));
     EXPECT_THAT(mu.err, HasSubstr("warning: Error in reading line # 3"));

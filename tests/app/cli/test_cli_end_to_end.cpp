@@ -16,7 +16,8 @@ namespace {
 
 using ::testing::HasSubstr;
 
-struct ProcessRun {
+struct ProcessRun
+{
     int status = -1;
     QByteArray out;
     QByteArray err;
@@ -55,7 +56,7 @@ TEST_F(CliEndToEnd, LeadFromTheWorkingFoldersLibrary)
 {
     UseShippedLibrary();
     const ProcessRun run = Execute({QStringLiteral("mu"), QStringLiteral("--absorber"), QStringLiteral("Lead"),
-                             QStringLiteral("--source"), QStringLiteral("B"), QStringLiteral("100")});
+                                    QStringLiteral("--source"), QStringLiteral("B"), QStringLiteral("100")});
     EXPECT_EQ(run.status, kExitOk) << run.err.toStdString();
     const QList<QByteArray> fields = run.out.trimmed().split('\t');
     ASSERT_EQ(fields.size(), 2);
@@ -70,8 +71,8 @@ TEST_F(CliEndToEnd, ACraftedLibraryWithAFaultyLine)
     const ProcessRun list = Execute({QStringLiteral("library")});
     EXPECT_EQ(list.status, kExitLibraryFault);
     EXPECT_EQ(list.out, "Error in reading line # 3 of file CmpMix.dat\nSteel\t7.85\t2\n");
-    const ProcessRun composition = Execute({QStringLiteral("composition"), QStringLiteral("--absorber"), QStringLiteral("steel"),
-                                     QStringLiteral("--locale"), QStringLiteral("C")});
+    const ProcessRun composition = Execute({QStringLiteral("composition"), QStringLiteral("--absorber"),
+                                            QStringLiteral("steel"), QStringLiteral("--locale"), QStringLiteral("C")});
     EXPECT_EQ(composition.status, kExitLibraryFault);
     EXPECT_THAT(composition.out.toStdString(), HasSubstr("\r\n26   Fe  (Iron)                              0.98\r\n"));
     EXPECT_THAT(composition.err.toStdString(), HasSubstr("warning: Error in reading line # 3"));
@@ -79,16 +80,16 @@ TEST_F(CliEndToEnd, ACraftedLibraryWithAFaultyLine)
 
 TEST_F(CliEndToEnd, NoLibraryAndBadArguments)
 {
-    const ProcessRun missing = Execute({QStringLiteral("mu"), QStringLiteral("--absorber"), QStringLiteral("Lead"),
-                                 QStringLiteral("10")});
+    const ProcessRun missing =
+        Execute({QStringLiteral("mu"), QStringLiteral("--absorber"), QStringLiteral("Lead"), QStringLiteral("10")});
     EXPECT_EQ(missing.status, kExitLibraryFault);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_EQ(missing.err, "pheltra-cli: File CmpMix.dat not found! [CmpMix.dat]\n");
 
     UseShippedLibrary();
     const ProcessRun bad = Execute({QStringLiteral("mu"), QStringLiteral("--absorber"), QStringLiteral("Lead"),
-                             QStringLiteral("--type"), QStringLiteral("attenuation-Rayleigh"), QStringLiteral("--source"),
-                             QStringLiteral("H"), QStringLiteral("10")});
+                                    QStringLiteral("--type"), QStringLiteral("attenuation-Rayleigh"),
+                                    QStringLiteral("--source"), QStringLiteral("H"), QStringLiteral("10")});
     EXPECT_EQ(bad.status, kExitBadInput);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_THAT(bad.err.toStdString(), HasSubstr("does not offer 'attenuation-Rayleigh'"));

@@ -17,13 +17,14 @@ namespace {
 using Words = std::vector<const char *>;
 
 // Good words and bad ones for each kind of value.
-struct Vocabulary {
+struct Vocabulary
+{
     Words good;
     Words bad;
 };
 
-const Vocabulary kAbsorbers{{"Lead", "lead", "water, liquid", "Carbon:2", "Air, Dry (near sea level):0.5",
-                             "Plutonium", "Bone, Cortical (ICRP):3", "POLYETHYLENE:1e-3"},
+const Vocabulary kAbsorbers{{"Lead", "lead", "water, liquid", "Carbon:2", "Air, Dry (near sea level):0.5", "Plutonium",
+                             "Bone, Cortical (ICRP):3", "POLYETHYLENE:1e-3"},
                             {"Lead:0", "Lead:-1", "Lead:1e9", "Lead:", "Unobtainium", "", ":", "Lead:nan"}};
 const Vocabulary kLists{{"1=Lead", "2=water, liquid", "3=Bone, Cortical (ICRP):2,Lead:0.5",
                          "6=Carbon,Lead,Air, Dry (near sea level)", "4=Plutonium:1,Lead:1", "5=Lead Oxide"},
@@ -36,7 +37,8 @@ const Vocabulary kEnergies{{"1", "10", "88.29", "20000", "50000", "7.5", "+3", "
                            {"0", "-5", "60000", "1,5", "nan", "inf", "1e308", "1e-320", "", "x"}};
 const Vocabulary kGrids{{"1:2:0.1", "1:100:1", "1:50000:100", "-10:10:1", "1e-3:1:0.5"},
                         {"0:0:0", "5:1:1", "10:20", "1:2:3:4", "1:50000:1e-9"}};
-const Vocabulary kLogs{{"1:50000:200", "1:20000:50", "10:10:1", "1:1e9:30"}, {"0:10:5", "1:100:0", "1:100:2.5", "a:b:c"}};
+const Vocabulary kLogs{{"1:50000:200", "1:20000:50", "10:10:1", "1:1e9:30"},
+                       {"0:10:5", "1:100:0", "1:100:2.5", "a:b:c"}};
 const Vocabulary kFormats{{"tsv", "csv"}, {"json", ""}};
 const Vocabulary kLocales{{"C", "de_DE", "en_US", "fr_FR"}, {"xx_nowhere", ""}};
 const Vocabulary kSelections{{"1,3", "2", "1,2,3,4,5,6", "6"}, {"0,7", "a", ""}};
@@ -48,11 +50,13 @@ const Vocabulary kFiles{{PHELTRA_SOURCE_DIR "/data/CmpMix.dat"}, {"/nonexistent/
 const Vocabulary kSymbols{{"82", "Fe", "fe2o3", "$1A", "1", "99", "U"}, {"0", "100", "Xx", "2.5", "c ", ""}};
 const Vocabulary kNoPositional{{}, {"10", "Lead", "--", "-"}};
 
-struct Option {
+struct Option
+{
     const char *name;
     const Vocabulary *values; // nullptr for a flag
 };
-struct CommandShape {
+struct CommandShape
+{
     std::vector<Option> options;
     const Vocabulary *positionals;
     int maxPositionals;
@@ -60,8 +64,14 @@ struct CommandShape {
 const std::map<std::string, CommandShape> kCommands = {
     {"library", {{{"--format", &kFormats}, {"--library", &kFiles}}, &kNoPositional, 0}},
     {"mu",
-     {{{"--absorber", &kAbsorbers}, {"--absorber", &kAbsorbers}, {"--source", &kSources}, {"--type", &kTypes},
-       {"--grid", &kGrids}, {"--log", &kLogs}, {"--edges", nullptr}, {"--format", &kFormats}},
+     {{{"--absorber", &kAbsorbers},
+       {"--absorber", &kAbsorbers},
+       {"--source", &kSources},
+       {"--type", &kTypes},
+       {"--grid", &kGrids},
+       {"--log", &kLogs},
+       {"--edges", nullptr},
+       {"--format", &kFormats}},
       &kEnergies,
       4}},
     {"composition",
@@ -69,9 +79,19 @@ const std::map<std::string, CommandShape> kCommands = {
       &kNoPositional,
       0}},
     {"report",
-     {{{"--set", &kLists}, {"--set", &kLists}, {"--source", &kSources}, {"--type", &kTypes}, {"--from", &kEnergies},
-       {"--to", &kEnergies}, {"--interval", &kEnergies}, {"--select", &kSelections}, {"--content", &kContents},
-       {"--date", &kDates}, {"--time", &kTimes}, {"--legend", &kLegends}, {"--locale", &kLocales}},
+     {{{"--set", &kLists},
+       {"--set", &kLists},
+       {"--source", &kSources},
+       {"--type", &kTypes},
+       {"--from", &kEnergies},
+       {"--to", &kEnergies},
+       {"--interval", &kEnergies},
+       {"--select", &kSelections},
+       {"--content", &kContents},
+       {"--date", &kDates},
+       {"--time", &kTimes},
+       {"--legend", &kLegends},
+       {"--locale", &kLocales}},
       &kNoPositional,
       0}},
     {"element", {{{"--locale", &kLocales}, {"--format", &kFormats}}, &kSymbols, 1}},

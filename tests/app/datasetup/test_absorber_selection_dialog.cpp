@@ -71,8 +71,8 @@ TEST_F(AbsorberSelectionTest, ShowsTheLibraryNamesAndCaptions)
         EXPECT_EQ(d->windowTitle(), "Select Elements, Compounds or Mixture");
         for (int i = 0; i < List(d)->count(); ++i)
             names << List(d)->itemText(i);
-        for (const char *label : {"NameLbl", "FormulaLbl", "SecNameLbl", "SourceLbl", "DensityLbl",
-                                  "CompLbl", "lblWeigthFrac"})
+        for (const char *label :
+             {"NameLbl", "FormulaLbl", "SecNameLbl", "SourceLbl", "DensityLbl", "CompLbl", "lblWeigthFrac"})
             labels << Child<QLabel>(d, label)->text();
         EXPECT_EQ(List(d)->currentIndex(), -1);
         EXPECT_TRUE(List(d)->hasFocus());
@@ -87,9 +87,9 @@ TEST_F(AbsorberSelectionTest, ShowsTheLibraryNamesAndCaptions)
         Click(d, "CancelBtn");
     }));
     EXPECT_EQ(names, QStringList({"Air", "Lead", "No density", "Split", "Water"}));
-    EXPECT_EQ(labels, QStringList({"Element/Compound/Mixture:", "Formula:", "Second Name:",
-                                   "Source:", "Density (g/cm\u00B3):", "Atomic composition:",
-                                   "Rel. weight:"}));
+    EXPECT_EQ(labels,
+              QStringList({"Element/Compound/Mixture:", "Formula:", "Second Name:", "Source:", "Density (g/cm\u00B3):",
+                           "Atomic composition:", "Rel. weight:"}));
     // Emptied on closing, refilled at the next run.
     EXPECT_EQ(List(dialog_.get())->count(), 0);
 }

@@ -83,10 +83,7 @@ protected:
     {
         QTest::mouseClick(Tabs(d), Qt::LeftButton, {}, Tabs(d)->tabRect(index).center());
     }
-    static QPoint RowPoint(StringGrid *grid, int row)
-    {
-        return grid->visualItemRect(grid->item(row, 1)).center();
-    }
+    static QPoint RowPoint(StringGrid *grid, int row) { return grid->visualItemRect(grid->item(row, 1)).center(); }
     static void ClickRow(QWidget *d, int row)
     {
         StringGrid *grid = Grid(d, "CompoundGrid");
@@ -113,14 +110,10 @@ protected:
             cells << Grid(d, "CompoundGrid")->Cell(row, column);
         return cells;
     }
-    static QStringList ElementRow(QWidget *d, int row)
-    {
-        return Grid(d, "ElementWeightGrid")->RowTexts(row);
-    }
+    static QStringList ElementRow(QWidget *d, int row) { return Grid(d, "ElementWeightGrid")->RowTexts(row); }
     static QStringList DerivedFields(QWidget *d)
     {
-        return {Text(d, "editElDensity"), Text(d, "editDensity"), Text(d, "editElPerCCM"),
-                Text(d, "editEffZ")};
+        return {Text(d, "editElDensity"), Text(d, "editDensity"), Text(d, "editElPerCCM"), Text(d, "editEffZ")};
     }
 
     QLocale locale_;
@@ -151,15 +144,13 @@ TEST_F(DataSetupTest, ShowsTheTabsListsAndCaptions)
         EXPECT_EQ(Items(Combo(d, "comboLinepattern")),
                   QStringList({"solid", "dash", "dot", "dash-dot", "dash-dot-dot"}));
         QStringList labels;
-        for (const char *name : {"lblCoeffType", "lblDataSource", "lblComposition", "lblElDensity",
-                                 "lblDensity", "lblElPerCCM", "lblEffZ", "lblColor",
-                                 "lblLinewidth", "lblLinepattern", "lblLegend"})
+        for (const char *name : {"lblCoeffType", "lblDataSource", "lblComposition", "lblElDensity", "lblDensity",
+                                 "lblElPerCCM", "lblEffZ", "lblColor", "lblLinewidth", "lblLinepattern", "lblLegend"})
             labels << Child<QLabel>(d, name)->text();
-        EXPECT_EQ(labels, QStringList({"Attenuation coefficient type:", "Data source:",
-                                       "Gross elemental composition:", "Electrons/g:",
-                                       "Density, g/cm\u00B3:", "Calc. Electrons/cm\u00B3:",
-                                       "Effective Z:", "Line Color:", "Line width:",
-                                       "Line pattern:", "Legend:"}));
+        EXPECT_EQ(labels,
+                  QStringList({"Attenuation coefficient type:", "Data source:", "Gross elemental composition:",
+                               "Electrons/g:", "Density, g/cm\u00B3:", "Calc. Electrons/cm\u00B3:", "Effective Z:",
+                               "Line Color:", "Line width:", "Line pattern:", "Legend:"}));
         StringGrid *absorbers = Grid(d, "CompoundGrid");
         EXPECT_EQ(absorbers->rowCount(), 7);
         EXPECT_EQ(absorbers->Cell(0, 1), "Element/Compound/Mixture");
@@ -171,8 +162,8 @@ TEST_F(DataSetupTest, ShowsTheTabsListsAndCaptions)
         EXPECT_EQ(elements->Cell(14, 0), "14:");
         EXPECT_EQ(LineWidth(d)->text(), "1");
         EXPECT_EQ(Text(d, "editLegend"), " ");
-        for (const char *name : {"btnAddAbsorber", "btnEditAbsorber", "btnDeleteAbsorber",
-                                 "btnColor", "btnCopyData", "btnOk", "btnCancel", "btnHelp"})
+        for (const char *name : {"btnAddAbsorber", "btnEditAbsorber", "btnDeleteAbsorber", "btnColor", "btnCopyData",
+                                 "btnOk", "btnCancel", "btnHelp"})
             EXPECT_NE(Child<QPushButton>(d, name), nullptr);
         Click(d, "btnCancel");
     });
@@ -287,8 +278,7 @@ TEST_F(DataSetupTest, TheElementGridGrowsForMoreElementsThanRows)
 
 TEST_F(DataSetupTest, DeletingASlotMovesTheLaterOnesUp)
 {
-    GiveAbsorbers(0, {QStringLiteral("Air"), QStringLiteral("Lead"), QStringLiteral("Water"),
-                      QStringLiteral("Split")});
+    GiveAbsorbers(0, {QStringLiteral("Air"), QStringLiteral("Lead"), QStringLiteral("Water"), QStringLiteral("Split")});
     sets_[0].RelWeight[3] = 4.0L;
     Run([](QWidget *d) {
         ClickRow(d, 2);

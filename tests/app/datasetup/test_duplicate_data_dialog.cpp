@@ -50,9 +50,9 @@ TEST_F(DuplicateDataTest, AsksForTheTargetWithoutACloseBox)
         Click(d, "CancelBtn");
     });
     texts.sort();
-    EXPECT_EQ(texts, QStringList({"Data in that set will be lost!",
-                                  "Paste all data from the current data",
-                                  "set to data set number :"}));
+    EXPECT_EQ(texts,
+              QStringList({"Data in that set will be lost!", "Paste all data from the current data",
+                           "set to data set number :"}));
 }
 
 TEST_F(DuplicateDataTest, EveryNumberFromOneToSixConfirms)

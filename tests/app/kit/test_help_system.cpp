@@ -23,9 +23,8 @@ QString ShippedHelp()
     return QString::fromUtf8(file.readAll());
 }
 
-const char *const kProgramTopics[] = {Help::kTopicMain,      Help::kTopicDataSetup,
-                                      Help::kTopicAbsorberSelection, Help::kTopicPrintSave,
-                                      Help::kTopicPrintGraph, Help::kTopicView};
+const char *const kProgramTopics[] = {Help::kTopicMain,      Help::kTopicDataSetup,  Help::kTopicAbsorberSelection,
+                                      Help::kTopicPrintSave, Help::kTopicPrintGraph, Help::kTopicView};
 
 class HelpSystem : public ::testing::Test
 {
@@ -98,8 +97,7 @@ TEST_F(HelpSystem, AnUnknownTopicIsReportedAndOpensNothing)
 {
     prompt_.Answer(UserPrompt::Answer::Ok);
     EXPECT_FALSE(Help::ShowTopic(nullptr, QStringLiteral("menu_Nothing")));
-    EXPECT_EQ(prompt_.TakeTexts(),
-              QStringList(QStringLiteral("The help file Pheltra.hlp has no topic menu_Nothing.")));
+    EXPECT_EQ(prompt_.TakeTexts(), QStringList(QStringLiteral("The help file Pheltra.hlp has no topic menu_Nothing.")));
     EXPECT_EQ(THelpViewer::Current(), nullptr);
 }
 

@@ -81,8 +81,9 @@ TEST_F(PlotFormTest, MenuTree)
     for (const QAction *menu : menus)
         titles.append(menu->text().remove(u'&'));
     EXPECT_EQ(titles, QStringList({"File", "Edit", "View", "Help"}));
-    EXPECT_EQ(Captions(form.menuFile), QStringList({"New", "Data Setup", "Save Data", "Save Graph",
-                                                    "Printer Setup", "Print Data", "Print Graph", "Exit"}));
+    EXPECT_EQ(Captions(form.menuFile),
+              QStringList({"New", "Data Setup", "Save Data", "Save Graph", "Printer Setup", "Print Data", "Print Graph",
+                           "Exit"}));
     EXPECT_EQ(Captions(form.menuEdit),
               QStringList({"Plot Range", "Legends", "Legend Position", "Show Title", "Title Text"}));
     EXPECT_EQ(Captions(form.menuLegendPosition),
@@ -97,9 +98,9 @@ TEST_F(PlotFormTest, MenuTree)
 
 TEST_F(PlotFormTest, CommandsOfWindowsStillToComeAreDisabled)
 {
-    for (QAction *later : {form.menuSaveData, form.menuPrintData, form.menuSaveGraph, form.menuPrinterSetup,
-                           form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuAtomicData,
-                           form.menuCoefficientData}) {
+    for (QAction *later :
+         {form.menuSaveData, form.menuPrintData, form.menuSaveGraph, form.menuPrinterSetup, form.menuPrintGraph,
+          form.menuPlotRange, form.menuLegends, form.menuAtomicData, form.menuCoefficientData}) {
         EXPECT_TRUE(later->isVisible()) << later->objectName().toStdString();
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
     }
@@ -140,7 +141,7 @@ TEST_F(PlotFormWithData, NewAnsweredYesEmptiesEverything)
     form.menuNew->trigger();
     EXPECT_EQ(prompt.Take().size(), 1u);
     EXPECT_EQ(sets, DataSets());
-    const LineColorValue colours[] = {RgbColor(0, 0, 0),   RgbColor(0, 0, 255),   RgbColor(0, 128, 0),
+    const LineColorValue colours[] = {RgbColor(0, 0, 0),     RgbColor(0, 0, 255),   RgbColor(0, 128, 0),
                                       RgbColor(0, 128, 128), RgbColor(128, 0, 128), RgbColor(255, 0, 0)};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(sets[i].LineColor, colours[i]) << i;
@@ -293,8 +294,7 @@ TEST_F(DataSetupMenu, OkAfterDeletingEveryAbsorberKeepsTheCurvesOfBefore)
     ASSERT_TRUE(form.MRGraph().Series(1)->Shown());
     DataSetup([](QWidget *d) {
         auto *grid = Child<QTableWidget>(d, "CompoundGrid");
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(grid->item(1, 1)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
         Click(d, "btnDeleteAbsorber");
         Click(d, "btnOk");
     });

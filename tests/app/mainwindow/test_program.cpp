@@ -48,15 +48,13 @@ TEST(StartUp, WithTheShippedLibrary)
     EXPECT_FALSE(program.Splash().isVisible());
     // Every dialog exists once, owned by the main window.
     for (const QWidget *dialog : std::initializer_list<const QWidget *>{
-             &program.Splash(), &program.DataSetupDialog(), &program.AbsorberDialog(),
-             &program.DuplicateDialog(), &program.OutputCommands().SaveDlg(),
-             &program.OutputCommands().PrintGraphDlg(), &program.AtomicDataView(),
+             &program.Splash(), &program.DataSetupDialog(), &program.AbsorberDialog(), &program.DuplicateDialog(),
+             &program.OutputCommands().SaveDlg(), &program.OutputCommands().PrintGraphDlg(), &program.AtomicDataView(),
              &program.PlotRangeDialog(), &program.LegendsDialog(), &program.CoeffTableDialog()})
         EXPECT_EQ(dialog->parentWidget(), &form);
-    for (const QAction *command : {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph,
-                                   form.menuPrinterSetup, form.menuPrintData, form.menuPrintGraph,
-                                   form.menuPlotRange, form.menuLegends, form.menuAtomicData,
-                                   form.menuCoefficientData})
+    for (const QAction *command :
+         {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph, form.menuPrinterSetup, form.menuPrintData,
+          form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuAtomicData, form.menuCoefficientData})
         EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
     EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
     EXPECT_TRUE(program.Splash().Message().isEmpty());

@@ -21,9 +21,9 @@ inline QString RunTool(const QString &program, const QStringList &arguments)
 // The number of pages, or -1 when the file is no readable PDF.
 inline int PdfPageCount(const QString &path)
 {
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral(R"(^Pages:\s+(\d+)$)"),
-                                                             QRegularExpression::MultilineOption)
-                                              .match(RunTool(QStringLiteral("pdfinfo"), {path}));
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral(R"(^Pages:\s+(\d+)$)"), QRegularExpression::MultilineOption)
+            .match(RunTool(QStringLiteral("pdfinfo"), {path}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 

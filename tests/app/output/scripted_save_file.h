@@ -22,8 +22,7 @@ public:
               choices_.pop_front();
               return choice;
           }))
-    {
-    }
+    { }
     ~ScriptedSaveFile() { SaveFileChooser::SetHandler(std::move(previous_)); }
     ScriptedSaveFile(const ScriptedSaveFile &) = delete;
     ScriptedSaveFile &operator=(const ScriptedSaveFile &) = delete;

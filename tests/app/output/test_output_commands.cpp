@@ -34,11 +34,11 @@
 
 namespace {
 
+using app_test::TypeInto;
 using dialog_test::Child;
 using dialog_test::Click;
 using output_test::PdfPageCount;
 using output_test::PdfPageLines;
-using app_test::TypeInto;
 using pheltra::controls::TNumEdit;
 
 QByteArray ReadFile(const QString &path)
@@ -87,7 +87,7 @@ protected:
     }
 
     // Runs a command whose dialog the user answers with `action`.
-    template <typename Command>
+    template<typename Command>
     void WithDialog(Command command, const dialog_test::ModalAction &action)
     {
         dialog_test::WhenModalShows(action);
@@ -111,7 +111,8 @@ protected:
     QWidget window_;
     TVexplot graph_{&window_};
     TOutputCommands commands_{&window_, sets_, graph_};
-    ReportEnvironment environment_{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    ReportEnvironment environment_{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)),
+                                   QLocale(QLocale::English, QLocale::UnitedKingdom)};
     dialog_test::ModalActionScope modalActions_;
     ScriptedPrompt prompts_;
     output_test::ScriptedSaveFile files_;
@@ -140,8 +141,10 @@ TEST_F(OutputCommands, SaveDataWritesTheChosenReportsToTheChosenFile)
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(row.match(QString::fromLatin1(lines[15 + i])).hasMatch()) << lines[15 + i].toStdString();
     EXPECT_TRUE(lines[18].isEmpty());
-    EXPECT_EQ(ReadFile(Path("report.txt")),
-              QStringList(SavedReportLines(sets_, commands_.SaveDlg().Selection(), environment_)).join("\r\n").toUtf8() + "\r\n");
+    EXPECT_EQ(
+        ReadFile(Path("report.txt")),
+        QStringList(SavedReportLines(sets_, commands_.SaveDlg().Selection(), environment_)).join("\r\n").toUtf8() +
+            "\r\n");
     EXPECT_TRUE(prompts_.Take().empty());
 }
 
@@ -218,8 +221,9 @@ TEST_F(OutputCommands, SaveGraphWritesAnSvgPictureOnWhite)
     ASSERT_NE(screen, QColor(Qt::white));
     files_.Choose(Path("graph.svg"), QStringLiteral("SVG picture (*.svg)"));
     commands_.SaveGraph1Click();
-    EXPECT_EQ(FileDialogsShown(), QStringList({"Saving Graph to a vector picture ...", "*.svg", "SVG picture (*.svg)",
-                                               "PDF document (*.pdf)", "All files (*)"}));
+    EXPECT_EQ(FileDialogsShown(),
+              QStringList({"Saving Graph to a vector picture ...", "*.svg", "SVG picture (*.svg)",
+                           "PDF document (*.pdf)", "All files (*)"}));
 
     const QString svg = QString::fromUtf8(ReadFile(Path("graph.svg")));
     EXPECT_TRUE(svg.contains(R"(viewBox="0 0 1400 1000")")) << svg.left(600).toStdString();

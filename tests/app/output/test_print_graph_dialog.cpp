@@ -17,10 +17,10 @@
 
 namespace {
 
+using app_test::TypeInto;
 using dialog_test::Child;
 using dialog_test::Click;
 using dialog_test::ModalAction;
-using app_test::TypeInto;
 using pheltra::controls::TNumEdit;
 using UserPrompt::Answer;
 
@@ -147,8 +147,9 @@ TEST_F(PrintGraphDialog, TogglingCenterRunsTheMarginChecksAtOnce)
         prompts_.Answer(Answer::Ok);
         prompts_.Answer(Answer::Ok);
         Toggle(d, "cbCenter");
-        EXPECT_EQ(prompts_.TakeTexts(), QStringList({"Currently available maximum left margin: 53",
-                                                     "Currently available maximum top margin: 171"}));
+        EXPECT_EQ(prompts_.TakeTexts(),
+                  QStringList(
+                      {"Currently available maximum left margin: 53", "Currently available maximum top margin: 171"}));
         EXPECT_EQ(Field(d, "neLeftM")->text(), "53");
         EXPECT_EQ(Field(d, "neTopM")->text(), "171");
         Toggle(d, "cbCenter"); // they fit now
@@ -212,8 +213,9 @@ TEST_F(PrintGraphDialog, ASmallerPageIsCheckedWhenTheDialogOpens)
         EXPECT_EQ(Child<QLabel>(d, "lblPrintSize")->text(), "Printable page size (W x H):148 x 105 mm");
         Click(d, "btnPrint");
     }));
-    EXPECT_EQ(prompts_.TakeTexts(), QStringList({"Currently available maximum horizontal size: 123",
-                                                 "Currently available maximum vertical size: 80"}));
+    EXPECT_EQ(prompts_.TakeTexts(),
+              QStringList({"Currently available maximum horizontal size: 123",
+                           "Currently available maximum vertical size: 80"}));
     EXPECT_EQ(dialog_.Placement(), (TGraphPlacementMM{25, 25, 123, 80}));
 }
 

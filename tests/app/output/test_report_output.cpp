@@ -12,7 +12,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-
 namespace {
 
 using output_test::FileSizeLimit;
@@ -38,9 +37,9 @@ TEST(ReportFile, Utf8LinesWithCrLfReplacingAnEarlierFile)
     const QString path = dir.filePath(QStringLiteral("report.txt"));
     WriteFile(path, QByteArray(5000, 'o'));
     QString error;
-    ASSERT_TRUE(WriteReportFile(path, {QStringLiteral("Calc. Electr./cm³: 3.34E+23"), QStringLiteral(" "),
-                                       QStringLiteral("in units cm²/g, ")},
-                                &error))
+    ASSERT_TRUE(WriteReportFile(
+        path, {QStringLiteral("Calc. Electr./cm³: 3.34E+23"), QStringLiteral(" "), QStringLiteral("in units cm²/g, ")},
+        &error))
         << error.toStdString();
     EXPECT_EQ(ReadFile(path), QByteArray("Calc. Electr./cm\xC2\xB3: 3.34E+23\r\n \r\nin units cm\xC2\xB2/g, \r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});

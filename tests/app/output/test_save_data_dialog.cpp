@@ -19,11 +19,11 @@
 
 namespace {
 
+using app_test::Shown;
+using app_test::TypeInto;
 using dialog_test::Child;
 using dialog_test::Click;
 using dialog_test::ModalAction;
-using app_test::Shown;
-using app_test::TypeInto;
 using pheltra::controls::SystemSound;
 using pheltra::controls::SystemSoundRecorder;
 using pheltra::controls::TNumEdit;
@@ -127,9 +127,9 @@ TEST_F(SaveDataDialog, ConfirmingTakesTheSelectionCancellingKeepsIt)
     expected.to = 30.0f;
     expected.interval = 10.0f;
     const auto same = [](const ReportSelection &a, const ReportSelection &b) {
-        return a.dataSets == b.dataSets && a.absorberComposition == b.absorberComposition
-               && a.absorptionCoefficients == b.absorptionCoefficients && a.from == b.from && a.to == b.to
-               && a.interval == b.interval;
+        return a.dataSets == b.dataSets && a.absorberComposition == b.absorberComposition &&
+            a.absorptionCoefficients == b.absorptionCoefficients && a.from == b.from && a.to == b.to &&
+            a.interval == b.interval;
     };
     EXPECT_TRUE(same(dialog_.Selection(), expected));
 

@@ -35,9 +35,9 @@ TEST(GeneralFormat, ScientificOutsideWithAShortExponent)
 
 TEST(GeneralFormat, RoundsHalfAwayFromZeroFromTheExactValue)
 {
-    EXPECT_EQ(FormatGeneral(0.125L, 2, kC), "0.13");   // an exact tie
+    EXPECT_EQ(FormatGeneral(0.125L, 2, kC), "0.13"); // an exact tie
     EXPECT_EQ(FormatGeneral(-0.125L, 2, kC), "-0.13");
-    EXPECT_EQ(FormatGeneral(2.675, 3, kC), "2.67");    // 2.67499999... as a double
+    EXPECT_EQ(FormatGeneral(2.675, 3, kC), "2.67"); // 2.67499999... as a double
     EXPECT_EQ(FormatGeneral(0.99999949L, 6, kC), "0.999999");
     EXPECT_EQ(FormatGeneral(0.99999951L, 6, kC), "1");
 }
@@ -73,8 +73,8 @@ TEST(FixedFormat, TwoDecimalsWithinThePrecision)
 {
     EXPECT_EQ(FormatFixed(7.5067L, 4, 2, kC), "7.51");
     EXPECT_EQ(FormatFixed(6.0L, 4, 2, kC), "6.00");
-    EXPECT_EQ(FormatFixed(0.005, 4, 2, kC), "0.01");   // 0.00500000000000000010 as a double
-    EXPECT_EQ(FormatFixed(0.005L, 4, 2, kC), "0.00");  // 0.00499999999999999999996 in 80 bits
+    EXPECT_EQ(FormatFixed(0.005, 4, 2, kC), "0.01");  // 0.00500000000000000010 as a double
+    EXPECT_EQ(FormatFixed(0.005L, 4, 2, kC), "0.00"); // 0.00499999999999999999996 in 80 bits
     EXPECT_EQ(FormatFixed(0.004L, 4, 2, kC), "0.00");
     EXPECT_EQ(FormatFixed(-0.001L, 4, 2, kC), "0.00"); // never "-0.00"
     EXPECT_EQ(FormatFixed(-1.0L, 4, 2, kC), "-1.00");

@@ -8,8 +8,7 @@ namespace {
 TEST(StripMarkup, RemovesTagsAndKeepsTheTextBetween)
 {
     EXPECT_EQ(StripMarkup(QStringLiteral("<sym>m</sym>/r")), QStringLiteral("m/r"));
-    EXPECT_EQ(StripMarkup(QStringLiteral(" <b>Water</b>, 10<sup>3</sup> kg")),
-              QStringLiteral(" Water, 103 kg"));
+    EXPECT_EQ(StripMarkup(QStringLiteral(" <b>Water</b>, 10<sup>3</sup> kg")), QStringLiteral(" Water, 103 kg"));
     EXPECT_EQ(StripMarkup(QStringLiteral("<unknown tag>text")), QStringLiteral("text"));
     EXPECT_EQ(StripMarkup(QStringLiteral("no tags")), QStringLiteral("no tags"));
     EXPECT_EQ(StripMarkup(QString()), QString());

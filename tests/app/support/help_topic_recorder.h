@@ -16,8 +16,7 @@ public:
               files_.append(file);
               topics_.append(topic);
           }))
-    {
-    }
+    { }
     ~HelpTopicRecorder() { Help::SetViewer(std::move(previous_)); }
     HelpTopicRecorder(const HelpTopicRecorder &) = delete;
     HelpTopicRecorder &operator=(const HelpTopicRecorder &) = delete;

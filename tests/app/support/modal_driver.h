@@ -42,8 +42,7 @@ inline int &Generation()
     return generation;
 }
 
-inline void PollForModal(const QPointer<QWidget> &before, const ModalAction &action, int triesLeft,
-                         int generation)
+inline void PollForModal(const QPointer<QWidget> &before, const ModalAction &action, int triesLeft, int generation)
 {
     if (generation != Generation())
         return;
@@ -57,9 +56,8 @@ inline void PollForModal(const QPointer<QWidget> &before, const ModalAction &act
         ADD_FAILURE() << "no modal dialog appeared";
         return;
     }
-    QTimer::singleShot(5, [before, action, triesLeft, generation] {
-        PollForModal(before, action, triesLeft - 1, generation);
-    });
+    QTimer::singleShot(
+        5, [before, action, triesLeft, generation] { PollForModal(before, action, triesLeft - 1, generation); });
 }
 
 } // namespace detail
@@ -80,7 +78,8 @@ inline void CancelModalActions()
 }
 
 // A guard that cancels the waiting actions when the test ends.
-struct ModalActionScope {
+struct ModalActionScope
+{
     ModalActionScope() = default;
     ModalActionScope(const ModalActionScope &) = delete;
     ModalActionScope &operator=(const ModalActionScope &) = delete;
@@ -103,7 +102,7 @@ inline void Shot(QWidget *window, const char *name)
 }
 
 // The modal dialog's child named `name`, failing the test when it is absent.
-template <typename Widget>
+template<typename Widget>
 Widget *Child(QWidget *dialog, const char *name)
 {
     auto *child = dialog->findChild<Widget *>(QString::fromLatin1(name));

@@ -18,11 +18,9 @@ class ScriptedPrompt
 {
 public:
     ScriptedPrompt()
-        : previous_(UserPrompt::SetHandler([this](QWidget *, const UserPrompt::Request &request) {
-              return Reply(request);
-          }))
-    {
-    }
+        : previous_(
+              UserPrompt::SetHandler([this](QWidget *, const UserPrompt::Request &request) { return Reply(request); }))
+    { }
     ~ScriptedPrompt() { UserPrompt::SetHandler(std::move(previous_)); }
     ScriptedPrompt(const ScriptedPrompt &) = delete;
     ScriptedPrompt &operator=(const ScriptedPrompt &) = delete;

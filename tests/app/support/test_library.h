@@ -8,13 +8,13 @@
 
 namespace dialog_test {
 
-struct Constituent {
+struct Constituent
+{
     int z;
     float weight;
 };
 
-inline TCompound MakeCompound(const char *formula, float density,
-                              std::initializer_list<Constituent> constituents)
+inline TCompound MakeCompound(const char *formula, float density, std::initializer_list<Constituent> constituents)
 {
     TCompound c;
     c.Clear();
@@ -41,8 +41,7 @@ inline void FillTestLibrary(CompoundLibrary &library)
     }());
     library.Append(QStringLiteral("Lead"), MakeCompound("Pb", 11.35f, {{82, 1.0f}}));
     library.Append(QStringLiteral("Air"),
-                   MakeCompound("", 0.00120479f,
-                                {{6, 0.000124f}, {7, 0.755268f}, {8, 0.231781f}, {18, 0.012827f}}));
+                   MakeCompound("", 0.00120479f, {{6, 0.000124f}, {7, 0.755268f}, {8, 0.231781f}, {18, 0.012827f}}));
     library.Append(QStringLiteral("No density"), MakeCompound("C", -1.0f, {{6, 1.0f}}));
     TCompound split = MakeCompound("split", 2.0f, {{1, 0.5f}});
     split.Z[2] = 8;

@@ -63,10 +63,10 @@ TEST_F(AtomicDataView, LeadByNumber)
     EXPECT_EQ(Field("Atomic Number:"), QStringLiteral("82"));
     EXPECT_EQ(Field("Symbol:"), QStringLiteral("Pb"));
     EXPECT_EQ(Field("Atomic Weight:"), QStringLiteral("207.20000"));
-    const std::pair<const char *, const char *> edges[] = {
-        {"K:", "88.0045"}, {"L1:", "15.8608"}, {"L2:", "15.2000"}, {"L3:", "13.0352"},
-        {"M1:", "3.8507"}, {"M2:", "3.5542"},  {"M3:", "3.0664"},  {"M4:", "2.5856"},
-        {"M5:", "2.4840"}, {"N1:", "--"},      {"N2:", "--"},      {"N3:", "--"}};
+    const std::pair<const char *, const char *> edges[] = {{"K:", "88.0045"},  {"L1:", "15.8608"}, {"L2:", "15.2000"},
+                                                           {"L3:", "13.0352"}, {"M1:", "3.8507"},  {"M2:", "3.5542"},
+                                                           {"M3:", "3.0664"},  {"M4:", "2.5856"},  {"M5:", "2.4840"},
+                                                           {"N1:", "--"},      {"N2:", "--"},      {"N3:", "--"}};
     for (const auto &[caption, text] : edges)
         EXPECT_EQ(Field(caption), QString::fromLatin1(text)) << caption;
     EXPECT_EQ(Field("K-Yield:"), QStringLiteral("0.9830"));

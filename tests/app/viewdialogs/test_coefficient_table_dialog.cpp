@@ -22,8 +22,8 @@
 
 namespace {
 
-using pheltra::controls::TNumEdit;
 using app_test::TypeInto;
+using pheltra::controls::TNumEdit;
 
 class CoeffTableDialog : public ::testing::Test
 {

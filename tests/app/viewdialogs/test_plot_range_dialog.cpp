@@ -14,9 +14,9 @@
 
 namespace {
 
+using app_test::TypeInto;
 using pheltra::controls::SystemSoundRecorder;
 using pheltra::controls::TNumEdit;
-using app_test::TypeInto;
 
 class PlotRangeDialog : public ::testing::Test
 {

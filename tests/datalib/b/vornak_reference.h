@@ -12,4 +12,4 @@ namespace pheltra::vornak::reference {
 double MuCoeff(std::int32_t z, double energy, std::int32_t kind);
 double AbsEdge(std::int32_t z, std::int32_t n);
 
-}  // namespace pheltra::vornak::reference
+} // namespace pheltra::vornak::reference

@@ -20,6 +20,6 @@ double GetAbsEdgeH(std::int32_t z, std::int32_t n);
 long double SplineSwing(std::int32_t z);
 
 // Elements whose swing exceeds 5 % in ln (0.05).
-const std::set<std::int32_t>& OscillatingElements();
+const std::set<std::int32_t> &OscillatingElements();
 
-}  // namespace pheltra::selquin::reference
+} // namespace pheltra::selquin::reference
