@@ -2,7 +2,8 @@
 # Builds Pheltra and runs every check: the unit and widget tests of an
 # optimised build (warnings are errors), the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and a short libFuzzer run of every fuzz
-# target. Exit status 0 only when everything passes.
+# target, after a check that every C++ file is in the house style. Exit
+# status 0 only when everything passes.
 set -eu
 cd "$(dirname "$0")"
 top=$(pwd)
@@ -15,6 +16,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/support/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+echo "== Format check"
+tools/format/check_format.sh
 
 echo "== Release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPHELTRA_WERROR=ON >/dev/null
