@@ -45,7 +45,7 @@ bool IsEditingShortcut(const QKeyEvent *event)
 TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
 {
     const QString point = QLocale().decimalPoint();
-    decimal_separator_ = point.isEmpty() ? QChar(u'.') : point.front();
+    decimalSeparator_ = point.isEmpty() ? QChar(u'.') : point.front();
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resize(121, 25);
     SetEntryRequired(TNumEditType::floatingpointvalue);
@@ -68,19 +68,19 @@ void TNumEdit::SetValue(long double value)
 
 void TNumEdit::SetDisplayFormat(const QString &picture)
 {
-    if (picture == display_format_) {
+    if (picture == displayFormat_) {
         return;
     }
-    display_format_ = picture;
+    displayFormat_ = picture;
     Display();
 }
 
 void TNumEdit::SetEntryBlankZero(bool on)
 {
-    if (on == entry_blank_zero_) {
+    if (on == entryBlankZero_) {
         return;
     }
-    entry_blank_zero_ = on;
+    entryBlankZero_ = on;
     if (on && value_ == 0.0L) {
         Display();
     }
@@ -90,7 +90,7 @@ void TNumEdit::SetEntryRequired(TNumEditType kind)
 {
     kind_ = kind;
     NumEditKindDefaults defaults = KindDefaults(kind);
-    display_format_ = std::move(defaults.display_format);
+    displayFormat_ = std::move(defaults.display_format);
     minimum_ = defaults.minimum;
     maximum_ = defaults.maximum;
     Display();
@@ -115,8 +115,8 @@ void TNumEdit::focusInEvent(QFocusEvent *event)
         return;
     }
     entered_ = true;
-    entry_value_ = value_;
-    value_changed_ = false;
+    entryValue_ = value_;
+    valueChanged_ = false;
     selectAll();
     emit entered();
 }
@@ -187,9 +187,8 @@ void TNumEdit::inputMethodEvent(QInputMethodEvent *event)
 
 void TNumEdit::Display()
 {
-    const QString shown = entry_blank_zero_ && value_ == 0.0L
-        ? QString()
-        : FormatDisplayValue(value_, display_format_, decimal_separator_);
+    const QString shown =
+        entryBlankZero_ && value_ == 0.0L ? QString() : FormatDisplayValue(value_, displayFormat_, decimalSeparator_);
     // The edit field cuts text beyond its maximum length; a number shown cut
     // would be a different number.
     if (shown.size() > maxLength()) {
@@ -200,7 +199,7 @@ void TNumEdit::Display()
 
 bool TNumEdit::ReadText()
 {
-    if (const auto number = ParseNumericText(text(), decimal_separator_)) {
+    if (const auto number = ParseNumericText(text(), decimalSeparator_)) {
         value_ = *number;
         return true;
     }
@@ -210,11 +209,11 @@ bool TNumEdit::ReadText()
 
 bool TNumEdit::RunExitCheck()
 {
-    const bool passed = ReadText() && PassesExitCheck(value_, minimum_, maximum_, entry_blank_zero_);
+    const bool passed = ReadText() && PassesExitCheck(value_, minimum_, maximum_, entryBlankZero_);
     if (passed) {
         Display();
-        if (value_ != entry_value_) {
-            value_changed_ = true;
+        if (value_ != entryValue_) {
+            valueChanged_ = true;
         }
     } else {
         // The number read stays stored, in range or not, and the text stays as
@@ -241,7 +240,7 @@ bool TNumEdit::TypeCharacter(QChar c)
 {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int end = hasSelectedText() ? selectionEnd() : start;
-    const KeystrokeDecision decision = DecideKeystroke(kind_, text(), start, end, c, decimal_separator_);
+    const KeystrokeDecision decision = DecideKeystroke(kind_, text(), start, end, c, decimalSeparator_);
     if (decision.verdict == KeystrokeVerdict::kDiscard) {
         emit keyPressed(QChar());
         return false;

@@ -51,12 +51,12 @@ public:
     long double Maximum() const { return maximum_; }
     void SetMaximum(long double maximum) { maximum_ = maximum; }
 
-    QString DisplayFormat() const { return display_format_; }
+    QString DisplayFormat() const { return displayFormat_; }
     void SetDisplayFormat(const QString &picture);
 
     // Zero shows as an empty field, and an empty or zero entry always passes
     // the exit check. Switching it on while the value is 0 empties the text.
-    bool EntryBlankZero() const { return entry_blank_zero_; }
+    bool EntryBlankZero() const { return entryBlankZero_; }
     void SetEntryBlankZero(bool on);
 
     // The kind; writing it (even the same kind again) installs the kind's
@@ -66,8 +66,8 @@ public:
 
     // Set by a passed exit check that leaves a number different from the one
     // the field held when it gained the focus; cleared when it gains it.
-    bool ValueChanged() const { return value_changed_; }
-    void SetValueChanged(bool changed) { value_changed_ = changed; }
+    bool ValueChanged() const { return valueChanged_; }
+    void SetValueChanged(bool changed) { valueChanged_ = changed; }
 
     // The exit check on demand, for a dialog that needs the field valid
     // without moving the focus (before switching tabs). Same effects as
@@ -77,7 +77,7 @@ public:
     int ExitCheck();
 
     // The locale's decimal separator, read once when the field is created.
-    QChar DecimalSeparator() const { return decimal_separator_; }
+    QChar DecimalSeparator() const { return decimalSeparator_; }
 
     QSize sizeHint() const override;
 
@@ -104,15 +104,15 @@ private:
     bool TypeCharacter(QChar character);
 
     TNumEditType kind_ = TNumEditType::floatingpointvalue;
-    QString display_format_;
+    QString displayFormat_;
     long double value_ = 0.0L;
-    long double entry_value_ = 0.0L;
-    bool value_changed_ = false;
+    long double entryValue_ = 0.0L;
+    bool valueChanged_ = false;
     bool entered_ = false; // focus arrived and the field has not been left since
-    bool entry_blank_zero_ = true;
+    bool entryBlankZero_ = true;
     long double maximum_ = kNoUpperBound;
     long double minimum_ = kNoLowerBound;
-    QChar decimal_separator_;
+    QChar decimalSeparator_;
 };
 
 } // namespace pheltra::controls

@@ -57,19 +57,19 @@ TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidge
 
     auto *client = new QWidget(this);
     setCentralWidget(client);
-    GraphPanel_ = new QFrame(client);
-    GraphPanel_->setObjectName(QStringLiteral("GraphPanel"));
-    GraphPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MRGraph_ = new TVexplot(GraphPanel_);
-    MRGraph_->setObjectName(QStringLiteral("MRGraph"));
-    auto *panelLayout = new QVBoxLayout(GraphPanel_);
+    graphPanel_ = new QFrame(client);
+    graphPanel_->setObjectName(QStringLiteral("GraphPanel"));
+    graphPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    mrGraph_ = new TVexplot(graphPanel_);
+    mrGraph_->setObjectName(QStringLiteral("MRGraph"));
+    auto *panelLayout = new QVBoxLayout(graphPanel_);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    panelLayout->addWidget(MRGraph_);
-    ConfigureMainWindowGraph(*MRGraph_);
-    MRGraph_->SetBuffered(true);
+    panelLayout->addWidget(mrGraph_);
+    ConfigureMainWindowGraph(*mrGraph_);
+    mrGraph_->SetBuffered(true);
     // A fault found while the window system repaints is told once the
     // repaint is over, never from inside it.
-    MRGraph_->OnPaintError = [this](const QString &message) {
+    mrGraph_->OnPaintError = [this](const QString &message) {
         QTimer::singleShot(0, this, [this, message] { UserPrompt::Error(this, message); });
     };
     client->installEventFilter(this);
@@ -167,19 +167,19 @@ bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)
 void TmrPlotForm::PlaceGraphPanel()
 {
     const QSize client = centralWidget()->size();
-    GraphPanel_->setGeometry(10, 20, client.width() - 20, client.height() - 28);
+    graphPanel_->setGeometry(10, 20, client.width() - 20, client.height() - 28);
 }
 
 void TmrPlotForm::PlotData()
 {
-    ::PlotData(*MRGraph_, dataSets_, plotRange_);
+    ::PlotData(*mrGraph_, dataSets_, plotRange_);
     RepaintGraph();
 }
 
 void TmrPlotForm::RepaintGraph()
 {
     try {
-        MRGraph_->Paint();
+        mrGraph_->Paint();
     } catch (const std::exception &e) {
         UserPrompt::Error(this, QString::fromUtf8(e.what()));
     }
@@ -210,7 +210,7 @@ void TmrPlotForm::menuNewClick()
         return;
     dataSets_.Reset();
     PlotData();
-    MRGraph_->GraphTitle().SetCaption(QString());
+    mrGraph_->GraphTitle().SetCaption(QString());
     RepaintGraph();
 }
 

@@ -38,8 +38,8 @@ public:
     void SetPlotShapeDialogs(TPlotRangeDlg *plotRange, TLegendsDlg *legends);
     void SetViewWindows(TAtomicDataForm *atomicData, TCoeffTableDlg *coefficientTable);
 
-    TVexplot &MRGraph() const { return *MRGraph_; }
-    QFrame &GraphPanel() const { return *GraphPanel_; }
+    TVexplot &MRGraph() const { return *mrGraph_; }
+    QFrame &GraphPanel() const { return *graphPanel_; }
 
     // Rebuilds the curves and scales from the data sets and the plot range,
     // then repaints.
@@ -85,8 +85,8 @@ private:
 
     DataSets &dataSets_;
     const TPlotRange &plotRange_;
-    QFrame *GraphPanel_;
-    TVexplot *MRGraph_;
+    QFrame *graphPanel_;
+    TVexplot *mrGraph_;
     TSplashForm *splash_ = nullptr;
     TMRDataDlg *dataSetupDialog_ = nullptr;
     TPlotRangeDlg *plotRangeDialog_ = nullptr;

@@ -58,7 +58,7 @@ void TmrPlotForm::menuLegendsClick()
 {
     legendsDialog_->Execute(dataSets_);
     for (int i = 0; i < DataSets::Count(); ++i) {
-        MRGraph_->SetSeries(i + 1, true, false, ColorFromRgbValue(dataSets_[i].LineColor), dataSets_[i].Legend);
+        mrGraph_->SetSeries(i + 1, true, false, ColorFromRgbValue(dataSets_[i].LineColor), dataSets_[i].Legend);
     }
     PlotData();
 }
@@ -67,7 +67,7 @@ void TmrPlotForm::AnyLegendPositionClick(QAction *chosen)
 {
     for (QAction *position : menuLegendPosition->actions())
         position->setChecked(position == chosen);
-    TLegendBox &box = MRGraph_->LegendBox();
+    TLegendBox &box = mrGraph_->LegendBox();
     if (chosen == menuLegendTop)
         box.SetPlacement(lbxTop);
     else if (chosen == menuLegendBottom)
@@ -82,13 +82,13 @@ void TmrPlotForm::AnyLegendPositionClick(QAction *chosen)
 
 void TmrPlotForm::menuShowTitleClick()
 {
-    MRGraph_->GraphTitle().SetEnabled(menuShowTitle->isChecked());
+    mrGraph_->GraphTitle().SetEnabled(menuShowTitle->isChecked());
     RepaintGraph();
 }
 
 void TmrPlotForm::menuTitleTextClick()
 {
-    TGTitle &title = MRGraph_->GraphTitle();
+    TGTitle &title = mrGraph_->GraphTitle();
     if (const auto caption = UserPrompt::InputText(this, kTitleCaption, kTitlePrompt, title.Caption()))
         title.SetCaption(*caption); // markup, cut to 255 characters
     RepaintGraph();
