@@ -68,8 +68,10 @@ void TPainterCanvas::UsePen()
 {
     const TGraphPen &p = Pen();
     QPen pen(p.Color, std::max(0, p.Width), QtPenStyle(p.Style));
-    // Wide pens end and join round, as the classic geometric pens did.
-    if (p.Width > 1) {
+    // Wide solid pens end and join round, as the classic geometric pens did.
+    // Dotted and dashed ones end flat: their dots and gaps are multiples of
+    // the pen width, as a thin pen's are of one pixel.
+    if (p.Width > 1 && (p.Style == TPenStyle::psSolid || p.Style == TPenStyle::psInsideFrame)) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     } else {

@@ -39,6 +39,11 @@ TDashPattern MakeDashPattern(TPenStyle style, int diameter, int dashLen, int das
     return p;
 }
 
+int ThinLineWidth(const std::function<int(int)> &scale)
+{
+    return std::max(1, scale(1));
+}
+
 void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(int)> &scale, int &position)
 {
     const TGraphPen pen = canvas.Pen();
@@ -46,7 +51,14 @@ void StyledLineTo(TGraphCanvas &canvas, int x, int y, const std::function<int(in
     scaled.Width = scale(pen.Width);
     canvas.SetPen(scaled);
     const bool solid = pen.Style == TPenStyle::psSolid || pen.Style == TPenStyle::psInsideFrame;
-    if (scaled.Width <= 1 || solid) {
+    const int thin = ThinLineWidth(scale);
+    if (scaled.Width <= thin || solid) {
+        // Where one pixel of the settings spans several device pixels (a
+        // printed page), a thin line is that many pixels wide and its dots
+        // and dashes grow with it, so it keeps the look of the screen.
+        if (thin > 1)
+            scaled.Width = std::max(scaled.Width, thin);
+        canvas.SetPen(scaled);
         canvas.LineTo(x, y);
         canvas.SetPen(pen);
         return;

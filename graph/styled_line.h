@@ -56,6 +56,13 @@ void WalkDigitalLine(int x1, int y1, int x2, int y2, Visit visit)
     }
 }
 
+// The device width of a thin line: one pixel of the settings as `scale`
+// gives it, at least one device pixel. A line whose scaled width is at most
+// this is drawn with the surface's own pen of this width (or, where it is 1,
+// its own width), whose dots and dashes are multiples of the pen width; a
+// wider one in a dotted or dashed style is emulated.
+int ThinLineWidth(const std::function<int(int)> &scale);
+
 // Draws from the canvas' pen position to (x, y) with the canvas pen, whose
 // width is scaled by `scale` first; pen and brush are restored afterwards.
 // `position` is the pattern position carried between segments.

@@ -141,3 +141,46 @@ TEST(StyledLineTo, WidthAndDashLengthsScale)
     // Period 6 + 30 + 1 = 37: 100 pixels hold two periods and 24 positions.
     EXPECT_EQ(dots.size(), 31u + 31u + 24u);
 }
+
+// On a printed page one pixel of the settings spans several device pixels:
+// thin lines grow to that width with the surface's own dotted and dashed
+// pens (whose dots are multiples of the width), hairlines included, and
+// only wider lines are emulated.
+TEST(StyledLineTo, ThinLinesOnAPrintedPageKeepTheirScreenProportions)
+{
+    const auto printed = [](int v) { return 8 * v; };
+    EXPECT_EQ(ThinLineWidth(printed), 8);
+    EXPECT_EQ(ThinLineWidth(kUnscaled), 1);
+    EXPECT_EQ(ThinLineWidth([](int v) { return v / 3; }), 1);
+
+    TRecordingCanvas c;
+    int position = 0;
+    c.MoveTo(0, 0);
+    for (const TGraphPen &pen : {TGraphPen{kColorBlack, 0, TPenStyle::psDot},
+                                 TGraphPen{kColorBlack, 1, TPenStyle::psDash},
+                                 TGraphPen{kColorBlack, 0, TPenStyle::psSolid}}) {
+        c.SetPen(pen);
+        StyledLineTo(c, c.PenPos().x() + 100, 0, printed, position);
+        EXPECT_EQ(c.Pen(), pen); // restored
+    }
+    const auto lines = c.OfKind(TDrawOp::Kind::Line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].pen, (TGraphPen{kColorBlack, 8, TPenStyle::psDot}));
+    EXPECT_EQ(lines[1].pen, (TGraphPen{kColorBlack, 8, TPenStyle::psDash}));
+    EXPECT_EQ(lines[2].pen, (TGraphPen{kColorBlack, 8, TPenStyle::psSolid}));
+    EXPECT_TRUE(c.OfKind(TDrawOp::Kind::Ellipse).empty());
+
+    // Twice as wide as a thin line: dots of 16 along the pattern.
+    c.SetPen({kColorBlack, 2, TPenStyle::psDot});
+    StyledLineTo(c, c.PenPos().x() + 100, 0, printed, position);
+    const auto dots = c.OfKind(TDrawOp::Kind::Ellipse);
+    ASSERT_FALSE(dots.empty());
+    EXPECT_EQ(dots[0].right - dots[0].left, 16);
+
+    // On the screen a hairline stays the surface's own thinnest line.
+    TRecordingCanvas screen;
+    screen.SetPen({kColorBlack, 0, TPenStyle::psDot});
+    StyledLineTo(screen, 50, 0, kUnscaled, position);
+    ASSERT_EQ(screen.OfKind(TDrawOp::Kind::Line).size(), 1u);
+    EXPECT_EQ(screen.OfKind(TDrawOp::Kind::Line)[0].pen.Width, 0);
+}
