@@ -1,5 +1,7 @@
 #include "graph/rich_text.h"
 
+#include "graph/canvas.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -14,42 +16,6 @@ namespace {
 // The Symbol font's multiplication sign.
 constexpr char16_t kSymbolTimes = 180;
 
-QString DecodeNumericReferences(const QString &s)
-{
-    QString out;
-    out.reserve(s.size());
-    qsizetype i = 0;
-    while (i < s.size()) {
-        const qsizetype amp = s.indexOf(QStringLiteral("&#"), i);
-        if (amp < 0) {
-            out += QStringView(s).mid(i);
-            break;
-        }
-        out += QStringView(s).mid(i, amp - i);
-        qsizetype end = s.indexOf(QLatin1Char(';'), amp + 2);
-        const qsizetype digitsEnd = end < 0 ? s.size() : end;
-        const QStringView digits = QStringView(s).mid(amp + 2, digitsEnd - amp - 2);
-        bool valid = !digits.isEmpty();
-        unsigned low8 = 0;
-        for (QChar c : digits) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-                valid = false;
-                break;
-            }
-            low8 = (low8 * 10 + unsigned(c.unicode() - '0')) & 0xFFu;
-        }
-        if (!valid) {
-            // Not a number: shown as typed rather than failing the drawing.
-            out += QStringLiteral("&#");
-            i = amp + 2;
-            continue;
-        }
-        out += QChar(char16_t(low8));
-        i = end < 0 ? s.size() : end + 1;
-    }
-    return out;
-}
-
 struct MarkupState
 {
     QString name;
@@ -57,12 +23,10 @@ struct MarkupState
     std::uint8_t script = scNormal;
 };
 
-bool ApplyTag(QString tag, const QString &baseFontName, MarkupState &state)
+bool ApplyTag(const QString &tag, const QString &baseFontName, MarkupState &state)
 {
-    const bool closing = tag.startsWith(QLatin1Char('/'));
-    if (closing)
-        tag.remove(0, 1);
-    const QString key = tag.left(3).toUpper();
+    bool closing = false;
+    const QString key = MarkupTagKey(tag, closing);
     auto toggle = [&](TFontStyles bit) {
         state.style = closing ? TFontStyles(state.style & ~bit) : TFontStyles(state.style | bit);
     };
@@ -97,15 +61,6 @@ bool MantissaValue(QString mantissa, double &value)
 
 } // namespace
 
-QString DecodeEntities(const QString &segment)
-{
-    QString s = segment;
-    s.replace(QStringLiteral("&LT;"), QStringLiteral("<"), Qt::CaseInsensitive);
-    s.replace(QStringLiteral("&GT;"), QStringLiteral(">"), Qt::CaseInsensitive);
-    s.replace(QStringLiteral("&AMP;"), QStringLiteral("&"), Qt::CaseInsensitive);
-    return DecodeNumericReferences(s);
-}
-
 bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle, TRunList &runs)
 {
     runs.clear();
@@ -131,6 +86,63 @@ bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles
             result = false;
     } while (!rest.isEmpty());
     return result;
+}
+
+namespace {
+
+// "&" that the decoding would read as the start of an entity.
+bool StartsEntity(const QString &text, qsizetype i)
+{
+    const QStringView rest = QStringView(text).mid(i + 1);
+    return rest.startsWith(QLatin1Char('#')) || rest.startsWith(QLatin1String("lt;"), Qt::CaseInsensitive) ||
+        rest.startsWith(QLatin1String("gt;"), Qt::CaseInsensitive) ||
+        rest.startsWith(QLatin1String("amp;"), Qt::CaseInsensitive);
+}
+
+QString EscapedRunText(const QString &text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('<'))
+            out += QStringLiteral("&lt;");
+        else if (text[i] == QLatin1Char('&') && StartsEntity(text, i))
+            out += QStringLiteral("&#38;");
+        else
+            out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+QString RunsToMarkup(const TRunList &runs)
+{
+    if (runs.empty())
+        return {};
+    QString out;
+    TFontStyles style = runs.front().FontStyle;
+    bool symbol = IsSymbolFontName(runs.front().FontName);
+    std::uint8_t script = scNormal;
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+        const TTextElement &run = runs[i];
+        for (const auto &[bit, tag] : {std::pair{fsBold, "B"}, std::pair{fsItalic, "I"}, std::pair{fsUnderline, "U"}}) {
+            if ((run.FontStyle & bit) != (style & bit))
+                out += QStringLiteral("<%1%2>").arg(QLatin1String(run.FontStyle & bit ? "" : "/"), QLatin1String(tag));
+        }
+        style = run.FontStyle;
+        if (IsSymbolFontName(run.FontName) != symbol) {
+            symbol = !symbol;
+            out += symbol ? QStringLiteral("<SYM>") : QStringLiteral("</SYM>");
+        }
+        if (run.Script != script) {
+            script = run.Script;
+            out += script == scSuperscript ? QStringLiteral("<SUP>")
+                : script == scSubscript    ? QStringLiteral("<SUB>")
+                                           : QStringLiteral("</SUB>");
+        }
+        out += EscapedRunText(run.Text);
+    }
+    return out;
 }
 
 QString FormatTickLabel(const QString &formatted, bool logScale)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "graph/graph_types.h"
+#include "graph/markup_text.h"
 
 #include <QString>
 
@@ -36,15 +37,15 @@ using TRunList = std::vector<TTextElement>;
 
 inline const QString kSymbolFontName = QStringLiteral("Symbol");
 
-// Replaces &lt; &gt; &amp; (in this order, case-insensitively) and then every
-// &#digits; reference. A reference whose digits are not a number stays as it
-// is; one without ';' runs to the end of the text.
-QString DecodeEntities(const QString &segment);
-
 // Splits `text` into runs. Returns false for faulty markup (a '<' without a
 // later '>', whose rest is dropped, or an unknown tag, which is ignored); the
 // runs found stay in the list.
 bool ParseRichText(const QString &text, const QString &baseFontName, TFontStyles baseStyle, TRunList &runs);
+
+// Markup that parses into the same visible runs (empty runs aside): each
+// run's switches as tags, then its text with every "<", and every "&" that
+// would start an entity, written as a reference.
+QString RunsToMarkup(const TRunList &runs);
 
 // Markup of a tick label from a number formatted with the axis' label format:
 // "1.0E+003" becomes 10<SUP>3 on a log axis ("5.0E+002" just 5), and

@@ -2,7 +2,7 @@
 // writes, from the program's own report code.
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
-#include "app/reports/report_text.h"
+#include "graph/markup_text.h"
 #include "app/reports/reports.h"
 
 #include <QRegularExpression>
@@ -148,7 +148,7 @@ int RunComposition(const CommandContext &context)
     const QStringList block = AbsorberListReport(sets, selection, ReportEnvironment{context.cli.now, locale}).mid(2);
     QStringList lines;
     for (const QString &line : block)
-        lines << StripMarkup(line);
+        lines << PlainTextOfMarkup(line);
     WriteSavedLines(context.out, lines);
     return FinishedStatus(context, material.library);
 }

@@ -51,9 +51,15 @@ bool SaveGraphPicture(TVexplot &graph, const QString &fileName, TMetafileFormat 
     return picture.SaveToFile(fileName, error);
 }
 
+bool GraphFitsOnPage(const QPrinter &printer, const TGraphPlacementMM &placement)
+{
+    return PrintArea(TVexplot::PageOf(printer), placement.left, placement.top, placement.width, placement.height)
+        .has_value();
+}
+
 TGraphPrintResult PrintGraphAt(TVexplot &graph, QPrinter &printer, const TGraphPlacementMM &placement)
 {
-    if (!PrintArea(TVexplot::PageOf(printer), placement.left, placement.top, placement.width, placement.height))
+    if (!GraphFitsOnPage(printer, placement))
         return TGraphPrintResult::NoRoomOnPage;
     if (!PrinterCanStart(printer))
         return TGraphPrintResult::PrinterFailed;

@@ -50,6 +50,9 @@ bool SaveGraphPicture(TVexplot &graph, const QString &fileName, TMetafileFormat 
 // What printing the graph came to.
 enum class TGraphPrintResult { Printed, NoRoomOnPage, PrinterFailed };
 
+// Whether the placement leaves the graph an area on the printer's page.
+bool GraphFitsOnPage(const QPrinter &printer, const TGraphPlacementMM &placement);
+
 // Prints the graph as one job on `printer` at the placement. Drawing errors
 // of the graph propagate.
 TGraphPrintResult PrintGraphAt(TVexplot &graph, QPrinter &printer, const TGraphPlacementMM &placement);

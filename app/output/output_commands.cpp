@@ -3,6 +3,7 @@
 #include "app/output/current_printer.h"
 #include "app/output/graph_output.h"
 #include "app/output/print_graph_dialog.h"
+#include "app/output/print_job.h"
 #include "app/output/report_output.h"
 #include "app/output/save_data_dialog.h"
 #include "app/output/save_file_chooser.h"
@@ -77,7 +78,8 @@ void TOutputCommands::menuPrintDataClick()
     if (!saveDlg_->Execute(TMRSaveDlg::Form::Print))
         return;
     const QStringList lines = PrintedReportLines(dataSets_, saveDlg_->Selection(), Environment());
-    if (!PrintReportLines(*printer_, lines))
+    if (RunPrintJob(window_, *printer_, [&](QPrinter &printer) { return PrintReportLines(printer, lines); }) ==
+        TPrintJobResult::Failed)
         UserPrompt::Error(window_, kTextPrintError);
 }
 
@@ -113,16 +115,16 @@ void TOutputCommands::menuPrintGraphClick()
     printGraphDlg_->SetPrintableSize(page.width(), page.height());
     if (!printGraphDlg_->Execute())
         return;
+    const TGraphPlacementMM placement = printGraphDlg_->Placement();
+    if (!GraphFitsOnPage(*printer_, placement)) {
+        UserPrompt::Error(window_, kNoRoomForGraph);
+        return;
+    }
     ReportingGraphFaults(window_, [&] {
-        switch (PrintGraphAt(graph_, *printer_, printGraphDlg_->Placement())) {
-        case TGraphPrintResult::Printed:
-            break;
-        case TGraphPrintResult::NoRoomOnPage:
-            UserPrompt::Error(window_, kNoRoomForGraph);
-            break;
-        case TGraphPrintResult::PrinterFailed:
+        const TPrintJobResult result = RunPrintJob(window_, *printer_, [&](QPrinter &printer) {
+            return PrintGraphAt(graph_, printer, placement) == TGraphPrintResult::Printed;
+        });
+        if (result == TPrintJobResult::Failed)
             UserPrompt::Error(window_, kGraphPrintError);
-            break;
-        }
     });
 }

@@ -1,15 +1,15 @@
 #include "app/reports/report_text.h"
 
+#include "graph/markup_text.h"
+
 QString StripMarkup(const QString &text)
 {
-    QString result = text;
-    for (;;) {
-        const qsizetype open = result.indexOf(QLatin1Char('<'));
-        const qsizetype close = result.indexOf(QLatin1Char('>'));
-        if (open < 0 || close < open)
-            return result;
-        result.remove(open, close - open + 1);
+    QString result;
+    for (const TMarkupPiece &piece : SplitMarkup(text)) {
+        if (!piece.tag)
+            result += piece.text;
     }
+    return result;
 }
 
 qsizetype CharacterCount(const QString &text)

@@ -3,6 +3,7 @@
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
 #include "gallomir/gallomir.h"
+#include "graph/markup_text.h"
 
 #include <cmath>
 #include <limits>
@@ -41,9 +42,13 @@ QString TimeFormatWithoutZone(const QLocale &locale)
     return result.trimmed();
 }
 
+// The name cut to 45 characters and padded so that its plain text (as the
+// saved line shows it, entities and Symbol letters as their characters)
+// fills 45 columns.
 QString NameField(const QString &name)
 {
-    return PadRight(CutToCharacters(name, kNameWidth), kNameWidth);
+    const QString cut = CutToCharacters(name, kNameWidth);
+    return PadRight(cut, kNameWidth + CharacterCount(cut) - CharacterCount(PlainTextOfMarkup(cut)));
 }
 
 QString ElementLine(int z, double fraction, const QLocale &locale)
@@ -128,7 +133,7 @@ QStringList ReportWithBlocks(const QString &title, const DataSets &sets, const R
 void AppendPrefixed(QStringList &out, const QStringList &lines, const QString &prefix)
 {
     for (const QString &line : lines)
-        out << prefix + StripMarkup(line);
+        out << prefix + PlainTextOfMarkup(line);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "app/viewdialogs/coefficient_table.h"
 
 #include "app/reports/number_format.h"
-#include "app/reports/report_text.h"
 #include "graph/rich_text.h"
 
 namespace {
@@ -83,20 +82,49 @@ QString TabSeparatedText(const std::vector<CoeffTableRow> &rows)
     for (const CoeffTableRow &row : rows) {
         QStringList cells;
         for (const QString &cell : row)
-            cells.append(DecodeEntities(StripMarkup(cell)).trimmed());
+            cells.append(PlainTextOfMarkup(cell).trimmed());
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
 }
 
+namespace {
+
+// Takes the last visible character of the runs away; false when none is left.
+bool ChopLastCharacter(TRunList &runs)
+{
+    for (std::size_t i = runs.size(); i-- > 1;) {
+        QString &text = runs[i].Text;
+        if (text.isEmpty())
+            continue;
+        const bool pair = text.size() > 1 && text.back().isLowSurrogate() && text[text.size() - 2].isHighSurrogate();
+        text.chop(pair ? 2 : 1);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString CutToWidth(const QString &markup, int width, const std::function<int(const QString &)> &measure)
 {
     if (measure(markup) <= width)
         return markup;
-    QString text = markup;
-    while (!text.isEmpty() && measure(text) > width)
-        text.chop(1);
-    constexpr qsizetype kMarkLength = 2;
-    text.chop(kMarkLength);
-    return text + QStringLiteral("..");
+    // Characters go as the reader sees them: a tag or an entity is never cut
+    // in two, so the ".." always shows.
+    TRunList runs;
+    ParseRichText(markup, QString(), 0, runs);
+    while (measure(RunsToMarkup(runs)) > width && ChopLastCharacter(runs)) { }
+    ChopLastCharacter(runs);
+    ChopLastCharacter(runs);
+    // The ".." takes the place of the last two characters, in their run.
+    std::size_t last = runs.size() - 1;
+    while (last > 1 && runs[last].Text.isEmpty())
+        --last;
+    if (last < 1) {
+        runs.push_back(runs.front());
+        last = 1;
+    }
+    runs[last].Text += QStringLiteral("..");
+    return RunsToMarkup(runs);
 }

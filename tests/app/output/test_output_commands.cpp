@@ -8,6 +8,7 @@
 #include "app/mainwindow/plot_data.h"
 #include "app/mainwindow/plot_form.h"
 #include "app/output/print_graph_dialog.h"
+#include "app/output/print_job.h"
 #include "app/mainwindow/program.h"
 #include "app/reports/reports.h"
 #include "app/output/save_data_dialog.h"
@@ -182,6 +183,8 @@ TEST_F(OutputCommands, AFailedSaveSaysFileIOErrorAndKeepsTheEarlierFile)
 
 TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)
 {
+    files_.Choose(Path("printed.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
     WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) {
         EXPECT_EQ(d->windowTitle(), "Print Data Dialog");
         TypeInto(Child<TNumEdit>(d, "numeditFrom"), QStringLiteral("1"));
@@ -189,7 +192,7 @@ TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)
         TypeInto(Child<TNumEdit>(d, "numeditIntv"), QStringLiteral("1"));
         Click(d, "btnAction");
     });
-    EXPECT_TRUE(prompts_.Take().empty());
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{PrintedToFileMessage(Path("printed.pdf"))});
     QStringList expected = PrintedReportLines(sets_, commands_.SaveDlg().Selection(), environment_);
     for (QString &line : expected)
         line = line.simplified();
@@ -209,7 +212,7 @@ TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)
 
 TEST_F(OutputCommands, APrintFailureSaysErrorPrintingText)
 {
-    commands_.CurrentPrinter().setOutputFileName(Path("missing/printed.pdf"));
+    files_.Choose(Path("missing/printed.pdf"));
     prompts_.Answer(UserPrompt::Answer::Ok);
     WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
     EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Error printing text."});
@@ -282,12 +285,14 @@ TEST_F(OutputCommands, SaveGraphCancelledOrFailedLeavesTheScreenAsItWas)
 TEST_F(OutputCommands, PrintGraphPrintsOnePageAtTheChosenSize)
 {
     const QColor screen = graph_.Color();
+    files_.Choose(Path("printed.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
     WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) {
         // A4 with 10 pt margins: 210 - 7.06 by 297 - 7.06 mm.
         EXPECT_EQ(Child<QLabel>(d, "lblPrintSize")->text(), "Printable page size (W x H):202 x 289 mm");
         Click(d, "btnPrint");
     });
-    EXPECT_TRUE(prompts_.Take().empty());
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{PrintedToFileMessage(Path("printed.pdf"))});
     ASSERT_EQ(PdfPageCount(Path("printed.pdf")), 1);
     const QStringList text = PdfPageLines(Path("printed.pdf"), 1);
     EXPECT_TRUE(text.filter("photon energy, keV").size() == 1) << text.join('\n').toStdString();
@@ -296,15 +301,21 @@ TEST_F(OutputCommands, PrintGraphPrintsOnePageAtTheChosenSize)
 
     // Cancelled, nothing is printed.
     QFile::remove(Path("printed.pdf"));
+    files_.Take();
     WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnCancel"); });
     EXPECT_FALSE(QFile::exists(Path("printed.pdf")));
+    EXPECT_TRUE(files_.Take().empty());
 }
 
 TEST_F(OutputCommands, PrintGraphOnAFullPageAndWithoutRoom)
 {
     commands_.PrintGraphDlg().SetSettings({true, 140, 100, true, 25, 25});
+    files_.Choose(Path("printed.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
     WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
     EXPECT_EQ(PdfPageCount(Path("printed.pdf")), 1);
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{PrintedToFileMessage(Path("printed.pdf"))});
+    files_.Take();
 
     // A size of 0 leaves the graph no area on the page.
     QFile::remove(Path("printed.pdf"));
@@ -313,6 +324,49 @@ TEST_F(OutputCommands, PrintGraphOnAFullPageAndWithoutRoom)
     WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
     EXPECT_EQ(prompts_.TakeTexts(), QStringList{"The graph has no room on the printable page."});
     EXPECT_FALSE(QFile::exists(Path("printed.pdf")));
+    EXPECT_TRUE(files_.Take().empty()); // no file asked for a graph that cannot be printed
+}
+
+// Without a printer every job asks for its PDF file, proposing the last one:
+// printing the data after the graph no longer replaces the graph's file
+// unasked, a cancelled choice prints nothing, and a failed job leaves the
+// earlier file whole.
+TEST_F(OutputCommands, EachPrintJobToAPdfFileAsksForItsFileAndSaysWhereItWent)
+{
+    files_.Choose(Path("graph.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
+    EXPECT_EQ(FileDialogsShown(), QStringList({"Printing to a PDF File ...", Path("printed.pdf"),
+                                               "PDF document (*.pdf)", "All files (*)"}));
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Printed to the PDF file " + QDir::toNativeSeparators(Path("graph.pdf"))});
+
+    files_.Choose(Path("data.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    EXPECT_EQ(files_.Take().at(0).initialName, Path("graph.pdf"));
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{PrintedToFileMessage(Path("data.pdf"))});
+    EXPECT_TRUE(PdfPageLines(Path("graph.pdf"), 1).contains("photon energy, keV"));
+    EXPECT_TRUE(PdfPageLines(Path("data.pdf"), 1).first().startsWith("Pheltra: List of absorber materials"));
+    EXPECT_EQ(commands_.CurrentPrinter().outputFileName(), Path("data.pdf"));
+
+    // Cancelled: nothing printed, nothing said.
+    files_.Cancel();
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
+    EXPECT_EQ(files_.Take().size(), 1u);
+    EXPECT_TRUE(prompts_.Take().empty());
+
+    // A full disk: the earlier file stays as it was, no temporary file stays.
+    const QByteArray earlier = ReadFile(Path("data.pdf"));
+    files_.Choose(Path("data.pdf"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    {
+        const output_test::FileSizeLimit full(3000);
+        WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    }
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Error printing text."});
+    EXPECT_EQ(ReadFile(Path("data.pdf")), earlier);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"data.pdf", "graph.pdf"}));
 }
 
 TEST_F(OutputCommands, PrinterSetupCancelledChangesNothing)

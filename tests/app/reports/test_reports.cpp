@@ -5,6 +5,7 @@
 #include "absorber/compound_library.h"
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
+#include "graph/markup_text.h"
 
 #include "tests/support/compound_records.h"
 
@@ -218,7 +219,8 @@ TEST_F(Reports, SavedLinesHaveNoMarkupAndPrintedLinesTheirMargins)
     const QStringList coefficients = CoefficientReport(sets_, selection, british_);
     ASSERT_EQ(saved.size(), composition.size() + coefficients.size());
     EXPECT_EQ(saved[2], QStringLiteral("Absorber #1: Water phantom"));
-    EXPECT_TRUE(saved.contains(QStringLiteral("Absorber #3: m") + QStringLiteral("en/r of PMMA")));
+    // Symbol-font letters as the graph draws them: mu, rho.
+    EXPECT_TRUE(saved.contains(QStringLiteral("Absorber #3: \u03BCen/\u03C1 of PMMA")));
     for (const QString &line : saved)
         EXPECT_FALSE(line.contains(QLatin1Char('<'))) << line.toStdString();
     EXPECT_EQ(saved[composition.size()], coefficients[0]);
@@ -253,6 +255,32 @@ TEST(ReportGridChecks, TwoDecimalsHalvesToEvenAndThePointCount)
     EXPECT_EQ(ReportPointCount(100.0L, 10.0L, 1.0L), 0);
     EXPECT_EQ(ReportPointCount(10.0L, 30.0L, 10.0L), 3);
     EXPECT_EQ(ReportPointCount(1.0L, 50000.0L, 0.0L), std::numeric_limits<int>::max());
+}
+
+} // namespace
+
+namespace {
+
+// Columns count the characters a reader sees: a name with an entity, a
+// Symbol-font letter or a letter beyond ASCII (two bytes in UTF-8) still
+// puts its weight in column 46.
+TEST_F(Reports, ColumnsCountTheCharactersShownNotBytesOrMarkup)
+{
+    for (const QString &name : {QStringLiteral("Lead &amp; tin"), QStringLiteral("<sym>r</sym>-phantom"),
+                               QStringLiteral("Gewebe, weich (\u00E4\u00F6\u00FC)")}) {
+        CompoundLibrary library;
+        library.Append(name, MakeCompound(1.0f, {{1, 1.0f}}));
+        DataSets sets;
+        sets[0].AbsorberName[0] = name;
+        sets[0].RelWeight[0] = 3.0L;
+        sets[0].UpdateComposition(library);
+        const QStringList saved = SavedReportLines(sets, Only({0}), british_);
+        const QString shown = PlainTextOfMarkup(name);
+        const auto line = std::find_if(saved.begin(), saved.end(), [&](const QString &l) { return l.startsWith(shown); });
+        ASSERT_NE(line, saved.end()) << name.toStdString();
+        EXPECT_EQ(*line, PadRight(shown, 45) + "3") << name.toStdString();
+        EXPECT_EQ(line->indexOf('3'), 45);
+    }
 }
 
 } // namespace

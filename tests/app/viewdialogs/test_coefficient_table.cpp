@@ -3,6 +3,7 @@
 #include "app/viewdialogs/coefficient_table.h"
 
 #include "tests/app/support/test_data_sets.h"
+#include "graph/rich_text.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +144,8 @@ TEST(CoeffTableCopy, TabSeparatedWithoutMarkupOrAlignment)
     const QStringList lines = text.split(u'\n');
     ASSERT_EQ(lines.size(), 4); // three lines, each ended
     EXPECT_EQ(lines[0], QStringLiteral("Energy\t# 1:\t# 2:\t# 3:\t# 4:\t# 5:\t# 6:"));
-    EXPECT_EQ(lines[1], QStringLiteral("(keV)\tm/r of H2O <1>\t\t\t\t\t"));
+    // Symbol-font letters as the graph draws them, entities as characters.
+    EXPECT_EQ(lines[1], QStringLiteral("(keV)\t\u03BC/\u03C1 of H2O <1>\t\t\t\t\t"));
     EXPECT_EQ(lines[2], QStringLiteral("1.00E+0\t4.077E+3\t\t\t\t\t"));
     EXPECT_EQ(lines[3], QString());
 }
@@ -154,6 +156,50 @@ TEST(CoeffTableLegendCut, CharactersGoFromTheEndThenTwoDots)
     EXPECT_EQ(CutToWidth(QStringLiteral("abcdef"), 6, characters), QStringLiteral("abcdef"));
     EXPECT_EQ(CutToWidth(QStringLiteral("abcdefgh"), 6, characters), QStringLiteral("abcd.."));
     EXPECT_EQ(CutToWidth(QStringLiteral("abc"), 0, characters), QStringLiteral(".."));
+}
+
+// The visible characters of a markup text, as the table draws it.
+int VisibleCharacters(const QString &markup)
+{
+    TRunList runs;
+    ParseRichText(markup, QStringLiteral("Arial"), 0, runs);
+    int count = 0;
+    for (std::size_t i = 1; i < runs.size(); ++i)
+        count += static_cast<int>(runs[i].Text.size());
+    return count;
+}
+
+// A cut never splits a tag or an entity, so the ".." always shows, and the
+// characters kept keep their fonts.
+TEST(CoeffTableLegendCut, AMarkupLegendCutAnywhereEndsInTwoDots)
+{
+    const QString legend = QStringLiteral("Pb <b>bold</b> <i>ital</i> <u>und</u> x<sup>2</sup> &amp; &#65;");
+    const QString shown = QStringLiteral("Pb bold ital und x2 & A");
+    ASSERT_EQ(VisibleCharacters(legend), shown.size());
+    EXPECT_EQ(CutToWidth(legend, int(shown.size()), VisibleCharacters), legend);
+    for (int width = 2; width < shown.size(); ++width) {
+        const QString cut = CutToWidth(legend, width, VisibleCharacters);
+        const QString plain = PlainTextOfMarkup(cut);
+        EXPECT_EQ(plain, shown.left(width - 2) + QStringLiteral("..")) << width << ": " << cut.toStdString();
+    }
+    // "Pb **bold** *ital* u..": the bold and italic runs stay bold and italic.
+    const QString cut = CutToWidth(legend, 16, VisibleCharacters);
+    TRunList runs;
+    ParseRichText(cut, QStringLiteral("Arial"), 0, runs);
+    std::vector<TTextElement> visible;
+    for (std::size_t i = 1; i < runs.size(); ++i)
+        if (!runs[i].Text.isEmpty())
+            visible.push_back(runs[i]);
+    ASSERT_GE(visible.size(), 6u);
+    EXPECT_EQ(visible[1].Text, "bold");
+    EXPECT_EQ(visible[1].FontStyle, fsBold);
+    EXPECT_EQ(visible[3].Text, "ital");
+    EXPECT_EQ(visible[3].FontStyle, fsItalic);
+    EXPECT_EQ(visible.back().Text, "u..");
+    EXPECT_EQ(visible.back().FontStyle, fsUnderline);
+    // Cut inside a Symbol run and an entity.
+    EXPECT_EQ(PlainTextOfMarkup(CutToWidth(QStringLiteral("<sym>abcd</sym>&amp;&amp;&amp;"), 4, VisibleCharacters)),
+              QStringLiteral("\u03B1\u03B2.."));
 }
 
 } // namespace
