@@ -12,6 +12,7 @@ PACKAGES="
   python3 python3-numpy python3-xraylib libxrl-dev python-fisx-common
   fonts-liberation2 fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick librsvg2-bin poppler-utils
+  locales
 "
 
 missing=""

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 namespace {
@@ -15,7 +15,18 @@ struct Conversion
     char type = 'g';
 };
 
-// "%.*e" of the C library, split into its digits and its decimal exponent.
+// The digits of a value with '.' as the separator, exactly rounded and
+// whatever locale the C library was given: the user's decimal separator is
+// put in afterwards, in one place. (printf would write the separator of the
+// process locale, which Qt sets from the user's.)
+QString CharsOf(double v, std::chars_format format, int precision)
+{
+    char buf[400];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v, format, precision);
+    return r.ec == std::errc() ? QString::fromLatin1(buf, r.ptr - buf) : QString();
+}
+
+// "%.*e" split into its digits and its decimal exponent.
 struct Scientific
 {
     QString mantissa; // digits with '.' as the separator
@@ -24,9 +35,7 @@ struct Scientific
 
 Scientific ToScientific(double v, int digitsAfterPoint)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digitsAfterPoint, v);
-    const QString s = QString::fromLatin1(buf);
+    const QString s = CharsOf(v, std::chars_format::scientific, digitsAfterPoint);
     const qsizetype e = s.indexOf(QLatin1Char('e'));
     return {s.left(e), s.mid(e + 1).toInt()};
 }
@@ -50,9 +59,7 @@ QString TrimFractionZeros(QString s)
 
 QString Fixed(double v, int decimals)
 {
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return QString::fromLatin1(buf);
+    return CharsOf(v, std::chars_format::fixed, decimals);
 }
 
 QString GroupDigits(const QString &fixed, const QString &group)

@@ -64,7 +64,7 @@ bool PrintToFile(QPrinter &printer, const QString &fileName, const std::function
     // The permissions of the file it replaces, or those of a new file.
     temporary.setPermissions(target.exists() ? target.permissions()
                                              : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+                                     QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     temporary.close();
     const PrinterFileName restore(printer, fileName);
     printer.setOutputFileName(temporary.fileName());

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -29,9 +29,13 @@ DecimalDigits Expand(long double value)
     result.negative = std::signbit(value);
     if (value == 0.0L)
         return result;
+    // to_chars writes "." whatever locale the C library was given (printf
+    // would write the process locale's separator, which Qt sets from the
+    // user's); the user's separator goes in when the digits are shown.
     char buffer[kExpansionDigits + 16];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", kExpansionDigits, std::fabs(value));
-    const std::string text(buffer); // d.ddd...e+XX
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                                       std::chars_format::scientific, kExpansionDigits);
+    const std::string text(buffer, written.ptr); // d.ddd...e+XX
     const std::size_t e = text.find('e');
     result.digits = text.substr(0, 1) + text.substr(2, e - 2);
     result.exponent = std::atoi(text.c_str() + e + 1) + 1;

@@ -18,7 +18,8 @@ TEST(PlainTextOfMarkup, SymbolRunsAsTheGreekTheGraphDrawsAndEntitiesAsCharacters
     // The tick labels' multiplication sign, code 180 of the Symbol font.
     EXPECT_EQ(PlainTextOfMarkup(FormatTickLabel("2.5E+001", false)), QStringLiteral("2.5\u00D7101"));
     // Only the Symbol run is mapped; an unclosed one runs to the end.
-    EXPECT_EQ(PlainTextOfMarkup("m <SYMBOL>m</sym> m <sym>abc"), "m " + kMu + " m " + QStringLiteral("\u03B1\u03B2\u03C7"));
+    EXPECT_EQ(PlainTextOfMarkup("m <SYMBOL>m</sym> m <sym>abc"),
+              "m " + kMu + " m " + QStringLiteral("\u03B1\u03B2\u03C7"));
     EXPECT_EQ(PlainTextOfMarkup("&lt;b&gt; &AMP;LT;"), "<b> &LT;");
     EXPECT_EQ(PlainTextOfMarkup(QString()), QString());
 }
@@ -62,8 +63,8 @@ TRunList Visible(const QString &markup)
         if (runs[i].Text.isEmpty())
             continue;
         TTextElement run = runs[i];
-        if (!visible.empty() && visible.back().FontName == run.FontName &&
-            visible.back().FontStyle == run.FontStyle && visible.back().Script == run.Script)
+        if (!visible.empty() && visible.back().FontName == run.FontName && visible.back().FontStyle == run.FontStyle &&
+            visible.back().Script == run.Script)
             visible.back().Text += run.Text;
         else
             visible.push_back(run);
@@ -75,8 +76,9 @@ TEST(RunsToMarkup, ParsesBackIntoTheSameRuns)
 {
     for (const QString &text :
          {QStringLiteral("Pb <b>bold</b> <i>ital</i> <u>und</u> x<sup>2</sup> &amp; &#65;"),
-          QStringLiteral("<b><i>bi<u>biu</b>iu</i>u<sym>m<SUP>2<sub>3</sub>/r"), QStringLiteral("a &lt;b&gt; &amp;lt; &amp;#66;"),
-          QStringLiteral("<sym>m</sym><sub>en</sub>/<sym>r</sym>"), QStringLiteral("tail <unknown> tag <u")}) {
+          QStringLiteral("<b><i>bi<u>biu</b>iu</i>u<sym>m<SUP>2<sub>3</sub>/r"),
+          QStringLiteral("a &lt;b&gt; &amp;lt; &amp;#66;"), QStringLiteral("<sym>m</sym><sub>en</sub>/<sym>r</sym>"),
+          QStringLiteral("tail <unknown> tag <u")}) {
         TRunList runs;
         ParseRichText(text, QStringLiteral("Arial"), 0, runs);
         const QString written = RunsToMarkup(runs);

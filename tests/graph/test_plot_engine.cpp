@@ -3,7 +3,9 @@
 #include "graph/plot_engine.h"
 
 #include "app/mainwindow/main_window_graph.h"
+#include "graph/label_format.h"
 #include "tests/graph/recording_canvas.h"
+#include "tests/support/c_library_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -350,3 +352,45 @@ TEST(PlotEngine, SubObjectRules)
     g.XAxis().SetCaption(QString(300, QLatin1Char('c')));
     EXPECT_EQ(g.XAxis().Caption().size(), 255);
 }
+
+namespace {
+
+// Qt sets the C library's locale from the user's at start-up; the labels
+// depend only on the user's QLocale, never on what printf would write.
+TEST(PlotEngine, TickLabelsUnderAGermanAndTheCLocale)
+{
+    const QLocale former;
+    auto labels = [](const QString &format) {
+        Graph g;
+        g.XAxis().SetTickLabelEnabled(true);
+        g.XAxis().SetLabelFormat(format);
+        g.XScale().SetMin(0);
+        g.XScale().SetMax(10);
+        g.XScale().SetLinStep(2.5);
+        g.XScale().SetIntersection(0);
+        g.XScale().SetAutoStepping(false);
+        QStringList texts;
+        for (const TDrawOp &op : g.Render().OfKind(Kind::Text))
+            texts << op.text;
+        return texts;
+    };
+    {
+        const CLibraryNumericLocale german("de_DE");
+        ASSERT_EQ(CLibraryNumericLocale::DecimalPoint(), ',');
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(labels("%g"), QStringList({"0", "2,5", "5", "7,5", "10"}));
+        EXPECT_EQ(labels("%.2f"), QStringList({"0", "2,50", "5,00", "7,50", "10,00"}));
+        EXPECT_EQ(FormatLabelNumber(1234.5, "%.2n"), "1.234,50");
+        EXPECT_EQ(FormatLabelNumber(1.5, "%g"), "1,5");
+        EXPECT_EQ(FormatLabelNumber(1500, "%-.2e"), "1,5E+003");
+
+        // The user's locale is C while the C library's stays German.
+        QLocale::setDefault(QLocale::c());
+        EXPECT_EQ(labels("%g"), QStringList({"0", "2.5", "5", "7.5", "10"}));
+        EXPECT_EQ(FormatLabelNumber(1234.5, "%.2n"), "1,234.50");
+        EXPECT_EQ(FormatLabelNumber(1500, "%-.2e"), "1.5E+003");
+    }
+    QLocale::setDefault(former);
+}
+
+} // namespace

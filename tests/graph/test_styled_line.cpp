@@ -156,9 +156,9 @@ TEST(StyledLineTo, ThinLinesOnAPrintedPageKeepTheirScreenProportions)
     TRecordingCanvas c;
     int position = 0;
     c.MoveTo(0, 0);
-    for (const TGraphPen &pen : {TGraphPen{kColorBlack, 0, TPenStyle::psDot},
-                                 TGraphPen{kColorBlack, 1, TPenStyle::psDash},
-                                 TGraphPen{kColorBlack, 0, TPenStyle::psSolid}}) {
+    for (const TGraphPen &pen :
+         {TGraphPen{kColorBlack, 0, TPenStyle::psDot}, TGraphPen{kColorBlack, 1, TPenStyle::psDash},
+          TGraphPen{kColorBlack, 0, TPenStyle::psSolid}}) {
         c.SetPen(pen);
         StyledLineTo(c, c.PenPos().x() + 100, 0, printed, position);
         EXPECT_EQ(c.Pen(), pen); // restored

@@ -336,9 +336,11 @@ TEST_F(OutputCommands, EachPrintJobToAPdfFileAsksForItsFileAndSaysWhereItWent)
     files_.Choose(Path("graph.pdf"));
     prompts_.Answer(UserPrompt::Answer::Ok);
     WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
-    EXPECT_EQ(FileDialogsShown(), QStringList({"Printing to a PDF File ...", Path("printed.pdf"),
-                                               "PDF document (*.pdf)", "All files (*)"}));
-    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Printed to the PDF file " + QDir::toNativeSeparators(Path("graph.pdf"))});
+    EXPECT_EQ(
+        FileDialogsShown(),
+        QStringList({"Printing to a PDF File ...", Path("printed.pdf"), "PDF document (*.pdf)", "All files (*)"}));
+    EXPECT_EQ(prompts_.TakeTexts(),
+              QStringList{"Printed to the PDF file " + QDir::toNativeSeparators(Path("graph.pdf"))});
 
     files_.Choose(Path("data.pdf"));
     prompts_.Answer(UserPrompt::Answer::Ok);
@@ -365,8 +367,7 @@ TEST_F(OutputCommands, EachPrintJobToAPdfFileAsksForItsFileAndSaysWhereItWent)
     }
     EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Error printing text."});
     EXPECT_EQ(ReadFile(Path("data.pdf")), earlier);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"data.pdf", "graph.pdf"}));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.pdf", "graph.pdf"}));
 }
 
 TEST_F(OutputCommands, PrinterSetupCancelledChangesNothing)

@@ -267,7 +267,7 @@ namespace {
 TEST_F(Reports, ColumnsCountTheCharactersShownNotBytesOrMarkup)
 {
     for (const QString &name : {QStringLiteral("Lead &amp; tin"), QStringLiteral("<sym>r</sym>-phantom"),
-                               QStringLiteral("Gewebe, weich (\u00E4\u00F6\u00FC)")}) {
+                                QStringLiteral("Gewebe, weich (\u00E4\u00F6\u00FC)")}) {
         CompoundLibrary library;
         library.Append(name, MakeCompound(1.0f, {{1, 1.0f}}));
         DataSets sets;
@@ -276,7 +276,8 @@ TEST_F(Reports, ColumnsCountTheCharactersShownNotBytesOrMarkup)
         sets[0].UpdateComposition(library);
         const QStringList saved = SavedReportLines(sets, Only({0}), british_);
         const QString shown = PlainTextOfMarkup(name);
-        const auto line = std::find_if(saved.begin(), saved.end(), [&](const QString &l) { return l.startsWith(shown); });
+        const auto line =
+            std::find_if(saved.begin(), saved.end(), [&](const QString &l) { return l.startsWith(shown); });
         ASSERT_NE(line, saved.end()) << name.toStdString();
         EXPECT_EQ(*line, PadRight(shown, 45) + "3") << name.toStdString();
         EXPECT_EQ(line->indexOf('3'), 45);
