@@ -31,8 +31,9 @@ public:
         source.close();
         QProcess localedef;
         localedef.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-        localedef.start(QStringLiteral("localedef"), {QStringLiteral("-c"), QStringLiteral("-i"), source.fileName(),
-                                                      dir_.filePath(QString::fromLatin1(name))});
+        localedef.start(
+            QStringLiteral("localedef"),
+            {QStringLiteral("-c"), QStringLiteral("-i"), source.fileName(), dir_.filePath(QString::fromLatin1(name))});
         localedef.waitForFinished(30000);
         const char *path = std::getenv("LOCPATH");
         formerPath_ = path ? path : "";
