@@ -299,6 +299,22 @@ TEST_F(CliReport, OnlyOnePartAndTheGridChecksOfTheDialog)
     ExpectRefused(Args({"report", "--content", "composition"}), "no --set given");
 }
 
+// Symbol-font letters come out as the Greek the graph draws, in UTF-8, and
+// entities as their characters, in the composition block and the report.
+TEST_F(CliReport, LegendsShowGreekLettersAndEntityCharacters)
+{
+    const char *legend = "<sym>m</sym><sub>en</sub>/<sym>r</sym> &amp; &#65;";
+    const CliResult composition = RunInProcess(Args({"composition", "--absorber", "Lead:1", "--legend", legend}));
+    ASSERT_EQ(composition.status, kExitOk) << composition.err;
+    EXPECT_EQ(composition.out.substr(0, composition.out.find("\r\n")), "Absorber #1: \u03BCen/\u03C1 & A");
+
+    const CliResult report = RunInProcess(
+        Args({"report", "--set", "1=Lead", "--legend", "1=<sym>m</sym><sub>en</sub>/<sym>r</sym> &amp; &#65;",
+              "--select", "1", "--content", "coefficients", "--from", "10", "--to", "10", "--interval", "1"}));
+    ASSERT_EQ(report.status, kExitOk) << report.err;
+    EXPECT_NE(report.out.find("Absorber #1:  \u03BCen/\u03C1 & A\r\n"), std::string::npos) << report.out;
+}
+
 TEST_F(CliReport, CompositionIsTheBlockOfTheSavedReport)
 {
     const CliResult result = RunInProcess(
