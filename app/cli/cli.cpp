@@ -2,6 +2,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
+#include "app/cli/cli_material.h"
 #include "app/reports/reports.h"
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
@@ -21,6 +22,7 @@ const char kUsage[] =
     "  composition  the absorber report block of one material\n"
     "  report       the saved report (absorbers and coefficients) of up to six data sets\n"
     "  element      the atomic data of one element\n"
+    "  slab         narrow-beam transmission, HVL, TVL and mean free path of a material\n"
     "\n"
     "pheltra-cli COMMAND --help tells more. The compound library is CmpMix.dat in\n"
     "the working folder unless --library FILE names another.\n"
@@ -70,13 +72,22 @@ LoadedLibrary LoadLibraryOption(const CommandContext &context)
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend)
 {
     const QStringList absorbers = context.line.Values(QStringLiteral("absorber"));
-    if (absorbers.isEmpty())
-        throw CliError{QStringLiteral("no --absorber given")};
-    Material material{LoadLibraryOption(context), {}};
-    QList<AbsorberChoice> choices;
+    const QStringList formulas = context.line.Values(QStringLiteral("formula"));
+    if (absorbers.isEmpty() && formulas.isEmpty())
+        throw CliError{QStringLiteral("no --absorber given (nor --formula)")};
+    // A material of formulas alone needs no library file.
+    Material material{absorbers.isEmpty() ? LoadedLibrary{{}, kLibraryLoaded, {}} : LoadLibraryOption(context), {}};
+    std::vector<MaterialPart> parts;
     for (const QString &text : absorbers)
-        choices << ParseAbsorber(text, material.library);
-    FillDataSet(material.set, choices, source, type, legend, material.library);
+        parts.push_back(LibraryPart(text, material.library));
+    for (const QString &text : formulas)
+        parts.push_back(FormulaPart(text));
+    FillDataSetFromParts(material.set, parts, source, type, legend);
+    if (context.line.Has(QStringLiteral("density"))) {
+        const QString option = QStringLiteral("--density");
+        OverrideDensity(material.set,
+                        CheckedDensity(ParseNumber(context.line.Value(QStringLiteral("density")), option), option));
+    }
     return material;
 }
 
@@ -104,6 +115,17 @@ void ExpectPositionals(const CommandContext &context, qsizetype count, const cha
         throw CliError{QStringLiteral("unexpected argument '%1'").arg(positionals[count])};
     if (positionals.size() < count)
         throw CliError{QStringLiteral("%1 is missing").arg(QLatin1String(what))};
+}
+
+void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype refused)
+{
+    if (refused == 0)
+        return;
+    Write(context.err,
+          QStringLiteral("pheltra-cli: warning: source %1 gives no value at %2 of the energies "
+                         "(outside its energy range, or an element it does not hold); shown as --\n")
+              .arg(QLatin1String(DataSourceAt(source).letter))
+              .arg(refused));
 }
 
 int FinishedStatus(const CommandContext &context, const LoadedLibrary &library)

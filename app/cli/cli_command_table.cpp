@@ -14,13 +14,17 @@ const char kLibraryHelp[] =
     "missing or unreadable or a line is faulty (the entries before it are listed).\n";
 
 const char kMuHelp[] =
-    "Usage: pheltra-cli mu --absorber NAME[:WEIGHT] ... [--source H|B] [--type TYPE]\n"
+    "Usage: pheltra-cli mu --absorber NAME[:WEIGHT] ... [--formula F[:WEIGHT] ...]\n"
+    "                      [--density D] [--source H|B] [--type TYPE]\n"
     "                      [ENERGY ...] [--grid FROM:TO:STEP] [--log FROM:TO:N] [--edges]\n"
     "                      [--format tsv|csv] [--library FILE]\n"
     "\n"
     "Mixes up to six library entries by relative weight (1 when omitted; names\n"
     "are found ignoring case) and prints \"energy_keV<TAB>value\" lines: the mass\n"
     "coefficient in cm2/g that Pheltra plots, or \"--\" where there is none.\n"
+    "  --formula  a chemical formula in place of (or mixed with) library entries:\n"
+    "             H2O, Ca10(PO4)6(OH)2, Al2O3(SiO2)1.5, CuSO4*5H2O; --density D\n"
+    "             (g/cm3) gives the material's density\n"
     "  --source   B (default, \"Ludrane, Pestova; Med Phys 23(1996)1997\") or\n"
     "             H (\"Zentrilo, Kavomer; NISTIR 5632, 1995\")\n"
     "  --type     one of the fifteen coefficient types, default attenuation-total;\n"
@@ -36,14 +40,16 @@ const char kMuHelp[] =
     "cover give \"--\" and a warning on stderr.\n";
 
 const char kCompositionHelp[] =
-    "Usage: pheltra-cli composition --absorber NAME[:WEIGHT] ... [--legend TEXT]\n"
-    "                               [--locale NAME] [--library FILE]\n"
+    "Usage: pheltra-cli composition --absorber NAME[:WEIGHT] ... [--formula F[:WEIGHT] ...]\n"
+    "                               [--density D] [--legend TEXT] [--locale NAME]\n"
+    "                               [--library FILE]\n"
     "\n"
     "Prints the block of the absorber report that Pheltra's \"Save Data\" writes for\n"
     "this material as data set 1: its entries and relative weights, the elemental\n"
     "weight fractions, electrons per gram and per cm3 and the effective Z. Numbers\n"
     "use the decimal separator of the locale (the user's, or --locale such as C or\n"
-    "de_DE); lines end in CR LF, as in the saved file.\n";
+    "de_DE); lines end in CR LF, as in the saved file. --formula and --density as\n"
+    "for mu.\n";
 
 const char kReportHelp[] =
     "Usage: pheltra-cli report --set N=NAME[:W],NAME[:W]... [--set ...]\n"
@@ -73,6 +79,23 @@ const char kElementHelp[] =
     "The element is found as the view finds it: an atomic number 1 to 99, or a\n"
     "symbol matched on the first two characters (\"fe2o3\" finds iron).\n";
 
+const char kSlabHelp[] =
+    "Usage: pheltra-cli slab --absorber NAME[:WEIGHT] ... | --formula F[:WEIGHT] ...\n"
+    "                        [--density D] [--source H|B] [--type TYPE]\n"
+    "                        [--thickness X(cm|mm|um|g/cm2)] [--transmission T]\n"
+    "                        ENERGY ... [--format tsv|csv] [--library FILE]\n"
+    "\n"
+    "Narrow-beam quantities of a slab of the material, without build-up: a first\n"
+    "line starting with \"#\" says so, a header line names the columns, then one\n"
+    "line per energy (keV): mu/rho (cm2/g), mu (1/cm), the mean free path 1/mu,\n"
+    "the half- and tenth-value layers ln2/mu and ln10/mu (cm); with --thickness the\n"
+    "transmission exp(-mu x), with --transmission T (0 < T <= 1) the thickness\n"
+    "-ln(T)/mu (cm) that gives it. \"--\" where the source gives no value.\n"
+    "The density is the library's (mixtures: the weight-averaged harmonic mean);\n"
+    "--density D (g/cm3) replaces it, as for a pressed powder or a gas at another\n"
+    "pressure, and a material without a density needs it. --formula, --source and\n"
+    "--type as for mu.\n";
+
 } // namespace
 
 const std::vector<Command> &Commands()
@@ -83,7 +106,9 @@ const std::vector<Command> &Commands()
          {kHelpOption,
           kLibraryOption,
           kFormatOption,
-          {"absorber", true, true},
+          kAbsorberOption,
+          kFormulaOption,
+          kDensityOption,
           {"source", true, false},
           {"type", true, false},
           {"grid", true, true},
@@ -92,7 +117,13 @@ const std::vector<Command> &Commands()
          &RunMu,
          kMuHelp},
         {"composition",
-         {kHelpOption, kLibraryOption, kLocaleOption, {"absorber", true, true}, {"legend", true, false}},
+         {kHelpOption,
+          kLibraryOption,
+          kLocaleOption,
+          kAbsorberOption,
+          kFormulaOption,
+          kDensityOption,
+          {"legend", true, false}},
          &RunComposition,
          kCompositionHelp},
         {"report",
@@ -113,6 +144,19 @@ const std::vector<Command> &Commands()
          &RunReport,
          kReportHelp},
         {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
+        {"slab",
+         {kHelpOption,
+          kLibraryOption,
+          kFormatOption,
+          kAbsorberOption,
+          kFormulaOption,
+          kDensityOption,
+          {"source", true, false},
+          {"type", true, false},
+          {"thickness", true, false},
+          {"transmission", true, false}},
+         &RunSlab,
+         kSlabHelp},
     };
     return commands;
 }

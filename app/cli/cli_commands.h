@@ -22,6 +22,10 @@ inline constexpr OptionSpec kHelpOption{"help", false, false};
 inline constexpr OptionSpec kLibraryOption{"library", true, false};
 inline constexpr OptionSpec kLocaleOption{"locale", true, false};
 inline constexpr OptionSpec kFormatOption{"format", true, false};
+// Options of the commands that take a material (--absorber).
+inline constexpr OptionSpec kAbsorberOption{"absorber", true, true};
+inline constexpr OptionSpec kFormulaOption{"formula", true, true};
+inline constexpr OptionSpec kDensityOption{"density", true, false};
 
 struct Command
 {
@@ -37,13 +41,15 @@ int RunMu(const CommandContext &context);
 int RunComposition(const CommandContext &context);
 int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
+int RunSlab(const CommandContext &context);
 
 // The library named by --library or the working folder's CmpMix.dat. A file
 // that is missing or unreadable throws (exit status 3); after a faulty line
 // the entries before it are used (FinishedStatus warns).
 LoadedLibrary LoadLibraryOption(const CommandContext &context);
-// The material of the --absorber options as one data set, looked up in the
-// library, which is read for it.
+// The material of the --absorber options (looked up in the library, which is
+// read for them) and the --formula options as one data set; --density
+// replaces its density.
 struct Material
 {
     LoadedLibrary library;
@@ -61,6 +67,8 @@ void ExpectPositionals(const CommandContext &context, qsizetype count, const cha
 void Write(std::ostream &stream, const QString &text);
 // The saved-report bytes of lines: UTF-8, each line ended by CR LF.
 void WriteSavedLines(std::ostream &stream, const QStringList &lines);
+// A warning on err when the source gave no value at refused of the energies.
+void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype refused);
 // The status a command that printed everything ends with: 0, or 3 with a
 // warning on err after a library with a faulty line.
 int FinishedStatus(const CommandContext &context, const LoadedLibrary &library);

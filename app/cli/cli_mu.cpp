@@ -128,12 +128,6 @@ int RunMu(const CommandContext &context)
         const QString valueText = value > 0.0L ? ShortestText(static_cast<double>(value)) : QStringLiteral("--");
         Write(context.out, TableRow({EnergyText(energy), valueText}, format) + QLatin1Char('\n'));
     }
-    if (refused > 0) {
-        Write(context.err,
-              QStringLiteral("pheltra-cli: warning: source %1 gives no value at %2 of the energies "
-                             "(outside its energy range, or an element it does not hold); shown as --\n")
-                  .arg(QLatin1String(DataSourceAt(source).letter))
-                  .arg(refused));
-    }
+    WarnRefusedEnergies(context, source, refused);
     return FinishedStatus(context, library);
 }
