@@ -116,7 +116,8 @@ private:
         if (count == 0.0)
             throw FormulaError{QStringLiteral("count 0 at %1").arg(start + 1)};
         if (count > kFormulaMaxCount)
-            throw FormulaError{QStringLiteral("count above %1 at %2").arg(kFormulaMaxCount).arg(start + 1)};
+            throw FormulaError{
+                QStringLiteral("count above %1 at %2").arg(QString::number(kFormulaMaxCount, 'f', 0)).arg(start + 1)};
         return count;
     }
 
@@ -132,9 +133,8 @@ private:
                 if (!closing.isNull())
                     throw FormulaError{QStringLiteral("unbalanced '%1' at %2").arg(text_[opened]).arg(opened + 1)};
                 if (empty)
-                    throw FormulaError{
-                        AtEnd() ? QStringLiteral("formula ends without an element at %1").arg(pos_ + 1)
-                                : QStringLiteral("nothing before %1 at %2").arg(Shown(c)).arg(pos_ + 1)};
+                    throw FormulaError{AtEnd() ? QStringLiteral("formula ends without an element at %1").arg(pos_ + 1)
+                                               : QStringLiteral("nothing before %1 at %2").arg(Shown(c)).arg(pos_ + 1)};
                 return;
             }
             if (c == QLatin1Char(')') || c == QLatin1Char(']')) {
@@ -217,8 +217,7 @@ TCompound FormulaCompound(QStringView formula, float density)
         if (!(fraction > 0.0f))
             continue;
         if (slot == compound.Z.size())
-            throw FormulaError{
-                QStringLiteral("more than %1 elements in one formula").arg(TCompound::kSlotCount)};
+            throw FormulaError{QStringLiteral("more than %1 elements in one formula").arg(TCompound::kSlotCount)};
         compound.Z[slot] = z;
         compound.Weight[slot] = fraction;
         ++slot;

@@ -63,6 +63,10 @@ TableFormat FormatOption(const CommandContext &context);
 // Throws unless the command got exactly the positional arguments it takes.
 void ExpectPositionals(const CommandContext &context, qsizetype count, const char *what);
 
+// The atomic number of an element given as the atomic data view takes it
+// (a number 1 to 99 or a symbol); throws when none matches.
+int ElementArgument(const QString &input);
+
 // Text to a stream as UTF-8.
 void Write(std::ostream &stream, const QString &text);
 // The saved-report bytes of lines: UTF-8, each line ended by CR LF.

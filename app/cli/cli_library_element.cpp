@@ -24,18 +24,23 @@ int RunLibrary(const CommandContext &context)
     return FinishedStatus(context, loaded);
 }
 
-int RunElement(const CommandContext &context)
+int ElementArgument(const QString &input)
 {
-    ExpectPositionals(context, 1, "the atomic number or symbol");
-    const TableFormat format = FormatOption(context);
-    const QLocale locale = LocaleOption(context);
-    const QString input = context.line.positionals.first();
     const ElementLookup lookup = FindElement(input);
     if (lookup.outcome == ElementLookup::Outcome::Empty)
         throw CliError{QStringLiteral("no atomic number or symbol given")};
     if (lookup.outcome == ElementLookup::Outcome::NotFound)
         throw CliError{QStringLiteral("no element matches '%1' (an atomic number 1 to 99 or a symbol)").arg(input)};
-    for (const auto &[label, value] : ElementDataFields(ElementData(lookup.z, locale)))
+    return lookup.z;
+}
+
+int RunElement(const CommandContext &context)
+{
+    ExpectPositionals(context, 1, "the atomic number or symbol");
+    const TableFormat format = FormatOption(context);
+    const QLocale locale = LocaleOption(context);
+    const int z = ElementArgument(context.line.positionals.first());
+    for (const auto &[label, value] : ElementDataFields(ElementData(z, locale)))
         Write(context.out, TableRow({label, value}, format) + QLatin1Char('\n'));
     return kExitOk;
 }

@@ -40,9 +40,8 @@ MaterialPart FormulaPart(const QString &text)
 
 MaterialPart OwnPart(const QString &name, const TCompound &compound, long double weight)
 {
-    const AbsorberChoice choice =
-        ParseAbsorber(name + QLatin1Char(':') + ShortestText(static_cast<double>(weight)),
-                      OneEntryLibrary(name, compound));
+    const AbsorberChoice choice = ParseAbsorber(name + QLatin1Char(':') + ShortestText(static_cast<double>(weight)),
+                                                OneEntryLibrary(name, compound));
     return MaterialPart{name, compound, choice.weight};
 }
 

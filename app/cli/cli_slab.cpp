@@ -94,8 +94,12 @@ int RunSlab(const CommandContext &context)
             ++refused;
         const double massCoefficient = value > 0.0L ? static_cast<double>(value) : std::nan("");
         const double linear = LinearCoefficient(massCoefficient, density);
-        QStringList row{ShortestText(energy),           ValueText(massCoefficient),     ValueText(linear),
-                        ValueText(MeanFreePath(linear)), ValueText(HalfValueLayer(linear)), ValueText(TenthValueLayer(linear))};
+        QStringList row{ShortestText(energy),
+                        ValueText(massCoefficient),
+                        ValueText(linear),
+                        ValueText(MeanFreePath(linear)),
+                        ValueText(HalfValueLayer(linear)),
+                        ValueText(TenthValueLayer(linear))};
         if (thickness)
             row << ValueText(Transmission(linear, *thickness));
         if (transmission)

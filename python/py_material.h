@@ -1,0 +1,39 @@
+// A material of the Python module: the parts it was mixed from (library
+// entries, formulas, explicit weight fractions), the data set that holds its
+// composition, and the density the caller gave for the whole, if any. Its
+// coefficients come from the data set's CoefficientAt, as the program's.
+#pragma once
+
+#include "app/cli/cli_material.h"
+
+#include <optional>
+#include <vector>
+
+class PyMaterial
+{
+public:
+    PyMaterial(std::vector<MaterialPart> parts, std::optional<long double> density);
+
+    const std::vector<MaterialPart> &Parts() const { return parts_; }
+    const TCmpDataSet &Set() const { return set_; }
+    // Whether a density was given for the whole material rather than read
+    // from its records.
+    bool DensityReplaced() const { return densityReplaced_; }
+
+    // The data set with the named source ("B", "H" or its text) and type;
+    // throws CliError as the batch tool does for either, or for a type the
+    // source does not offer.
+    TCmpDataSet For(const QString &type, const QString &source) const;
+    // The density in g/cm3; throws CliError when there is none.
+    double RequiredDensity() const;
+
+private:
+    std::vector<MaterialPart> parts_;
+    TCmpDataSet set_;
+    bool densityReplaced_ = false;
+};
+
+// Mass fractions {Z: weight} as a record of its own. Throws CliError for an
+// atomic number outside 1..99, a weight that is not above 0, more than 14
+// elements, or weights that do not add up to 1 (within 1 %).
+TCompound WeightsCompound(const std::vector<std::pair<int, double>> &weights, float density);
