@@ -171,8 +171,8 @@ py::object WithEnergies(const PyMaterial &material, const Energies &other, const
 {
     const TCmpDataSet set = material.For(Text(type), Text(source));
     const double density = material.RequiredDensity();
-    return py::vectorize([&](double value, double energy) { return g(Linear(set, density, energy), value); })(
-        other, energies);
+    return py::vectorize([&](double value, double energy) { return g(Linear(set, density, energy), value); })(other,
+                                                                                                              energies);
 }
 
 int ElementZ(const py::object &element)
@@ -292,16 +292,19 @@ PYBIND11_MODULE(pheltra, m)
                                        parts.append(py::make_tuple(Utf8(part.name), static_cast<double>(part.weight)));
                                    return parts;
                                })
-        .def_property_readonly("density", [](const PyMaterial &material) { return NumberOrNone(material.Set().Density); })
-        .def_property_readonly("electrons_per_gram",
-                               [](const PyMaterial &material) { return static_cast<double>(material.Set().ElectronsPerGram); })
+        .def_property_readonly("density",
+                               [](const PyMaterial &material) { return NumberOrNone(material.Set().Density); })
+        .def_property_readonly(
+            "electrons_per_gram",
+            [](const PyMaterial &material) { return static_cast<double>(material.Set().ElectronsPerGram); })
         .def_property_readonly("electrons_per_cm3",
                                [](const PyMaterial &material) { return NumberOrNone(material.Set().ElectronsPerCm3); })
-        .def_property_readonly("effective_z",
-                               [](const PyMaterial &material) { return static_cast<double>(material.Set().EffectiveZ); })
+        .def_property_readonly(
+            "effective_z", [](const PyMaterial &material) { return static_cast<double>(material.Set().EffectiveZ); })
         .def(
             "mu",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type, const std::string &source) {
+            [](const PyMaterial &material, const Energies &energies, const std::string &type,
+               const std::string &source) {
                 return OverEnergies(material, energies, type, source, false,
                                     [](const TCmpDataSet &set, double, double e) { return MassCoefficient(set, e); });
             },
@@ -309,14 +312,14 @@ PYBIND11_MODULE(pheltra, m)
             "Mass coefficient (cm2/g) at energies in keV; NaN where the program shows --.")
         .def(
             "mu_linear",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type, const std::string &source) {
-                return OverEnergies(material, energies, type, source, true, &Linear);
-            },
+            [](const PyMaterial &material, const Energies &energies, const std::string &type,
+               const std::string &source) { return OverEnergies(material, energies, type, source, true, &Linear); },
             py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
             "Linear coefficient (1/cm).")
         .def(
             "mean_free_path",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type, const std::string &source) {
+            [](const PyMaterial &material, const Energies &energies, const std::string &type,
+               const std::string &source) {
                 return OverEnergies(material, energies, type, source, true,
                                     [](const TCmpDataSet &set, double density, double e) {
                                         return MeanFreePath(Linear(set, density, e));
@@ -325,7 +328,8 @@ PYBIND11_MODULE(pheltra, m)
             py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B", "1/mu (cm).")
         .def(
             "hvl",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type, const std::string &source) {
+            [](const PyMaterial &material, const Energies &energies, const std::string &type,
+               const std::string &source) {
                 return OverEnergies(material, energies, type, source, true,
                                     [](const TCmpDataSet &set, double density, double e) {
                                         return HalfValueLayer(Linear(set, density, e));
@@ -335,7 +339,8 @@ PYBIND11_MODULE(pheltra, m)
             "Half-value layer ln2/mu (cm), narrow beam.")
         .def(
             "tvl",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type, const std::string &source) {
+            [](const PyMaterial &material, const Energies &energies, const std::string &type,
+               const std::string &source) {
                 return OverEnergies(material, energies, type, source, true,
                                     [](const TCmpDataSet &set, double density, double e) {
                                         return TenthValueLayer(Linear(set, density, e));
@@ -346,7 +351,9 @@ PYBIND11_MODULE(pheltra, m)
         .def(
             "transmission",
             [](const PyMaterial &material, const Energies &thickness, const Energies &energies, const std::string &type,
-               const std::string &source) { return WithEnergies(material, thickness, energies, type, source, &Transmission); },
+               const std::string &source) {
+                return WithEnergies(material, thickness, energies, type, source, &Transmission);
+            },
             py::arg("thickness_cm"), py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
             "Narrow-beam transmission exp(-mu x) without build-up.")
         .def(

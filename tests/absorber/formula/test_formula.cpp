@@ -73,7 +73,7 @@ TEST(Formula, FaultsNameTheirPosition)
     EXPECT_EQ(Fault("H2-O"), "unexpected '-' at 3");
     EXPECT_EQ(Fault("H\tO\x01"), "unexpected U+0001 at 4");
     EXPECT_EQ(Fault("Uuo"), "unknown element 'Uu' at 1"); // a capital and a small letter are one symbol
-    EXPECT_EQ(Fault("Fm"), "unknown element 'Fm' at 1"); // Z = 100 lies beyond the library
+    EXPECT_EQ(Fault("Fm"), "unknown element 'Fm' at 1");  // Z = 100 lies beyond the library
     EXPECT_EQ(Fault("H2000000"), "count above 1000000 at 2");
     // Position counts characters, so a middle dot before the fault is one.
     EXPECT_EQ(Fault("H2O·Qq"), "unknown element 'Qq' at 5");

@@ -3,9 +3,15 @@
 #pragma once
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_error.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <QStringList>
 
+#include <algorithm>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
@@ -32,4 +38,24 @@ inline CliResult RunInProcess(const QStringList &arguments, const CliContext &co
     result.out = out.str();
     result.err = err.str();
     return result;
+}
+
+// A refusal: the exit status, nothing on stdout, one line on stderr holding
+// message.
+inline void ExpectRefused(const QStringList &arguments, const char *message, int status = kExitBadInput)
+{
+    const CliResult result = RunInProcess(arguments);
+    SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+    EXPECT_EQ(result.status, status);
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_THAT(result.err, ::testing::HasSubstr(message));
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
+inline QStringList Args(std::initializer_list<const char *> words)
+{
+    QStringList list;
+    for (const char *word : words)
+        list << QString::fromUtf8(word);
+    return list;
 }

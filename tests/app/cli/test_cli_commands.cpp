@@ -36,24 +36,6 @@ std::vector<std::pair<double, double>> Table(const std::string &text)
     return rows;
 }
 
-void ExpectRefused(const QStringList &arguments, const char *message, int status = kExitBadInput)
-{
-    const CliResult result = RunInProcess(arguments);
-    SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
-    EXPECT_EQ(result.status, status);
-    EXPECT_TRUE(result.out.empty()) << result.out;
-    EXPECT_THAT(result.err, HasSubstr(message));
-    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-}
-
-QStringList Args(std::initializer_list<const char *> words)
-{
-    QStringList list;
-    for (const char *word : words)
-        list << QString::fromUtf8(word);
-    return list;
-}
-
 TEST(CliMu, LeadIsTheLibrarysOwnValue)
 {
     const CliResult result = RunInProcess(Args({"mu", "--absorber", "lead", "1", "10", "88.1", "500", "20000"}));
