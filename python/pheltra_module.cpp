@@ -115,7 +115,7 @@ PyMaterial MakeMaterial(const py::object &spec, const py::object &formula, const
         throw CliError{QStringLiteral("give one of: a library name, a mixture {name: weight}, formula= or weights=")};
     std::optional<long double> wholeDensity;
     if (!density.is_none())
-        wholeDensity = CheckedDensity(py::cast<double>(density), QStringLiteral("density"));
+        wholeDensity = CheckedDensity(py::cast<double>(density), QStringLiteral("--density"));
     // A formula or weights with a density make a record like a library
     // entry, which keeps its density when mixed further.
     const float recordDensity = wholeDensity ? static_cast<float>(*wholeDensity) : -1.0f;

@@ -10,7 +10,7 @@ PyMaterial::PyMaterial(std::vector<MaterialPart> parts, std::optional<long doubl
 {
     FillDataSetFromParts(set_, parts_, kDataSourceB, kCoeffTypeAttenuationTotal, QString());
     if (density)
-        OverrideDensity(set_, CheckedDensity(*density, QStringLiteral("density")));
+        OverrideDensity(set_, CheckedDensity(*density, QStringLiteral("--density")));
 }
 
 TCmpDataSet PyMaterial::For(const QString &type, const QString &source) const

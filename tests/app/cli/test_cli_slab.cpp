@@ -48,14 +48,15 @@ double MuOf(const QStringList &material, const char *energy)
 
 TEST(CliSlab, QuantitiesFollowFromMuAndTheDensity)
 {
-    const CliResult result = RunInProcess(Args(
-        {"slab", "--absorber", "Lead", "--thickness", "0.5mm", "--transmission", "0.01", "60", "100", "0.5"}));
+    const CliResult result = RunInProcess(
+        Args({"slab", "--absorber", "Lead", "--thickness", "0.5mm", "--transmission", "0.01", "60", "100", "0.5"}));
     ASSERT_EQ(result.status, kExitOk) << result.err;
     const std::vector<std::string> lines = Split(result.out, '\n');
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "# narrow-beam values without build-up; density 11.35 g/cm3; thickness 0.05 cm");
-    EXPECT_EQ(lines[1], "energy_keV\tmu_rho_cm2_g\tmu_1_cm\tmfp_cm\thvl_cm\ttvl_cm\ttransmission\t"
-                        "thickness_cm_for_0.01");
+    EXPECT_EQ(lines[1],
+              "energy_keV\tmu_rho_cm2_g\tmu_1_cm\tmfp_cm\thvl_cm\ttvl_cm\ttransmission\t"
+              "thickness_cm_for_0.01");
     const auto rows = SlabRows(result.out);
     const double density = static_cast<double>(11.35f);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -82,8 +83,8 @@ TEST(CliSlab, MassThicknessAndAReplacedDensity)
     // 1 g/cm2 of aluminium is 1/2.699 cm; a pressed powder at 1.5 g/cm3
     // changes mu but not mu/rho, and 1 g/cm2 transmits the same either way.
     const CliResult solid = RunInProcess(Args({"slab", "--absorber", "Aluminum", "--thickness", "1g/cm2", "30"}));
-    const CliResult powder = RunInProcess(
-        Args({"slab", "--absorber", "Aluminum", "--density", "1.5", "--thickness", "1 g/cm2", "30"}));
+    const CliResult powder =
+        RunInProcess(Args({"slab", "--absorber", "Aluminum", "--density", "1.5", "--thickness", "1 g/cm2", "30"}));
     ASSERT_EQ(solid.status, kExitOk) << solid.err;
     ASSERT_EQ(powder.status, kExitOk) << powder.err;
     EXPECT_THAT(solid.out, HasSubstr("density 2.699 g/cm3; thickness 0.3705076116"));
@@ -110,22 +111,24 @@ TEST(CliFormula, WaterByFormulaIsTheLibrarysWater)
     const CliResult alone =
         RunInProcess(Args({"slab", "--formula", "H2O", "--density", "1", "--format", "csv", "60"}), noLibrary);
     EXPECT_EQ(alone.status, kExitOk) << alone.err;
-    EXPECT_THAT(alone.out, HasSubstr("# narrow-beam values without build-up; density 1 g/cm3\n"
-                                     "energy_keV,mu_rho_cm2_g,mu_1_cm,mfp_cm,hvl_cm,tvl_cm\n60,"));
+    EXPECT_THAT(alone.out,
+                HasSubstr("# narrow-beam values without build-up; density 1 g/cm3\n"
+                          "energy_keV,mu_rho_cm2_g,mu_1_cm,mfp_cm,hvl_cm,tvl_cm\n60,"));
     ExpectRefused(Args({"mu", "--formula", "H2O", "--absorber", "Lead", "60", "--library", "/nonexistent/x.dat"}),
                   "not found", kExitLibraryFault);
 }
 
 TEST(CliFormula, FormulasMixWithEntriesByWeight)
 {
-    const CliResult result = RunInProcess(Args(
-        {"composition", "--absorber", "Lead:1", "--formula", "C2H4:3", "--formula", "Co:0.5", "--formula", "CO:0.5",
-         "--density", "2.5", "--locale", "C"}));
+    const CliResult result =
+        RunInProcess(Args({"composition", "--absorber", "Lead:1", "--formula", "C2H4:3", "--formula", "Co:0.5",
+                           "--formula", "CO:0.5", "--density", "2.5", "--locale", "C"}));
     ASSERT_EQ(result.status, kExitOk) << result.err;
-    EXPECT_THAT(result.out, HasSubstr("Lead                                         1\r\n"
-                                      "C2H4                                         3\r\n"
-                                      "Co                                           0.5\r\n"
-                                      "CO                                           0.5\r\n"));
+    EXPECT_THAT(result.out,
+                HasSubstr("Lead                                         1\r\n"
+                          "C2H4                                         3\r\n"
+                          "Co                                           0.5\r\n"
+                          "CO                                           0.5\r\n"));
     EXPECT_THAT(result.out, HasSubstr("27   Co  (Cobalt)                            0.1\r\n"));
     EXPECT_THAT(result.out, HasSubstr(" 8   O   (Oxygen)                            0.0571201\r\n"));
     EXPECT_THAT(result.out, HasSubstr("Calc. Electr./cm³: 7."));
@@ -169,9 +172,8 @@ TEST(CliFormula, AnEntryWithoutDensityNeedsOne)
     file.close();
     ExpectRefused(Args({"slab", "--library", path.toUtf8().constData(), "--absorber", "Sludge", "60"}),
                   "the material has no density");
-    const CliResult given =
-        RunInProcess(Args({"slab", "--library", path.toUtf8().constData(), "--absorber", "Sludge", "--density",
-                           "1.2", "--transmission", "1", "60"}));
+    const CliResult given = RunInProcess(Args({"slab", "--library", path.toUtf8().constData(), "--absorber", "Sludge",
+                                               "--density", "1.2", "--transmission", "1", "60"}));
     ASSERT_EQ(given.status, kExitOk) << given.err;
     EXPECT_EQ(SlabRows(given.out)[0].back(), 0.0); // T = 1 needs no material at all
 }
