@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr double kFullRangeMin = 1.0;
@@ -44,6 +46,35 @@ void BM_CoefficientCurve(benchmark::State &state)
     state.SetLabel(state.range(0) == kDataSourceH ? "source H" : "source B");
 }
 BENCHMARK(BM_CoefficientCurve)->Arg(kDataSourceH)->Arg(kDataSourceB)->Unit(benchmark::kMicrosecond);
+
+// The loop the Python module's Material.mu runs: CoefficientAt over 10^6
+// energies spaced evenly in log(E) from 1 to 800 keV (the span xraylib's
+// cross sections cover), source B total attenuation. bench/python/bench_mu.py
+// compares the module and xraylib with it.
+void BM_MillionEnergies(benchmark::State &state)
+{
+    CompoundLibrary library;
+    if (LoadCompoundLibrary(QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat"), library) != 0) {
+        state.SkipWithError("data/CmpMix.dat did not load");
+        return;
+    }
+    TCmpDataSet tissue;
+    tissue.AbsorberName[0] = kTissue;
+    tissue.RelWeight[0] = 1.0L;
+    tissue.UpdateComposition(library);
+    constexpr std::size_t kCount = 1000000;
+    std::vector<double> energies(kCount);
+    const double step = std::log(800.0) / static_cast<double>(kCount - 1);
+    for (std::size_t i = 0; i < kCount; ++i)
+        energies[i] = std::exp(step * static_cast<double>(i));
+    std::vector<double> values(kCount);
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < kCount; ++i)
+            values[i] = static_cast<double>(tissue.CoefficientAt(energies[i]));
+        benchmark::DoNotOptimize(values.data());
+    }
+}
+BENCHMARK(BM_MillionEnergies)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
