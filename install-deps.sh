@@ -10,6 +10,7 @@ PACKAGES="
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-numpy python3-xraylib libxrl-dev python-fisx-common
+  python3-dev pybind11-dev python3-pybind11 python3-pytest
   fonts-liberation2 fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick librsvg2-bin poppler-utils
   locales
