@@ -14,6 +14,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -270,9 +271,11 @@ PYBIND11_MODULE(pheltra, m)
     m.def("edges", &Edges, py::arg("element"), py::arg("source") = "B",
           "Absorption edge energies (keV) of an element in a source, the K edge first.");
 
-    py::class_<PyMaterial>(m, "Material",
-                           "A library entry, a mixture {name or Material: relative weight}, a formula= or "
-                           "weights={Z: mass fraction}; density= (g/cm3) gives or replaces the density.")
+    py::class_<PyMaterial> materialClass(m, "Material",
+                                         "A library entry, a mixture {name or Material: relative weight}, a "
+                                         "formula= or weights={Z: mass fraction}; density= (g/cm3) gives or "
+                                         "replaces the density.");
+    materialClass
         .def(py::init(&MakeMaterial), py::arg("spec") = py::none(), py::kw_only(), py::arg("formula") = py::none(),
              py::arg("weights") = py::none(), py::arg("density") = py::none(), py::arg("library") = py::none())
         .def_property_readonly("composition",
@@ -317,38 +320,6 @@ PYBIND11_MODULE(pheltra, m)
             py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
             "Linear coefficient (1/cm).")
         .def(
-            "mean_free_path",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type,
-               const std::string &source) {
-                return OverEnergies(material, energies, type, source, true,
-                                    [](const TCmpDataSet &set, double density, double e) {
-                                        return MeanFreePath(Linear(set, density, e));
-                                    });
-            },
-            py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B", "1/mu (cm).")
-        .def(
-            "hvl",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type,
-               const std::string &source) {
-                return OverEnergies(material, energies, type, source, true,
-                                    [](const TCmpDataSet &set, double density, double e) {
-                                        return HalfValueLayer(Linear(set, density, e));
-                                    });
-            },
-            py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
-            "Half-value layer ln2/mu (cm), narrow beam.")
-        .def(
-            "tvl",
-            [](const PyMaterial &material, const Energies &energies, const std::string &type,
-               const std::string &source) {
-                return OverEnergies(material, energies, type, source, true,
-                                    [](const TCmpDataSet &set, double density, double e) {
-                                        return TenthValueLayer(Linear(set, density, e));
-                                    });
-            },
-            py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
-            "Tenth-value layer ln10/mu (cm), narrow beam.")
-        .def(
             "transmission",
             [](const PyMaterial &material, const Energies &thickness, const Energies &energies, const std::string &type,
                const std::string &source) {
@@ -365,4 +336,27 @@ PYBIND11_MODULE(pheltra, m)
             py::arg("transmission"), py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B",
             "Thickness -ln(T)/mu (cm) that transmits T (0 < T <= 1), narrow beam.")
         .def("__repr__", &Repr);
+    // Quantities of the linear coefficient alone.
+    struct LinearQuantity
+    {
+        const char *name;
+        double (*quantity)(double linear);
+        const char *doc;
+    };
+    for (const LinearQuantity &q :
+         {LinearQuantity{"mean_free_path", &MeanFreePath, "1/mu (cm), narrow beam."},
+          LinearQuantity{"hvl", &HalfValueLayer, "Half-value layer ln2/mu (cm), narrow beam."},
+          LinearQuantity{"tvl", &TenthValueLayer, "Tenth-value layer ln10/mu (cm), narrow beam."}}) {
+        const auto quantity = q.quantity;
+        materialClass.def(
+            q.name,
+            [quantity](const PyMaterial &self, const Energies &energies, const std::string &type,
+                       const std::string &source) {
+                return OverEnergies(self, energies, type, source, true,
+                                    [quantity](const TCmpDataSet &set, double density, double e) {
+                                        return quantity(Linear(set, density, e));
+                                    });
+            },
+            py::arg("energy"), py::arg("type") = "attenuation-total", py::arg("source") = "B", q.doc);
+    }
 }

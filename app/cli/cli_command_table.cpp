@@ -98,23 +98,21 @@ const char kSlabHelp[] =
 
 } // namespace
 
+// The options of a command that evaluates one material (mu, slab), and its
+// own ones.
+std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> own)
+{
+    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption, kFormatOption,           kAbsorberOption,
+                                    kFormulaOption, kDensityOption, {"source", true, false}, {"type", true, false}};
+    options.insert(options.end(), own);
+    return options;
+}
+
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands{
         {"library", {kHelpOption, kLibraryOption, kFormatOption}, &RunLibrary, kLibraryHelp},
-        {"mu",
-         {kHelpOption,
-          kLibraryOption,
-          kFormatOption,
-          kAbsorberOption,
-          kFormulaOption,
-          kDensityOption,
-          {"source", true, false},
-          {"type", true, false},
-          {"grid", true, true},
-          {"log", true, true},
-          {"edges", false, false}},
-         &RunMu,
+        {"mu", MaterialTableOptions({{"grid", true, true}, {"log", true, true}, {"edges", false, false}}), &RunMu,
          kMuHelp},
         {"composition",
          {kHelpOption,
@@ -144,18 +142,7 @@ const std::vector<Command> &Commands()
          &RunReport,
          kReportHelp},
         {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
-        {"slab",
-         {kHelpOption,
-          kLibraryOption,
-          kFormatOption,
-          kAbsorberOption,
-          kFormulaOption,
-          kDensityOption,
-          {"source", true, false},
-          {"type", true, false},
-          {"thickness", true, false},
-          {"transmission", true, false}},
-         &RunSlab,
+        {"slab", MaterialTableOptions({{"thickness", true, false}, {"transmission", true, false}}), &RunSlab,
          kSlabHelp},
     };
     return commands;

@@ -17,18 +17,27 @@ constexpr double kFullRangeMin = 1.0;
 constexpr double kFullRangeMax = 50000.0;
 const char kTissue[] = "Tissue, Soft (ICRP)";
 
-void BM_CoefficientCurve(benchmark::State &state)
+// Soft tissue of the shipped library with the given source, its composition
+// computed; false (and the benchmark skipped) when the library did not load.
+bool LoadTissue(benchmark::State &state, int source, TCmpDataSet &tissue)
 {
     CompoundLibrary library;
     if (LoadCompoundLibrary(QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat"), library) != 0) {
         state.SkipWithError("data/CmpMix.dat did not load");
-        return;
+        return false;
     }
-    TCmpDataSet tissue;
     tissue.AbsorberName[0] = kTissue;
     tissue.RelWeight[0] = 1.0L;
-    tissue.DataSource = static_cast<std::uint8_t>(state.range(0));
+    tissue.DataSource = static_cast<std::uint8_t>(source);
     tissue.UpdateComposition(library);
+    return true;
+}
+
+void BM_CoefficientCurve(benchmark::State &state)
+{
+    TCmpDataSet tissue;
+    if (!LoadTissue(state, static_cast<int>(state.range(0)), tissue))
+        return;
     int elements = 0;
     for (const double fraction : tissue.ElementWeight)
         elements += fraction > 0.0 ? 1 : 0;
@@ -53,15 +62,9 @@ BENCHMARK(BM_CoefficientCurve)->Arg(kDataSourceH)->Arg(kDataSourceB)->Unit(bench
 // compares the module and xraylib with it.
 void BM_MillionEnergies(benchmark::State &state)
 {
-    CompoundLibrary library;
-    if (LoadCompoundLibrary(QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat"), library) != 0) {
-        state.SkipWithError("data/CmpMix.dat did not load");
-        return;
-    }
     TCmpDataSet tissue;
-    tissue.AbsorberName[0] = kTissue;
-    tissue.RelWeight[0] = 1.0L;
-    tissue.UpdateComposition(library);
+    if (!LoadTissue(state, kDataSourceB, tissue))
+        return;
     constexpr std::size_t kCount = 1000000;
     std::vector<double> energies(kCount);
     const double step = std::log(800.0) / static_cast<double>(kCount - 1);
