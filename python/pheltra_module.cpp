@@ -97,8 +97,14 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object
             continue;
         }
         const auto &material = py::cast<const PyMaterial &>(key);
-        if (material.DensityReplaced() && material.Parts().size() > 1)
-            throw CliError{QStringLiteral("a mixture whose density was given cannot be mixed again")};
+        // Mixing takes each part's own density; a density given to the whole
+        // material survives only where it is that of its one record.
+        const bool ownDensity = material.Parts().size() == 1 &&
+            material.Parts().front().compound.Density == static_cast<float>(material.Set().Density);
+        if (material.DensityReplaced() && !ownDensity)
+            throw CliError{
+                QStringLiteral("a material whose density was replaced cannot be mixed again; "
+                               "give the density to the mixture")};
         long double total = 0.0L;
         for (const MaterialPart &part : material.Parts())
             total += part.weight;
@@ -138,6 +144,8 @@ PyMaterial MakeMaterial(const py::object &spec, const py::object &formula, const
     } else {
         throw CliError{QStringLiteral("a material is a library name or a mixture {name: weight}")};
     }
+    if (parts.empty())
+        throw CliError{QStringLiteral("an empty mixture")};
     return PyMaterial(std::move(parts), wholeDensity);
 }
 

@@ -146,9 +146,25 @@ def test_other_refusals():
                  lambda: pheltra.Material({f"Lead": 1, "Carbon": 1, "Iron": 1, "Copper": 1, "Tin": 1, "Gold": 1,
                                            "Silver": 1}),
                  lambda: pheltra.library("no such file.dat"),
+                 lambda: pheltra.Material({}),
+                 lambda: pheltra.Material({pheltra.Material("Lead", density=5.0): 1, "Carbon": 1}),
                  lambda: pheltra.element(True)):
         with pytest.raises(ValueError):
             call()
+
+
+def test_mixtures_keep_the_densities_of_their_parts():
+    # A formula given a density mixes like a library entry with that density:
+    # the mixture's density is the weight-averaged harmonic mean.
+    gypsum = pheltra.Material(formula="CaSO4*2H2O", density=2.32)
+    mixture = pheltra.Material({gypsum: 1, "Water, Liquid": 1})
+    assert mixture.density == pytest.approx(2 / (1 / 2.32 + 1 / 1.0), rel=1e-7)
+    assert mixture.parts == [("CaSO4*2H2O", 1.0), ("Water, Liquid", 1.0)]
+    # A mixture used as a part counts with its own relative weights.
+    inner = pheltra.Material({"Lead": 1, "Carbon": 3})
+    nested = pheltra.Material({inner: 2, "Iron": 2})
+    flat = pheltra.Material({"Lead": 0.5, "Carbon": 1.5, "Iron": 2})
+    assert same(nested.mu(ENERGIES), flat.mu(ENERGIES))
 
 
 def test_library_entries_and_lists():
