@@ -13,6 +13,62 @@ int TCmpDataSet::AbsorberCount() const
     return count;
 }
 
+int TCmpDataSet::FirstEmptySlot() const
+{
+    const int count = AbsorberCount();
+    return count < kAbsorberSlots ? count : -1;
+}
+
+void TCmpDataSet::SetAbsorber(int slot, const QString &name, long double weight)
+{
+    const auto s = static_cast<std::size_t>(slot);
+    AbsorberName.at(s) = name;
+    RelWeight.at(s) = weight;
+}
+
+int TCmpDataSet::AddAbsorber(const QString &name, long double weight)
+{
+    const int slot = FirstEmptySlot();
+    if (slot >= 0)
+        SetAbsorber(slot, name, weight);
+    return slot;
+}
+
+bool TCmpDataSet::DeleteAbsorber(int slot)
+{
+    if (slot < 0 || slot >= kAbsorberSlots || AbsorberName[static_cast<std::size_t>(slot)].isEmpty())
+        return false;
+    for (auto s = static_cast<std::size_t>(slot); s + 1 < AbsorberName.size(); ++s) {
+        AbsorberName[s] = AbsorberName[s + 1];
+        RelWeight[s] = RelWeight[s + 1];
+    }
+    AbsorberName.back().clear();
+    RelWeight.back() = 0.0L;
+    return true;
+}
+
+void TCmpDataSet::SetDataSource(int source)
+{
+    DataSource = static_cast<std::uint8_t>(source);
+    CoeffType = static_cast<std::int8_t>(CoeffTypeUnderSource(source, CoeffType));
+}
+
+void TCmpDataSet::SetLegend(const QString &text)
+{
+    Legend = StoredLegend(text);
+}
+
+void TCmpDataSet::CopyWithoutLineStyle(const TCmpDataSet &other)
+{
+    const LineColorValue color = LineColor;
+    const std::int32_t width = LineWidth;
+    const std::uint8_t pattern = LinePattern;
+    CopyFrom(other);
+    LineColor = color;
+    LineWidth = width;
+    LinePattern = pattern;
+}
+
 void TCmpDataSet::UpdateComposition(const CompoundLibrary &library)
 {
     ElementFractions accumulated{};

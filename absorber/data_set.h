@@ -52,6 +52,9 @@ class TCmpDataSet
 {
 public:
     static constexpr int kAbsorberSlots = 6;
+    // Largest relative weight an absorber slot takes; the smallest is any
+    // value above 0.
+    static constexpr long double kMaxRelWeight = 100000000.0L;
 
     // The fields in their record order. Absorber slots are 0-based here
     // (slot 1 of the dialogs is index 0), like the constituent slots of
@@ -60,7 +63,7 @@ public:
     std::int8_t CoeffType = kCoeffTypeAttenuationTotal; // index into kCoefficientTypes
     // Filled from index 0 upwards without gaps; the names are library names.
     std::array<ShortText, kAbsorberSlots> AbsorberName{};
-    std::array<long double, kAbsorberSlots> RelWeight{}; // > 0 where a name is set
+    std::array<long double, kAbsorberSlots> RelWeight{}; // in (0, kMaxRelWeight] where a name is set
 
     // Derived by UpdateComposition; copied along by CopyFrom.
     ElementFractions ElementWeight{}; // normalised to a sum of 1
@@ -83,6 +86,31 @@ public:
     bool InUse() const { return !AbsorberName[0].isEmpty(); }
     // Number of filled slots counted from the first, up to the first empty one.
     int AbsorberCount() const;
+
+    // Whether a relative weight lies above 0 and at most kMaxRelWeight.
+    static bool IsValidRelWeight(long double weight) { return weight > 0.0L && weight <= kMaxRelWeight; }
+
+    // The first slot (0-based) without a name, or -1 when all six are filled.
+    int FirstEmptySlot() const;
+    // Puts the absorber into slot (0-based).
+    void SetAbsorber(int slot, const QString &name, long double weight);
+    // Puts the absorber into the first empty slot and answers that slot, or
+    // -1 (and changes nothing) when all six are filled.
+    int AddAbsorber(const QString &name, long double weight);
+    // Empties slot (0-based) and closes up the slots after it, so the names
+    // stay without gaps. False, and nothing changes, when the slot is empty.
+    bool DeleteAbsorber(int slot);
+
+    // Changes the data source. The coefficient type stays where the new
+    // source offers it and becomes "(none)" where it does not.
+    void SetDataSource(int source);
+    // Sets the legend as StoredLegend stores the text.
+    void SetLegend(const QString &text);
+
+    // Takes everything from other but the line style (colour, width and
+    // pattern), which stays this data set's own: how a data set is copied
+    // onto another curve.
+    void CopyWithoutLineStyle(const TCmpDataSet &other);
 
     // Recomputes ElementWeight, ElectronsPerGram, Density, ElectronsPerCm3
     // and EffectiveZ from the absorber slots and the entries of library they

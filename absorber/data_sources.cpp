@@ -67,6 +67,11 @@ bool SourceOffers(int source, int type)
     return CoeffTypeListPosition(source, type) >= 0;
 }
 
+int CoeffTypeUnderSource(int source, int type)
+{
+    return SourceOffers(source, type) ? type : kCoeffTypeNone;
+}
+
 int CoeffTypeAtListPosition(int source, int position)
 {
     if (!IsValidDataSource(source))

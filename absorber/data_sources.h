@@ -57,5 +57,11 @@ QStringList CoeffTypeNames(int source);
 // List position of a type in the source's list, or -1 when not offered.
 int CoeffTypeListPosition(int source, int type);
 
+// The type a data set keeps when its source becomes `source`: the same type
+// where the source offers it, "(none)" where it does not. Both sources list
+// "(none)" and "attenuation-total" first, so those keep their list position;
+// energy absorption moves between its places in the two lists.
+int CoeffTypeUnderSource(int source, int type);
+
 // The type at a list position of the source's list, or -1 outside the list.
 int CoeffTypeAtListPosition(int source, int position);

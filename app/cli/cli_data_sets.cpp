@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr long double kMaxRelativeWeight = 100000000.0L;
-
 std::optional<QString> LibraryName(const QString &text, const LoadedLibrary &library)
 {
     const int index = library.library.IndexOf(text.trimmed());
@@ -45,10 +43,11 @@ std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibr
             throw;
         return std::nullopt;
     }
-    if (!(weight > 0.0L) || weight > kMaxRelativeWeight) {
+    if (!TCmpDataSet::IsValidRelWeight(weight)) {
         if (!strict)
             return std::nullopt;
-        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most 100000000").arg(*name)};
+        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most %2")
+                           .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
     }
     return AbsorberChoice{*name, weight};
 }
@@ -125,16 +124,15 @@ void CheckTypeOffered(int source, int type)
 void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type, const QString &legend,
                  const LoadedLibrary &library)
 {
-    if (absorbers.size() > TCmpDataSet::kAbsorberSlots)
-        throw CliError{QStringLiteral("more than six absorbers in one data set")};
-    CheckTypeOffered(source, type);
-    set.Clear();
-    for (qsizetype slot = 0; slot < absorbers.size(); ++slot) {
-        set.AbsorberName[static_cast<std::size_t>(slot)] = absorbers[slot].name;
-        set.RelWeight[static_cast<std::size_t>(slot)] = absorbers[slot].weight;
+    TCmpDataSet filled;
+    for (const AbsorberChoice &absorber : absorbers) {
+        if (filled.AddAbsorber(absorber.name, absorber.weight) < 0)
+            throw CliError{QStringLiteral("more than six absorbers in one data set")};
     }
-    set.DataSource = static_cast<std::uint8_t>(source);
-    set.CoeffType = static_cast<std::int8_t>(type);
-    set.Legend = StoredLegend(legend);
-    set.UpdateComposition(library.library);
+    CheckTypeOffered(source, type);
+    filled.SetDataSource(source);
+    filled.CoeffType = static_cast<std::int8_t>(type);
+    filled.SetLegend(legend);
+    filled.UpdateComposition(library.library);
+    set = filled;
 }

@@ -33,7 +33,7 @@ struct AbsorberChoice
 
 // NAME or NAME:WEIGHT. The whole text is tried as a name first, so a name
 // that holds a colon still works without a weight. The weight must lie above
-// 0 and at most 100000000, as in the selection dialog.
+// 0 and at most TCmpDataSet::kMaxRelWeight, as in the selection dialog.
 AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library);
 
 // A comma-separated list of NAME[:WEIGHT]. Library names hold commas

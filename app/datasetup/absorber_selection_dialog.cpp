@@ -1,6 +1,7 @@
 #include "app/datasetup/absorber_selection_dialog.h"
 
 #include "absorber/compound_library.h"
+#include "absorber/data_set.h"
 #include "app/reports/number_format.h"
 #include "app/kit/help_system.h"
 #include "app/kit/num_edit_support.h"
@@ -29,8 +30,6 @@ namespace {
 // Significant digits of the shown density and constituent weights.
 constexpr int kDensityDigits = 4;
 constexpr int kWeightDigits = 7;
-// Largest relative weight the field takes.
-constexpr long double kMaxRelWeight = 100000000.0L;
 // Rows of the composition grid visible without scrolling.
 constexpr int kVisibleGridRows = 9;
 
@@ -77,7 +76,7 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     numeditWeightFrac->SetEntryRequired(TNumEditType::floatingpointvalue);
     numeditWeightFrac->SetEntryBlankZero(true);
     numeditWeightFrac->SetDisplayFormat(QStringLiteral("0.000000;-0.000000"));
-    numeditWeightFrac->SetMaximum(kMaxRelWeight);
+    numeditWeightFrac->SetMaximum(TCmpDataSet::kMaxRelWeight);
     numeditWeightFrac->SetValue(0);
     numeditWeightFrac->SetValueChanged(true);
 
@@ -237,7 +236,7 @@ void TCmpMixDlg::OkBtnClick()
         CMSelectBox->setFocus();
         return;
     }
-    // A weight the field itself refuses (above 100000000) is never taken,
+    // A weight the field itself refuses (above kMaxRelWeight) is never taken,
     // also when Return confirms without leaving the field.
     if (!weightConfirmation_->Passes())
         return;

@@ -33,8 +33,6 @@ constexpr int kExponentDigits = 3;
 constexpr int kEffectiveZPrecision = 4;
 constexpr int kEffectiveZDecimals = 2;
 
-constexpr auto kSlotCount = static_cast<std::size_t>(TCmpDataSet::kAbsorberSlots);
-
 const QString kNoValue = QStringLiteral("--");
 
 QString DerivedText(long double value)
@@ -60,16 +58,6 @@ std::int32_t LineWidthOf(long double value)
     constexpr auto low = static_cast<long double>(std::numeric_limits<std::int32_t>::min());
     constexpr auto high = static_cast<long double>(std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(std::lround(std::clamp(value, low, high)));
-}
-
-// The positions of the source lists that the source rules below name.
-int HListPosition(int type)
-{
-    return CoeffTypeListPosition(kDataSourceH, type);
-}
-int BListPosition(int type)
-{
-    return CoeffTypeListPosition(kDataSourceB, type);
 }
 
 } // namespace
@@ -164,7 +152,8 @@ void TMRDataDlg::dataTabControlChange()
     }
     comboDataSourceChange();
     // A type the source does not offer shows as "(none)".
-    comboCoeffType->setCurrentIndex(std::max(0, CoeffTypeListPosition(comboDataSource->currentIndex(), set.CoeffType)));
+    const int source = comboDataSource->currentIndex();
+    comboCoeffType->setCurrentIndex(CoeffTypeListPosition(source, CoeffTypeUnderSource(source, set.CoeffType)));
     editColor->SetColor(ToQColor(set.LineColor));
     ShowFieldValue(numeditLinewidth, set.LineWidth);
     comboLinepattern->setCurrentIndex(set.LinePattern);
@@ -182,27 +171,18 @@ void TMRDataDlg::SaveCurrentData()
     set.LineColor = FromQColor(editColor->Color());
     set.LineWidth = LineWidthOf(numeditLinewidth->Value());
     set.LinePattern = static_cast<std::uint8_t>(comboLinepattern->currentIndex());
-    set.Legend = StoredLegend(editLegend->text());
+    set.SetLegend(editLegend->text());
 }
 
 void TMRDataDlg::comboDataSourceChange()
 {
-    // The positions both lists share ("(none)", "attenuation-total") stay;
-    // energy absorption moves between its places in the two lists; any
-    // other type of B becomes "(none)" under H, which does not offer it.
-    int position = comboCoeffType->currentIndex();
-    const int energyAbsorptionH = HListPosition(kCoeffTypeEnergyAbsorptionTotal);
-    const int energyAbsorptionB = BListPosition(kCoeffTypeEnergyAbsorptionTotal);
-    if (comboDataSource->currentIndex() == kDataSourceB) {
-        SetComboItems(comboCoeffType, CoeffTypeNames(kDataSourceB));
-        if (position == energyAbsorptionH)
-            position = energyAbsorptionB;
-    } else {
-        SetComboItems(comboCoeffType, CoeffTypeNames(kDataSourceH));
-        if (position > HListPosition(kCoeffTypeAttenuationTotal))
-            position = position == energyAbsorptionB ? energyAbsorptionH : HListPosition(kCoeffTypeNone);
-    }
-    comboCoeffType->setCurrentIndex(position);
+    // The type shown moves to the new source's list, as a data set changing
+    // its source keeps it.
+    const int type = CoeffTypeAtListPosition(typeListSource_, comboCoeffType->currentIndex());
+    typeListSource_ = comboDataSource->currentIndex();
+    SetComboItems(comboCoeffType, CoeffTypeNames(typeListSource_));
+    comboCoeffType->setCurrentIndex(
+        CoeffTypeListPosition(typeListSource_, CoeffTypeUnderSource(typeListSource_, type)));
 }
 
 int TMRDataDlg::SelectedSlot() const
@@ -224,21 +204,17 @@ bool TMRDataDlg::SelectAbsorber(int slot)
     absorberDialog_.SetRelWeight(set.RelWeight[s]);
     if (!absorberDialog_.Execute())
         return false;
-    set.AbsorberName[s] = absorberDialog_.AbsorberName();
-    set.RelWeight[s] = absorberDialog_.RelWeight();
+    set.SetAbsorber(slot, absorberDialog_.AbsorberName(), absorberDialog_.RelWeight());
     return true;
 }
 
 void TMRDataDlg::btnAddCompoundClick()
 {
-    const TCmpDataSet &set = Current();
-    const auto empty = std::find_if(set.AbsorberName.begin(), set.AbsorberName.end(),
-                                    [](const ShortText &name) { return name.isEmpty(); });
-    if (empty == set.AbsorberName.end()) {
+    const int slot = Current().FirstEmptySlot();
+    if (slot < 0) {
         UserPrompt::Message(this, QStringLiteral("Number of absorber materials limited to %1!").arg(kSlots));
         return;
     }
-    const auto slot = static_cast<int>(empty - set.AbsorberName.begin());
     SelectAbsorber(slot);
     UpdateCompoundGrid();
     SelectSlotRow(slot);
@@ -255,17 +231,8 @@ void TMRDataDlg::btnEditCompoundClick()
 
 void TMRDataDlg::btnDeleteCompoundClick()
 {
-    TCmpDataSet &set = Current();
-    const auto slot = static_cast<std::size_t>(SelectedSlot());
-    if (set.AbsorberName[slot].isEmpty())
-        return;
-    for (std::size_t s = slot; s + 1 < kSlotCount; ++s) {
-        set.AbsorberName[s] = set.AbsorberName[s + 1];
-        set.RelWeight[s] = set.RelWeight[s + 1];
-    }
-    set.AbsorberName[kSlotCount - 1].clear();
-    set.RelWeight[kSlotCount - 1] = 0.0L;
-    UpdateCompoundGrid();
+    if (Current().DeleteAbsorber(SelectedSlot()))
+        UpdateCompoundGrid();
 }
 
 void TMRDataDlg::CompoundGridDblClick(int row)
@@ -285,7 +252,7 @@ void TMRDataDlg::UpdateCompoundGrid()
     btnCopyData->setEnabled(false);
 
     TCmpDataSet &set = Current();
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+    for (std::size_t slot = 0; slot < set.AbsorberName.size(); ++slot) {
         const int row = static_cast<int>(slot) + 1;
         if (set.AbsorberName[slot].isEmpty()) {
             CompoundGrid->ClearRow(row);
@@ -345,14 +312,7 @@ void TMRDataDlg::btnCopyDataClick()
     const int target = duplicateDialog_.SetNumber() - 1;
     if (target < 0 || target >= DataSets::kCount || target == currentTab_)
         return;
-    TCmpDataSet &to = working_[static_cast<std::size_t>(target)];
-    const LineColorValue color = to.LineColor;
-    const std::int32_t width = to.LineWidth;
-    const std::uint8_t pattern = to.LinePattern;
-    to.CopyFrom(Current());
-    to.LineColor = color;
-    to.LineWidth = width;
-    to.LinePattern = pattern;
+    working_[static_cast<std::size_t>(target)].CopyWithoutLineStyle(Current());
     currentTab_ = target;
     dataTabControlChange();
 }

@@ -88,6 +88,8 @@ private:
     TDuplicateDlg &duplicateDialog_;
     std::array<TCmpDataSet, DataSets::kCount> working_;
     int currentTab_ = 0;
+    // The source whose types the coefficient-type list shows.
+    int typeListSource_ = kDataSourceH;
 
     QTabBar *dataTabControl;
     QComboBox *comboCoeffType;
