@@ -12,6 +12,7 @@
 #pragma once
 
 #include "absorber/coefficient_types.h"
+#include "absorber/compound.h"
 #include "absorber/data_sources.h"
 #include "absorber/short_text.h"
 
@@ -22,7 +23,7 @@ class CompoundLibrary;
 
 // Elemental weight fractions indexed by the atomic number itself:
 // fractions[Z] for Z = 1..99. Index 0 is no element and always holds 0.
-inline constexpr int kElementCount = 99;
+inline constexpr int kElementCount = TCompound::kMaxAtomicNumber;
 using ElementFractions = std::array<double, kElementCount + 1>;
 
 // Colour of a curve: red in the lowest byte, then green, then blue; the top

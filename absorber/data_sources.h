@@ -14,6 +14,12 @@
 #include <span>
 
 inline constexpr int kDataSourceCount = 2;
+
+// The photon energies, keV, that the graph's full scale, the coefficient
+// table, the reports and the batch tool span: from 1 keV up to 50 000 keV,
+// where source B's tables end.
+inline constexpr double kEnergyRangeMin = 1.0;
+inline constexpr double kEnergyRangeMax = 50000.0;
 inline constexpr int kDataSourceH = 0; // Selquin (libselquin.so)
 inline constexpr int kDataSourceB = 1; // Vornak (libvornak.so), what a new data set uses
 

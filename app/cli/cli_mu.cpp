@@ -9,8 +9,6 @@
 namespace {
 
 constexpr qsizetype kMaxEnergies = 1000000;
-constexpr double kFullRangeMin = 1.0;     // keV, the plot range's full scale
-constexpr double kFullRangeMax = 50000.0; // keV
 
 // An energy to evaluate. Edge energies are the 32-bit values the graph uses
 // and are printed as such ("88.0045", not its 64-bit expansion).
@@ -89,8 +87,8 @@ std::vector<Energy> CollectEnergies(const CommandContext &context, const TCmpDat
     if (context.line.Has(QStringLiteral("edges"))) {
         // The edges inside the span of the other energies, or of the full
         // plot range when there are none.
-        double low = kFullRangeMin;
-        double high = kFullRangeMax;
+        double low = kEnergyRangeMin;
+        double high = kEnergyRangeMax;
         if (!energies.empty()) {
             low = std::min_element(energies.begin(), energies.end())->value;
             high = std::max_element(energies.begin(), energies.end())->value;

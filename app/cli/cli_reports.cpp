@@ -28,7 +28,8 @@ std::pair<int, QString> RequireDataSet(const QString &option, const QString &tex
 {
     if (const auto parsed = ForDataSet(text))
         return *parsed;
-    throw CliError{QStringLiteral("--%1 needs N=... with N from 1 to 6, not '%2'").arg(option, text)};
+    throw CliError{
+        QStringLiteral("--%1 needs N=... with N from 1 to %2, not '%3'").arg(option).arg(DataSets::kCount).arg(text)};
 }
 
 // A per-data-set option such as --source: "N=VALUE" for one data set, or a
@@ -76,7 +77,9 @@ void ReadGrid(const CommandContext &context, ReportSelection &selection)
     selection.interval = GridValue(context, "interval");
     for (const auto &[name, value] : {std::pair{"from", selection.from}, std::pair{"to", selection.to}}) {
         if (value < kReportMinEnergy || value > kReportMaxEnergy)
-            throw CliError{QStringLiteral("--%1 must lie between 1 and 50000 keV").arg(QLatin1String(name))};
+            throw CliError{
+                QStringLiteral("--%1 must lie between %2 and %3 keV")
+                    .arg(QLatin1String(name), QString::number(kEnergyRangeMin), QString::number(kEnergyRangeMax))};
     }
     if (selection.interval < kReportMinInterval)
         throw CliError{QStringLiteral("--interval must be at least 0.01 keV")};
@@ -102,7 +105,8 @@ void ReadSelection(const CommandContext &context, ReportSelection &selection)
             bool ok = false;
             const int n = number.trimmed().toInt(&ok);
             if (!ok || n < 1 || n > DataSets::kCount)
-                throw CliError{QStringLiteral("--select lists data sets 1 to 6, not '%1'").arg(number)};
+                throw CliError{
+                    QStringLiteral("--select lists data sets 1 to %1, not '%2'").arg(DataSets::kCount).arg(number)};
             selection.dataSets[static_cast<std::size_t>(n - 1)] = true;
         }
     }

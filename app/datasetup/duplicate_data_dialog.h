@@ -2,6 +2,8 @@
 // which "Copy Data" copies the current one.
 #pragma once
 
+#include "absorber/data_set_list.h"
+
 #include <QDialog>
 
 class FieldConfirmation;
@@ -16,7 +18,7 @@ class TDuplicateDlg : public QDialog
 
 public:
     static constexpr int kFirstSet = 1;
-    static constexpr int kLastSet = 6;
+    static constexpr int kLastSet = DataSets::kCount;
 
     explicit TDuplicateDlg(QWidget *parent = nullptr);
 

@@ -67,9 +67,9 @@ QByteArray SavedReportBytes(const QStringList &lines);
 
 // The selection dialog's checks of the energy grid, for every caller that
 // takes a grid from the user.
-inline constexpr float kReportMinEnergy = 1.0f;     // keV
-inline constexpr float kReportMaxEnergy = 50000.0f; // keV
-inline constexpr float kReportMinInterval = 0.01f;  // keV
+inline constexpr float kReportMinEnergy = static_cast<float>(kEnergyRangeMin); // keV
+inline constexpr float kReportMaxEnergy = static_cast<float>(kEnergyRangeMax); // keV
+inline constexpr float kReportMinInterval = 0.01f;                             // keV
 inline constexpr int kReportPointsWithoutQuestion = 100;
 
 // A grid value brought to two decimals: value x 100 to the nearest integer

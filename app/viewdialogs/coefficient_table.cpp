@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr long double kLowestEnergy = 1.0L;      // keV
-constexpr long double kHighestEnergy = 50000.0L; // keV, where source B ends
+constexpr long double kLowestEnergy = kEnergyRangeMin;
+constexpr long double kHighestEnergy = kEnergyRangeMax;
 constexpr long double kSmallestInterval = 0.01L; // keV
 
 constexpr int kEnergyDigits = 3;

@@ -3,10 +3,12 @@
 // command edits it, every plot reads it.
 #pragma once
 
+#include "absorber/data_sources.h"
+
 struct TPlotRange
 {
-    static constexpr double kFullMin = 1.0;
-    static constexpr double kFullMax = 50000.0;
+    static constexpr double kFullMin = kEnergyRangeMin;
+    static constexpr double kFullMax = kEnergyRangeMax;
 
     double Min = kFullMin;
     double Max = kFullMax;
