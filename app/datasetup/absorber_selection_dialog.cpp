@@ -10,6 +10,7 @@
 #include "controls/num_edit.h"
 #include "controls/system_sound.h"
 #include "gallomir/gallomir.h"
+#include "app/kit/dialog_button.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,9 +53,9 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
       WeightGrid(new StringGrid(kGridRows + 1, 4, this)),
       numeditWeightFrac(new TNumEdit(this)),
       weightConfirmation_(new FieldConfirmation(numeditWeightFrac)),
-      OkBtn(new QPushButton(QStringLiteral("Ok"), this)),
-      CancelBtn(new QPushButton(QStringLiteral("Cancel"), this)),
-      HelpBtn(new QPushButton(QStringLiteral("Help"), this))
+      OkBtn(DialogButton(this, "OkBtn", QStringLiteral("Ok"), true)),
+      CancelBtn(DialogButton(this, "CancelBtn", QStringLiteral("Cancel"))),
+      HelpBtn(DialogButton(this, "HelpBtn", QStringLiteral("Help")))
 {
     setWindowTitle(QStringLiteral("Select Elements, Compounds or Mixture"));
     CMSelectBox->setObjectName(QStringLiteral("CMSelectBox"));
@@ -64,9 +65,6 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     DensityEditFld->setObjectName(QStringLiteral("DensityEditFld"));
     WeightGrid->setObjectName(QStringLiteral("WeightGrid"));
     numeditWeightFrac->setObjectName(QStringLiteral("numeditWeightFrac"));
-    OkBtn->setObjectName(QStringLiteral("OkBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
 
     CMSelectBox->setEditable(false);
     CMSelectBox->setMaxVisibleItems(20);
@@ -82,7 +80,6 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
 
     BuildWeightGrid();
 
-    OkBtn->setDefault(true);
     connect(CMSelectBox, &QComboBox::activated, this, &TCmpMixDlg::CMSelectBoxChange);
     connect(OkBtn, &QPushButton::clicked, this, &TCmpMixDlg::OkBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TCmpMixDlg::reject);

@@ -3,6 +3,8 @@
 #include "app/datasetup/data_setup_dialog.h"
 #include "app/kit/string_grid.h"
 #include "controls/num_edit.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/named_widget.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -21,13 +23,6 @@ using pheltra::controls::TNumEditType;
 namespace {
 
 constexpr int kGridSlack = 4; // pixels the name column leaves free
-
-template<typename Widget>
-Widget *Named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel *Caption(const char *text, const char *name, QWidget *buddy, QWidget *parent)
 {
@@ -72,9 +67,9 @@ void TMRDataDlg::BuildControls()
 
     auto *absorbers = Named(new QGroupBox(QStringLiteral("Absorber composition:"), page), "grpAbsorbers");
     CompoundGrid = Named(new StringGrid(kSlots + 1, 3, absorbers), "CompoundGrid");
-    btnAddAbsorber = Named(new QPushButton(QStringLiteral("Add"), absorbers), "btnAddAbsorber");
-    btnEditAbsorber = Named(new QPushButton(QStringLiteral("Edit"), absorbers), "btnEditAbsorber");
-    btnDeleteAbsorber = Named(new QPushButton(QStringLiteral("Delete"), absorbers), "btnDeleteAbsorber");
+    btnAddAbsorber = DialogButton(absorbers, "btnAddAbsorber", QStringLiteral("Add"));
+    btnEditAbsorber = DialogButton(absorbers, "btnEditAbsorber", QStringLiteral("Edit"));
+    btnDeleteAbsorber = DialogButton(absorbers, "btnDeleteAbsorber", QStringLiteral("Delete"));
     auto *absorberButtons = new QHBoxLayout;
     absorberButtons->addWidget(btnAddAbsorber);
     absorberButtons->addWidget(btnEditAbsorber);
@@ -87,7 +82,7 @@ void TMRDataDlg::BuildControls()
 
     auto *plotting = Named(new QGroupBox(QStringLiteral("Plotting: "), page), "grpPlotting");
     editColor = Named(new ColorSwatch(plotting), "editColor");
-    btnColor = Named(new QPushButton(QStringLiteral("..."), plotting), "btnColor");
+    btnColor = DialogButton(plotting, "btnColor", QStringLiteral("..."));
     btnColor->setFixedWidth(btnColor->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     numeditLinewidth = Named(new TNumEdit(plotting), "numeditLinewidth");
     numeditLinewidth->SetEntryRequired(TNumEditType::integervalue);
@@ -134,10 +129,10 @@ void TMRDataDlg::BuildControls()
     composition->addWidget(ElementWeightGrid, 1);
     composition->addLayout(derived);
 
-    btnCopyData = Named(new QPushButton(QStringLiteral("Copy Data"), page), "btnCopyData");
-    btnOk = Named(new QPushButton(QStringLiteral("Ok"), page), "btnOk");
-    btnCancel = Named(new QPushButton(QStringLiteral("Cancel"), page), "btnCancel");
-    btnHelp = Named(new QPushButton(QStringLiteral("Help"), page), "btnHelp");
+    btnCopyData = DialogButton(page, "btnCopyData", QStringLiteral("Copy Data"));
+    btnOk = DialogButton(page, "btnOk", QStringLiteral("Ok"));
+    btnCancel = DialogButton(page, "btnCancel", QStringLiteral("Cancel"));
+    btnHelp = DialogButton(page, "btnHelp", QStringLiteral("Help"));
     btnOk->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnCopyData);

@@ -3,13 +3,13 @@
 #include "app/kit/num_edit_support.h"
 #include "controls/num_edit.h"
 #include "controls/system_sound.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/center_on_screen.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -34,11 +34,8 @@ TDuplicateDlg::TDuplicateDlg(QWidget *parent)
     numbSetNr->SetValue(0);
     numbSetNr->setFixedWidth(numbSetNr->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
 
-    auto *okBtn = new QPushButton(QStringLiteral("OK"), this);
-    okBtn->setObjectName(QStringLiteral("OkBtn"));
-    okBtn->setDefault(true);
-    auto *cancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    auto *okBtn = DialogButton(this, "OkBtn", QStringLiteral("OK"), true);
+    auto *cancelBtn = DialogButton(this, "CancelBtn", QStringLiteral("Cancel"));
     connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
     // Escape rejects a QDialog, which is Cancel's answer.
     connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -75,8 +72,7 @@ int TDuplicateDlg::SetNumber() const
 void TDuplicateDlg::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CenterOnScreen(this);
         ShowFieldValue(numbSetNr, 0.0L);
         setNumber_ = 0;
         setNrConfirmation_->Reset();

@@ -1,5 +1,5 @@
-// The output commands' dialogs open centred on the screen, not over the main
-// window.
+// The main window, the splash window and the dialogs open centred on the
+// screen, not over the window that opened them.
 #pragma once
 
 class QWidget;

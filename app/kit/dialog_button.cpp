@@ -1,11 +1,12 @@
 #include "app/kit/dialog_button.h"
 
+#include "app/kit/named_widget.h"
+
 #include <QPushButton>
 
-QPushButton *DialogButton(QWidget *parent, const char *objectName, const QString &caption, bool isDefault)
+QPushButton *DialogButton(QWidget *parent, QAnyStringView objectName, const QString &caption, bool isDefault)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
+    auto *button = Named(new QPushButton(caption, parent), objectName);
     button->setDefault(isDefault);
     return button;
 }

@@ -1,4 +1,5 @@
 #include "app/kit/help_viewer.h"
+#include "app/kit/dialog_button.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -36,10 +37,10 @@ THelpViewer::THelpViewer(QWidget *owner) : QDialog(owner), browser_(new QTextBro
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     browser_->setOpenExternalLinks(true);
 
-    auto *btnContents = new QPushButton(QStringLiteral("Contents"), this);
-    auto *btnBack = new QPushButton(QStringLiteral("Back"), this);
-    auto *btnForward = new QPushButton(QStringLiteral("Forward"), this);
-    auto *btnClose = new QPushButton(QStringLiteral("Close"), this);
+    auto *btnContents = DialogButton(this, "btnContents", QStringLiteral("Contents"));
+    auto *btnBack = DialogButton(this, "btnBack", QStringLiteral("Back"));
+    auto *btnForward = DialogButton(this, "btnForward", QStringLiteral("Forward"));
+    auto *btnClose = DialogButton(this, "btnClose", QStringLiteral("Close"));
     btnBack->setEnabled(false);
     btnForward->setEnabled(false);
     connect(btnContents, &QPushButton::clicked, this, [this] {

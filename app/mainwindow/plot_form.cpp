@@ -9,13 +9,12 @@
 #include "app/kit/user_prompt.h"
 #include "graph/font_map.h"
 #include "graph/vexplot.h"
+#include "app/kit/center_on_screen.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,6 +43,13 @@ QAction *LaterCommand(QMenu *menu, const char *objectName, const QString &text)
 }
 
 } // namespace
+
+TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
+                         QWidget *parent)
+    : TmrPlotForm(dataSets, plotRange, parent)
+{
+    ConnectDialogs(makeDialogs(*this));
+}
 
 TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent)
     : QMainWindow(parent), dataSets_(dataSets), plotRange_(plotRange)
@@ -77,11 +83,7 @@ TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidge
     BuildMenu();
 
     resize(kStartSize);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect place(QPoint(), kStartSize);
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
+    CenterOnScreen(this);
 }
 
 void TmrPlotForm::BuildMenu()
@@ -133,21 +135,19 @@ void TmrPlotForm::BuildMenu()
     menuAbout = Command(menuHelpMenu, "menuAbout", QStringLiteral("&About"));
 
     connect(menuNew, &QAction::triggered, this, &TmrPlotForm::menuNewClick);
-    connect(menuDataSetup, &QAction::triggered, this, &TmrPlotForm::menuDataSetupClick);
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuHelp, &QAction::triggered, this, &TmrPlotForm::menuHelpClick);
-    connect(menuAbout, &QAction::triggered, this, &TmrPlotForm::menuAboutClick);
     ConnectPlotShapeAndViewCommands();
 }
 
-void TmrPlotForm::SetDataSetupDialog(TMRDataDlg *dialog)
+void TmrPlotForm::ConnectDialogs(const TMainWindowDialogs &dialogs)
 {
-    dataSetupDialog_ = dialog;
-    menuDataSetup->setEnabled(dialog != nullptr);
-}
+    connect(menuAbout, &QAction::triggered, this, [this, &splash = dialogs.splash] { menuAboutClick(splash); });
+    menuDataSetup->setEnabled(true);
+    connect(menuDataSetup, &QAction::triggered, this,
+            [this, &dialog = dialogs.dataSetup] { menuDataSetupClick(dialog); });
 
-void TmrPlotForm::SetOutputCommands(TOutputCommands *commands)
-{
+    TOutputCommands *commands = &dialogs.output;
     for (QAction *command : {menuSaveData, menuSaveGraph, menuPrinterSetup, menuPrintData, menuPrintGraph})
         command->setEnabled(true);
     connect(menuSaveData, &QAction::triggered, commands, &TOutputCommands::menuSaveDataClick);
@@ -155,6 +155,8 @@ void TmrPlotForm::SetOutputCommands(TOutputCommands *commands)
     connect(menuPrinterSetup, &QAction::triggered, commands, &TOutputCommands::menuPrinterSetupClick);
     connect(menuPrintData, &QAction::triggered, commands, &TOutputCommands::menuPrintDataClick);
     connect(menuPrintGraph, &QAction::triggered, commands, &TOutputCommands::menuPrintGraphClick);
+
+    ConnectPlotShapeAndViewDialogs(dialogs);
 }
 
 bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)
@@ -214,11 +216,11 @@ void TmrPlotForm::menuNewClick()
     RepaintGraph();
 }
 
-void TmrPlotForm::menuDataSetupClick()
+void TmrPlotForm::menuDataSetupClick(TMRDataDlg &dialog)
 {
     // An OK that leaves every data set empty keeps the curves of before on
     // screen until the next plot.
-    if (dataSetupDialog_->Execute(dataSets_))
+    if (dialog.Execute(dataSets_))
         PlotData();
     RepaintGraph();
 }
@@ -228,10 +230,8 @@ void TmrPlotForm::menuHelpClick()
     Help::ShowTopic(this, QString::fromLatin1(Help::kTopicMain));
 }
 
-void TmrPlotForm::menuAboutClick()
+void TmrPlotForm::menuAboutClick(TSplashForm &splash)
 {
-    if (!splash_)
-        return;
-    splash_->SetMessage(QString());
-    splash_->Execute();
+    splash.SetMessage(QString());
+    splash.Execute();
 }

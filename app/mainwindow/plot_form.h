@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QFrame;
 class QMenu;
@@ -20,6 +22,25 @@ class TOutputCommands;
 class TPlotRangeDlg;
 class TSplashForm;
 class TVexplot;
+class TmrPlotForm;
+
+// The windows the main window's menu opens, all of them children of the main
+// window: the splash window (Help, About), the data setup dialog, the output
+// commands (Save Data, Save Graph, Printer Setup, Print Data, Print Graph),
+// the plot range and legends dialogs and the two views.
+struct TMainWindowDialogs
+{
+    TSplashForm &splash;
+    TMRDataDlg &dataSetup;
+    TOutputCommands &output;
+    TPlotRangeDlg &plotRange;
+    TLegendsDlg &legends;
+    TAtomicDataForm &atomicData;
+    TCoeffTableDlg &coefficientTable;
+};
+
+// Makes the menu's windows as children of the main window it is given.
+using TMainWindowDialogFactory = std::function<TMainWindowDialogs(TmrPlotForm &form)>;
 
 class TmrPlotForm : public QMainWindow
 {
@@ -27,16 +48,13 @@ class TmrPlotForm : public QMainWindow
 public:
     // The data sets and the plot range belong to the program and outlive
     // the window.
+    // The window with its menu's windows, which makeDialogs creates once the
+    // window itself stands; every command is enabled.
+    TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
+                QWidget *parent = nullptr);
+    // The window alone: the commands that open a window are disabled, and
+    // About shows nothing.
     TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent = nullptr);
-
-    // The windows the menu opens, created after the main window.
-    void SetSplash(TSplashForm *splash) { splash_ = splash; }
-    void SetDataSetupDialog(TMRDataDlg *dialog);
-    // Save Data, Save Graph, Printer Setup, Print Data and Print Graph; set
-    // once at start-up.
-    void SetOutputCommands(TOutputCommands *commands);
-    void SetPlotShapeDialogs(TPlotRangeDlg *plotRange, TLegendsDlg *legends);
-    void SetViewWindows(TAtomicDataForm *atomicData, TCoeffTableDlg *coefficientTable);
 
     TVexplot &MRGraph() const { return *mrGraph_; }
     QFrame &GraphPanel() const { return *graphPanel_; }
@@ -67,30 +85,27 @@ protected:
 
 private:
     void BuildMenu();
+    // Enables the commands that open the dialogs and connects them.
+    void ConnectDialogs(const TMainWindowDialogs &dialogs);
     void PlaceGraphPanel();
     void menuNewClick();
-    void menuDataSetupClick();
+    void menuDataSetupClick(TMRDataDlg &dialog);
     void menuHelpClick();
-    void menuAboutClick();
+    void menuAboutClick(TSplashForm &splash);
     // The Edit menu's plot-shaping commands and the View menu
     // (plot_form_view_commands.cpp).
     void ConnectPlotShapeAndViewCommands();
-    void menuPlotRangeClick();
-    void menuLegendsClick();
+    void ConnectPlotShapeAndViewDialogs(const TMainWindowDialogs &dialogs);
+    void menuPlotRangeClick(TPlotRangeDlg &dialog);
+    void menuLegendsClick(TLegendsDlg &dialog);
     void AnyLegendPositionClick(QAction *chosen);
     void menuShowTitleClick();
     void menuTitleTextClick();
-    void menuAtomicDataClick();
-    void menuCoefficientDataClick();
+    void menuAtomicDataClick(TAtomicDataForm &view);
+    void menuCoefficientDataClick(TCoeffTableDlg &dialog);
 
     DataSets &dataSets_;
     const TPlotRange &plotRange_;
     QFrame *graphPanel_;
     TVexplot *mrGraph_;
-    TSplashForm *splash_ = nullptr;
-    TMRDataDlg *dataSetupDialog_ = nullptr;
-    TPlotRangeDlg *plotRangeDialog_ = nullptr;
-    TLegendsDlg *legendsDialog_ = nullptr;
-    TAtomicDataForm *atomicDataForm_ = nullptr;
-    TCoeffTableDlg *coeffTableDialog_ = nullptr;
 };

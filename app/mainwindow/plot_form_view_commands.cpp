@@ -20,43 +20,36 @@ const QString kTitlePrompt = QStringLiteral("Enter caption:");
 
 } // namespace
 
-void TmrPlotForm::SetPlotShapeDialogs(TPlotRangeDlg *plotRange, TLegendsDlg *legends)
+void TmrPlotForm::ConnectPlotShapeAndViewDialogs(const TMainWindowDialogs &dialogs)
 {
-    plotRangeDialog_ = plotRange;
-    legendsDialog_ = legends;
-    menuPlotRange->setEnabled(plotRange != nullptr);
-    menuLegends->setEnabled(legends != nullptr);
-}
-
-void TmrPlotForm::SetViewWindows(TAtomicDataForm *atomicData, TCoeffTableDlg *coefficientTable)
-{
-    atomicDataForm_ = atomicData;
-    coeffTableDialog_ = coefficientTable;
-    menuAtomicData->setEnabled(atomicData != nullptr);
-    menuCoefficientData->setEnabled(coefficientTable != nullptr);
+    for (QAction *command : {menuPlotRange, menuLegends, menuAtomicData, menuCoefficientData})
+        command->setEnabled(true);
+    connect(menuPlotRange, &QAction::triggered, this,
+            [this, &dialog = dialogs.plotRange] { menuPlotRangeClick(dialog); });
+    connect(menuLegends, &QAction::triggered, this, [this, &dialog = dialogs.legends] { menuLegendsClick(dialog); });
+    connect(menuAtomicData, &QAction::triggered, this,
+            [this, &view = dialogs.atomicData] { menuAtomicDataClick(view); });
+    connect(menuCoefficientData, &QAction::triggered, this,
+            [this, &dialog = dialogs.coefficientTable] { menuCoefficientDataClick(dialog); });
 }
 
 void TmrPlotForm::ConnectPlotShapeAndViewCommands()
 {
-    connect(menuPlotRange, &QAction::triggered, this, &TmrPlotForm::menuPlotRangeClick);
-    connect(menuLegends, &QAction::triggered, this, &TmrPlotForm::menuLegendsClick);
     connect(menuLegendPosition, &QMenu::triggered, this, &TmrPlotForm::AnyLegendPositionClick);
     connect(menuShowTitle, &QAction::triggered, this, &TmrPlotForm::menuShowTitleClick);
     connect(menuTitleText, &QAction::triggered, this, &TmrPlotForm::menuTitleTextClick);
-    connect(menuAtomicData, &QAction::triggered, this, &TmrPlotForm::menuAtomicDataClick);
-    connect(menuCoefficientData, &QAction::triggered, this, &TmrPlotForm::menuCoefficientDataClick);
 }
 
-void TmrPlotForm::menuPlotRangeClick()
+void TmrPlotForm::menuPlotRangeClick(TPlotRangeDlg &dialog)
 {
     // Confirmed or not, the graph is plotted over the range as it stands.
-    plotRangeDialog_->Execute();
+    dialog.Execute();
     PlotData();
 }
 
-void TmrPlotForm::menuLegendsClick()
+void TmrPlotForm::menuLegendsClick(TLegendsDlg &dialog)
 {
-    legendsDialog_->Execute(dataSets_);
+    dialog.Execute(dataSets_);
     for (int i = 0; i < DataSets::Count(); ++i) {
         mrGraph_->SetSeries(i + 1, true, false, ColorFromRgbValue(dataSets_[i].LineColor), dataSets_[i].Legend);
     }
@@ -94,14 +87,14 @@ void TmrPlotForm::menuTitleTextClick()
     RepaintGraph();
 }
 
-void TmrPlotForm::menuAtomicDataClick()
+void TmrPlotForm::menuAtomicDataClick(TAtomicDataForm &view)
 {
-    atomicDataForm_->Execute();
+    view.Execute();
     RepaintGraph();
 }
 
-void TmrPlotForm::menuCoefficientDataClick()
+void TmrPlotForm::menuCoefficientDataClick(TCoeffTableDlg &dialog)
 {
-    coeffTableDialog_->Execute();
+    dialog.Execute();
     RepaintGraph();
 }

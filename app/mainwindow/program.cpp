@@ -16,29 +16,25 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
-    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_);
-    outputCommands_ = new TOutputCommands(mainForm_.get(), dataSets_, mainForm_->MRGraph());
-    mainForm_->SetOutputCommands(outputCommands_);
-    duplicateDialog_ = new TDuplicateDlg(mainForm_.get());
+    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this](TmrPlotForm &form) {
+        outputCommands_ = new TOutputCommands(&form, dataSets_, form.MRGraph());
+        duplicateDialog_ = new TDuplicateDlg(&form);
+        splash_ = new TSplashForm(&form);
+        splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
+        splash_->SetMessage(LibraryStatusMessage(status_));
+        absorberDialog_ = new TCmpMixDlg(&form);
+        dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);
+        atomicDataForm_ = new TAtomicDataForm(&form);
+        plotRangeDialog_ = new TPlotRangeDlg(plotRange_, &form);
+        legendsDialog_ = new TLegendsDlg(&form);
+        coeffTableDialog_ = new TCoeffTableDlg(dataSets_, &form);
+        return TMainWindowDialogs{*splash_,        *dataSetupDialog_, *outputCommands_,  *plotRangeDialog_,
+                                  *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_};
+    });
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.
     mainForm_->show();
     mainForm_->RepaintGraph();
-
-    splash_ = new TSplashForm(mainForm_.get());
-    splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
-    splash_->SetMessage(LibraryStatusMessage(status_));
-    mainForm_->SetSplash(splash_);
-
-    absorberDialog_ = new TCmpMixDlg(mainForm_.get());
-    dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, mainForm_.get());
-    mainForm_->SetDataSetupDialog(dataSetupDialog_);
-    atomicDataForm_ = new TAtomicDataForm(mainForm_.get());
-    plotRangeDialog_ = new TPlotRangeDlg(plotRange_, mainForm_.get());
-    legendsDialog_ = new TLegendsDlg(mainForm_.get());
-    coeffTableDialog_ = new TCoeffTableDlg(dataSets_, mainForm_.get());
-    mainForm_->SetPlotShapeDialogs(plotRangeDialog_, legendsDialog_);
-    mainForm_->SetViewWindows(atomicDataForm_, coeffTableDialog_);
 }
 
 TPheltraProgram::~TPheltraProgram() = default;

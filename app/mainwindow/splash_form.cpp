@@ -1,15 +1,15 @@
 #include "app/mainwindow/splash_form.h"
 
 #include "graph/font_map.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/center_on_screen.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
@@ -93,10 +93,8 @@ TSplashForm::TSplashForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     auto *rule = new QFrame(panel);
     rule->setFrameStyle(QFrame::HLine | QFrame::Raised);
 
-    btnContinue = new QPushButton(QStringLiteral("Continue"), panel);
-    btnContinue->setObjectName(QStringLiteral("btnContinue"));
+    btnContinue = DialogButton(panel, "btnContinue", QStringLiteral("Continue"), true);
     btnContinue->setFixedSize(75, 25);
-    btnContinue->setDefault(true);
     connect(btnContinue, &QPushButton::clicked, this, &QDialog::accept);
 
     lblMessage = Text(QString(), 13, panel);
@@ -147,10 +145,6 @@ void TSplashForm::Execute()
 void TSplashForm::showEvent(QShowEvent *event)
 {
     // Centred on the screen, not over the main window.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect place(QPoint(), size());
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -6,6 +6,8 @@
 #include "app/kit/user_prompt.h"
 #include "controls/num_edit.h"
 #include "controls/numeric_text.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/named_widget.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,13 +24,6 @@
 using pheltra::controls::TNumEdit;
 
 namespace {
-
-template<typename Widget>
-Widget *Named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 TNumEdit *MillimetreField(const char *name, bool blankZero, QWidget *parent)
 {
@@ -143,10 +138,10 @@ void TMRPrintGraphDlg::BuildControls()
     addRow(5, lblLeftM, neLeftM, lblMM1);
     addRow(6, lblTopM, neTopM, lblMM2);
 
-    btnPrint = Named(new QPushButton(QStringLiteral("Print"), this), "btnPrint");
+    btnPrint = DialogButton(this, "btnPrint", QStringLiteral("Print"));
     btnPrint->setDefault(true);
-    btnCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "btnCancel");
-    btnHelp = Named(new QPushButton(QStringLiteral("Help"), this), "btnHelp");
+    btnCancel = DialogButton(this, "btnCancel", QStringLiteral("Cancel"));
+    btnHelp = DialogButton(this, "btnHelp", QStringLiteral("Help"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnPrint);

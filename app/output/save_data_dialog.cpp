@@ -6,6 +6,8 @@
 #include "app/kit/user_prompt.h"
 #include "controls/num_edit.h"
 #include "controls/system_sound.h"
+#include "app/kit/dialog_button.h"
+#include "app/kit/named_widget.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,13 +22,6 @@
 using pheltra::controls::TNumEdit;
 
 namespace {
-
-template<typename Widget>
-Widget *Named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 TNumEdit *EnergyField(const char *name, QWidget *parent)
 {
@@ -69,7 +64,7 @@ void TMRSaveDlg::BuildControls()
         cbAbsorber[static_cast<std::size_t>(i)] = Named(box, QStringLiteral("cbAbsorber%1").arg(i + 1));
         absorbers->addWidget(box);
     }
-    btnSelectAll = Named(new QPushButton(QStringLiteral("select all"), grpAbsorbers), QStringLiteral("btnSelectAll"));
+    btnSelectAll = DialogButton(grpAbsorbers, "btnSelectAll", QStringLiteral("select all"));
     absorbers->addWidget(btnSelectAll);
 
     grpData = Named(new QGroupBox(QStringLiteral(" Data "), this), QStringLiteral("grpData"));
@@ -101,10 +96,10 @@ void TMRSaveDlg::BuildControls()
     dataGrid->addWidget(numeditIntv, 6, 1);
     dataGrid->setRowStretch(7, 1);
 
-    btnAction = Named(new QPushButton(this), QStringLiteral("btnAction"));
+    btnAction = DialogButton(this, "btnAction", QString());
     btnAction->setDefault(true);
-    btnCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("btnCancel"));
-    btnHelp = Named(new QPushButton(QStringLiteral("Help"), this), QStringLiteral("btnHelp"));
+    btnCancel = DialogButton(this, "btnCancel", QStringLiteral("Cancel"));
+    btnHelp = DialogButton(this, "btnHelp", QStringLiteral("Help"));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(btnAction);
     buttons->addWidget(btnCancel);

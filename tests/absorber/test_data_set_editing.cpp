@@ -95,8 +95,10 @@ TEST(DataSetSource, TheTypeStaysWhereTheNewSourceOffersIt)
         EXPECT_EQ(set.CoeffType, type);
     }
     // Energy absorption moves from list position 11 of B to position 2 of H.
-    EXPECT_EQ(CoeffTypeListPosition(kDataSourceB, CoeffTypeUnderSource(kDataSourceH, kCoeffTypeEnergyAbsorptionTotal)), 11);
-    EXPECT_EQ(CoeffTypeListPosition(kDataSourceH, CoeffTypeUnderSource(kDataSourceH, kCoeffTypeEnergyAbsorptionTotal)), 2);
+    EXPECT_EQ(CoeffTypeListPosition(kDataSourceB, CoeffTypeUnderSource(kDataSourceH, kCoeffTypeEnergyAbsorptionTotal)),
+              11);
+    EXPECT_EQ(CoeffTypeListPosition(kDataSourceH, CoeffTypeUnderSource(kDataSourceH, kCoeffTypeEnergyAbsorptionTotal)),
+              2);
 }
 
 TEST(DataSetSource, ATypeTheNewSourceLacksBecomesNone)

@@ -9,6 +9,7 @@
 #include "app/mainwindow/splash_form.h"
 #include "graph/vexplot.h"
 #include "tests/app/support/help_topic_recorder.h"
+#include "tests/app/support/main_window_dialogs.h"
 #include "tests/app/support/modal_driver.h"
 #include "tests/app/support/scripted_prompt.h"
 #include "tests/app/support/test_library.h"
@@ -201,16 +202,18 @@ TEST_F(PlotFormTest, HelpOpensTheMainTopic)
 TEST_F(PlotFormTest, AboutShowsTheSplashWithAnEmptyMessageLine)
 {
     dialog_test::ModalActionScope scope;
-    TSplashForm splash(&form);
+    const CompoundLibrary library;
+    dialog_test::MainWindowDialogs dialogs;
+    TmrPlotForm withDialogs(sets, range, dialogs.Factory(library, sets, range));
+    TSplashForm &splash = *dialogs.splash;
     splash.SetMessage(QStringLiteral("File CmpMix.dat not found!"));
-    form.SetSplash(&splash);
     QString shownMessage = QStringLiteral("not shown");
     dialog_test::WhenModalShows([&](QWidget *modal) {
         EXPECT_EQ(modal, &splash);
         shownMessage = splash.Message();
         splash.ContinueButton()->click();
     });
-    form.menuAbout->trigger();
+    withDialogs.menuAbout->trigger();
     EXPECT_EQ(shownMessage, QString());
     EXPECT_FALSE(splash.isVisible());
 }
@@ -231,8 +234,6 @@ protected:
     DataSetupMenu()
     {
         dialog_test::FillTestLibrary(library);
-        dialog = new TMRDataDlg(library, *new TCmpMixDlg(&form), *new TDuplicateDlg(&form), &form);
-        form.SetDataSetupDialog(dialog);
         form.show();
     }
     // Runs "Data Setup" with `inDialog` acting in the dialog.
@@ -255,8 +256,9 @@ protected:
     CompoundLibrary library;
     DataSets sets;
     TPlotRange range;
-    TmrPlotForm form{sets, range};
-    TMRDataDlg *dialog = nullptr;
+    dialog_test::MainWindowDialogs dialogs;
+    TmrPlotForm form{sets, range, dialogs.Factory(library, sets, range)};
+    TMRDataDlg *dialog = dialogs.dataSetup;
     ScriptedPrompt prompt;
 };
 

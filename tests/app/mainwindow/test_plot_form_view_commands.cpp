@@ -9,6 +9,7 @@
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "controls/num_edit.h"
 #include "graph/vexplot.h"
+#include "tests/app/support/main_window_dialogs.h"
 #include "tests/app/support/modal_driver.h"
 #include "tests/app/support/scripted_prompt.h"
 #include "tests/app/support/test_data_sets.h"
@@ -30,8 +31,6 @@ protected:
     {
         sets[1] = WaterDataSet();
         sets[1].Legend = QStringLiteral(" water");
-        form.SetPlotShapeDialogs(plotRange, legends);
-        form.SetViewWindows(atomicData, coeffTable);
         form.show();
         form.PlotData();
     }
@@ -50,11 +49,13 @@ protected:
     ScriptedPrompt prompt;
     DataSets sets;
     TPlotRange range;
-    TmrPlotForm form{sets, range};
-    TPlotRangeDlg *plotRange = new TPlotRangeDlg(range, &form);
-    TLegendsDlg *legends = new TLegendsDlg(&form);
-    TAtomicDataForm *atomicData = new TAtomicDataForm(&form);
-    TCoeffTableDlg *coeffTable = new TCoeffTableDlg(sets, &form);
+    const CompoundLibrary library;
+    dialog_test::MainWindowDialogs dialogs;
+    TmrPlotForm form{sets, range, dialogs.Factory(library, sets, range)};
+    TPlotRangeDlg *plotRange = dialogs.plotRange;
+    TLegendsDlg *legends = dialogs.legends;
+    TAtomicDataForm *atomicData = dialogs.atomicData;
+    TCoeffTableDlg *coeffTable = dialogs.coeffTable;
 };
 
 TEST_F(PlotFormViewCommands, TheCommandsAreEnabled)
