@@ -36,7 +36,9 @@ protected:
 TEST_F(ShippedLibrary, LoadsAllEntriesWithoutFault)
 {
     EXPECT_EQ(status_, kLibraryLoaded);
-    EXPECT_EQ(library_->Count(), 279);
+    // 99 elements, NIST's 48 materials of Table 2 and the 158 further NIST
+    // materials of xraylib's list.
+    EXPECT_EQ(library_->Count(), 305);
 }
 
 TEST_F(ShippedLibrary, EveryEntryIsAUsableMaterial)
@@ -63,14 +65,38 @@ TEST_F(ShippedLibrary, SortedIgnoringCase)
 TEST_F(ShippedLibrary, NistWater)
 {
     const TCompound &water = Entry("water, liquid");
+    EXPECT_EQ(water.Formula.str(), QStringLiteral("H2O"));
     EXPECT_EQ(water.Density, 1.0f);
-    EXPECT_EQ(water.Source.str(), QStringLiteral("NIST (via xraylib)"));
+    EXPECT_EQ(water.Source.str(), QStringLiteral("NIST SRD 126 Table 2 (Hubbell & Seltzer)"));
     EXPECT_EQ(water.Z[0], 1);
-    EXPECT_EQ(water.Weight[0], 0.111894f);
+    EXPECT_EQ(water.Weight[0], 0.111898f);
     EXPECT_EQ(water.Z[1], 8);
-    EXPECT_EQ(water.Weight[1], 0.888106f);
+    EXPECT_EQ(water.Weight[1], 0.888102f);
     EXPECT_EQ(water.ConstituentCount(), 2);
     EXPECT_NEAR(static_cast<double>(water.ElectronsPerGram()), 3.3428e23, 0.0001e23);
+}
+
+TEST_F(ShippedLibrary, FormulasOfCompoundsOnly)
+{
+    EXPECT_EQ(Entry("Lithium Fluoride").Formula.str(), QStringLiteral("LiF"));
+    EXPECT_EQ(Entry("Lithium Tetraborate").Formula.str(), QStringLiteral("Li2B4O7"));
+    EXPECT_EQ(Entry("Polyethylene").Formula.str(), QStringLiteral("(C2H4)n"));
+    EXPECT_EQ(Entry("Lead").Formula.str(), QStringLiteral("Pb"));
+    // The hydrate dot, the file's one character beyond ASCII, survives the
+    // load as itself.
+    EXPECT_EQ(Entry("Gypsum, Plaster of Paris").Formula.str(), QStringLiteral("CaSO4\u00b72H2O"));
+    EXPECT_TRUE(Entry("Tissue, Soft (ICRU-44)").Formula.isEmpty());
+    EXPECT_TRUE(Entry("Concrete, Ordinary").Formula.isEmpty());
+}
+
+TEST_F(ShippedLibrary, NamesAsSpelt)
+{
+    for (const char *name : {"1,2-Dichlorobenzene", "Polymethyl Methacrylate (Lucite, Perspex)",
+                             "Polymethyl Methacrylate", "Magnesium Tetraborate"})
+        EXPECT_GE(library_->IndexOf(QString::fromLatin1(name)), 0) << name;
+    for (const char *misspelt : {"1,2-Ddihlorobenzene", "Polymethyl Methacralate (Lucite, Perspex)",
+                                 "Lithium Fluride", "Magnesium Tetroborate"})
+        EXPECT_EQ(library_->IndexOf(QString::fromLatin1(misspelt)), -1) << misspelt;
 }
 
 } // namespace

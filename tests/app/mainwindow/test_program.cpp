@@ -35,7 +35,7 @@ TEST(StartUp, WithTheShippedLibrary)
     Help::SetHelpFile(QString());
     TPheltraProgram program(kShippedLibrary);
     EXPECT_EQ(program.Status(), kLibraryLoaded);
-    EXPECT_EQ(program.Library().Count(), 279);
+    EXPECT_EQ(program.Library().Count(), 305);
     EXPECT_EQ(Help::HelpFile(), QStringLiteral("Pheltra.hlp"));
     EXPECT_FALSE(program.Sets().AnyInUse());
 
