@@ -109,8 +109,8 @@ TEST_F(ShippedLibrary, NamesAsSpelt)
     for (const char *name : {"1,2-Dichlorobenzene", "Polymethyl Methacrylate (Lucite, Perspex)",
                              "Polymethyl Methacrylate", "Magnesium Tetraborate"})
         EXPECT_GE(library_->IndexOf(QString::fromLatin1(name)), 0) << name;
-    for (const char *misspelt : {"1,2-Ddihlorobenzene", "Polymethyl Methacralate (Lucite, Perspex)",
-                                 "Lithium Fluride", "Magnesium Tetroborate"})
+    for (const char *misspelt : {"1,2-Ddihlorobenzene", "Polymethyl Methacralate (Lucite, Perspex)", "Lithium Fluride",
+                                 "Magnesium Tetroborate"})
         EXPECT_EQ(library_->IndexOf(QString::fromLatin1(misspelt)), -1) << misspelt;
 }
 
