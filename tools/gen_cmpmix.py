@@ -143,6 +143,9 @@ class Library:
         self.names = set()
         self.unused_formulas = set(FORMULAS)
 
+    def comment(self, text):
+        self.lines.append("; " + text)
+
     def add(self, name, formula, source, density, pairs):
         if name.lower() in self.names:
             raise ValueError(f"{name}: a second entry of that name")
@@ -169,17 +172,17 @@ class Library:
 
 def generate():
     library = Library()
-    library.lines.append("; Elements Z = 1..99: atomic weights IUPAC 1995, densities as noted.")
+    library.comment("Elements Z = 1..99: atomic weights IUPAC 1995, densities as noted.")
     for e in library.elements:
         library.add(e.name, e.symbol, element_source(e.z), e.density, [(e.z, "1.0")])
 
     table2 = read_table2()
-    library.lines.append("; NIST's 48 materials of its X-ray attenuation tables (SRD 126, Table 2).")
+    library.comment("NIST's 48 materials of its X-ray attenuation tables (SRD 126, Table 2).")
     for name, density, pairs in table2:
         library.add_material(name, TABLE2_SOURCE, density, pairs)
 
     replaced = {name.lower() for name, _, _ in table2}
-    library.lines.append("; Further NIST materials as xraylib carries them (mass fractions, densities).")
+    library.comment("Further NIST materials as xraylib carries them (mass fractions, densities).")
     for name, density, pairs in read_xraylib():
         if name.lower() not in replaced:
             library.add_material(name, XRAYLIB_SOURCE, density, pairs)
