@@ -11,16 +11,16 @@ it twice gives the same bytes.
     /usr/bin/python3 tools/gen_vornak_table.py --check   # compares, writes nothing
 """
 
-import argparse
-import os
 import sys
 import time
 
 import numpy as np
 
+from generated_file import TOP, parse_arguments, write_or_check
 from vornak_table import checks, cpp_writer, sources, table
 
-TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+TARGET = "datalib/b/vornak_table.cpp"
+SOURCES = TOP / "data" / "sources" / "epdl97"
 FISX_FILE = "/usr/share/fisx/EPDL97_CrossSections.dat"
 
 HEADER = [
@@ -36,16 +36,9 @@ HEADER = [
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--output", default=os.path.join(TOP, "datalib", "b", "vornak_table.cpp"))
-    parser.add_argument("--sources", default=os.path.join(TOP, "data", "sources", "epdl97"))
-    parser.add_argument("--fisx", default=FISX_FILE)
-    parser.add_argument("--check", action="store_true",
-                        help="fail unless the output file equals a fresh run byte for byte")
-    args = parser.parse_args()
-
+    arguments = parse_arguments(__doc__.split("\n\n")[0])
     start = time.monotonic()
-    raw = sources.RawData(args.sources, args.fisx)
+    raw = sources.RawData(SOURCES, FISX_FILE)
     tables = []
     for z in range(1, sources.ZMAX + 1):
         rows = table.rounded_rows(table.element_table(z, raw))
@@ -55,30 +48,7 @@ def main():
     counts = np.array([t.shape[0] for t in tables])
     print(f"{counts.sum()} rows, {counts.min()} to {counts.max()} per element,"
           f" {time.monotonic() - start:.1f} s")
-    if args.check:
-        return compare(text, args.output)
-    with open(args.output, "wb") as f:
-        f.write(text)
-    print(f"wrote {args.output}")
-    return 0
-
-
-def compare(text, committed):
-    with open(committed, "rb") as f:
-        old = f.read()
-    if text == old:
-        print(f"{committed} is up to date")
-        return 0
-    new_lines, old_lines = text.split(b"\n"), old.split(b"\n")
-    line = next((i for i, (a, b) in enumerate(zip(new_lines, old_lines)) if a != b),
-                min(len(new_lines), len(old_lines)))
-
-    def show(lines):
-        return repr(lines[line]) if line < len(lines) else "(end of file)"
-
-    print(f"{committed} differs from a fresh run from line {line + 1} on:\n"
-          f"  committed:   {show(old_lines)}\n  regenerated: {show(new_lines)}", file=sys.stderr)
-    return 1
+    return write_or_check(TARGET, text, arguments)
 
 
 if __name__ == "__main__":

@@ -51,9 +51,10 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     const ElementIndex &element = kElements[z - 1];
     const int rel = LastRowAtOrBelow(z, energy);
     const int j = element.first + rel;
-    if (static_cast<double>(element.kEdge) < energy && !element.logLogAboveK) {
-        // Above the K edge: the natural spline through the rows from the edge to
-        // 20 MeV, on the piece the bisection of the per-call spline would pick.
+    if (static_cast<double>(element.splineAbove) < energy) {
+        // Above the K edge: the natural spline through the rows from the edge (or
+        // the row after it) to 20 MeV, on the piece the bisection of the per-call
+        // spline would pick.
         const RowLogs &lo = kRowLogs[std::min(j, element.last - 1)];
         const RowLogs &hi = *(&lo + 1);
         Prefetch(lo);

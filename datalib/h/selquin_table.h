@@ -1,7 +1,7 @@
 // Library H's tables: the committed NIST rows (selquin_table_data.h) and what
 // the lookup derives from them once, at build time, in extended precision
 // (selquin_derived.cpp, written by tools/selquin_table): the logarithms of every
-// row, the spline second derivatives above each K edge, and the edge index.
+// row, the spline second derivatives above each K edge (or the row after it), and the edge index.
 #pragma once
 
 #include <bit>
@@ -21,10 +21,14 @@ struct ElementIndex
     std::int32_t kRow;      // above-edge row of its highest edge; `first` without edges
     std::int32_t edgeCount; // edge pairs, at most kMaxEdges
     float kEdge;            // highest edge energy, keV; -1 without edges
-    // The natural spline above the K edge swings far outside the tabulated
-    // values (an edge just below a grid energy squeezes two knots together);
-    // such an element is interpolated log-log above its K edge too.
-    bool logLogAboveK;
+    // Above this energy the lookup follows the natural spline; at and below it
+    // the rows are interpolated log-log. It is the K edge, except where the
+    // spline from the edge swings far outside the tabulated values (an edge
+    // just below a grid energy squeezes two knots together): there the spline
+    // starts at the first row above the edge and only the short interval
+    // from the edge to that row is log-log.
+    float splineAbove;
+    bool splineFromNextRow; // the spline starts at the row after kRow
     float edges[kMaxEdges]; // edge energies from the top, keV
 };
 

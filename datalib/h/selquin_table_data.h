@@ -15,7 +15,7 @@
 namespace pheltra::selquin {
 
 inline constexpr int kElementCount = 92;
-inline constexpr int kRowTotal = 4477;
+inline constexpr int kRowTotal = 4479;
 
 // Rows of each element Z = 1..92; the rows follow one another in order of Z.
 inline constexpr std::int32_t kRowCounts[kElementCount] = {
@@ -26,7 +26,7 @@ inline constexpr std::int32_t kRowCounts[kElementCount] = {
     46, 46, 45, 45, 46, 46, 46, 45, 45, 45,
     46, 49, 48, 48, 52, 55, 54, 54, 53, 57,
     60, 60, 59, 59, 59, 58, 59, 59, 58, 58,
-    58, 58, 58, 59, 59, 58, 59, 57, 59, 59,
+    58, 58, 58, 59, 59, 58, 59, 59, 59, 59,
     58, 58, 58, 57, 60, 60, 61, 65, 64, 63,
     66, 66,
 };
@@ -3756,6 +3756,8 @@ inline constexpr float kRows[kRowTotal][3] = {
     {1.0f, 4433.0f, 4421.0f},
     {1.5f, 1986.0f, 1974.0f},
     {2.0f, 1081.0f, 1069.0f},
+    {2.1216f, 950.6f, 939.3f},
+    {2.1216f, 1034.0f, 1021.0f},
     {2.16138f, 1431.0f, 1405.0f},
     {2.2019f, 2341.0f, 2292.0f},
     {2.2019f, 2487.0f, 2434.0f},

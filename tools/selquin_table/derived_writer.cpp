@@ -64,9 +64,12 @@ std::vector<long double> RootsInsideUnit(long double a, long double b, long doub
 struct Element
 {
     selquin::ElementIndex index{};
-    std::vector<long double> y2[2]; // second derivatives of the knots from kRow on
-    long double excursion = 0.0L;
+    std::vector<long double> y2[2]; // second derivatives of the spline's knots
+    long double excursion = 0.0L;   // of the spline from the K edge
+    long double nextRowExcursion = 0.0L;
 };
+
+long double SolveSpline(int from, int last, std::vector<long double> (&y2)[2]);
 
 Element Derive(int z, int first)
 {
@@ -86,21 +89,39 @@ Element Derive(int z, int first)
             index.edges[index.edgeCount++] = kRows[r][0];
         }
     }
-    const std::size_t m = static_cast<std::size_t>(index.last - index.kRow + 1);
+    e.excursion = SolveSpline(index.kRow, index.last, e.y2);
+    index.splineFromNextRow = e.excursion > kMaxSplineExcursion;
+    index.splineAbove = index.kEdge;
+    if (index.splineFromNextRow) {
+        index.splineAbove = kRows[index.kRow + 1][0];
+        e.nextRowExcursion = SolveSpline(index.kRow + 1, index.last, e.y2);
+        if (e.nextRowExcursion > kMaxSplineExcursion) {
+            throw std::runtime_error("element " + std::to_string(z) +
+                                     ": the spline from the row after the K edge still swings outside its brackets");
+        }
+    }
+    return e;
+}
+
+// Second derivatives of the natural spline through rows from..last of both
+// columns; returns the largest excursion of either spline.
+long double SolveSpline(int from, int last, std::vector<long double> (&y2)[2])
+{
+    const std::size_t m = static_cast<std::size_t>(last - from + 1);
     std::vector<long double> x(m);
     std::vector<long double> y(m);
     std::vector<long double> work(m);
+    long double excursion = 0.0L;
     for (int column = 0; column < 2; ++column) {
         for (std::size_t k = 0; k < m; ++k) {
-            x[k] = std::log(static_cast<long double>(kRows[index.kRow + k][0]));
-            y[k] = std::log(static_cast<long double>(kRows[index.kRow + k][column + 1]));
+            x[k] = std::log(static_cast<long double>(kRows[from + k][0]));
+            y[k] = std::log(static_cast<long double>(kRows[from + k][column + 1]));
         }
-        e.y2[column].resize(m);
-        datalib::SplineSecondDerivatives(x, y, e.y2[column], work);
-        e.excursion = std::max(e.excursion, SplineExcursion(x, y, e.y2[column]));
+        y2[column].assign(m, 0.0L);
+        datalib::SplineSecondDerivatives(x, y, y2[column], work);
+        excursion = std::max(excursion, SplineExcursion(x, y, y2[column]));
     }
-    index.logLogAboveK = e.excursion > kMaxSplineExcursion;
-    return e;
+    return excursion;
 }
 
 } // namespace
@@ -138,11 +159,14 @@ void WriteSelquinDerived(std::ostream &out)
     out << "// Generated at build time by selquin_derive (tools/selquin_table) from\n"
            "// datalib/h/selquin_table_data.h. Do not edit.\n"
            "//\n"
-           "// Elements interpolated log-log above the K edge (largest swing of the natural\n"
-           "// spline outside a bracket of stored values, in ln):";
+           "// Elements whose spline starts at the row after the K edge (largest swing\n"
+           "// outside a bracket of stored values, in ln, of the spline from the edge and\n"
+           "// of the spline from that row):";
     for (int z = 1; z <= kElementCount; ++z) {
-        if (elements[z - 1].index.logLogAboveK) {
-            out << " Z = " << z << " (" << static_cast<double>(elements[z - 1].excursion) << ")";
+        const Element &e = elements[z - 1];
+        if (e.index.splineFromNextRow) {
+            out << "\n//   Z = " << z << ": " << static_cast<double>(e.excursion) << ", "
+                << static_cast<double>(e.nextRowExcursion);
         }
     }
     out << "\n#include \"datalib/h/selquin_table.h\"\n\nnamespace pheltra::selquin {\n\n"
@@ -150,7 +174,7 @@ void WriteSelquinDerived(std::ostream &out)
     for (const Element &e : elements) {
         const auto &i = e.index;
         out << "    {" << i.first << ", " << i.last << ", " << i.kRow << ", " << i.edgeCount << ", " << Hex(i.kEdge)
-            << ", " << (i.logLogAboveK ? "true" : "false") << ", {";
+            << ", " << Hex(i.splineAbove) << ", " << (i.splineFromNextRow ? "true" : "false") << ", {";
         for (int n = 0; n < i.edgeCount; ++n) {
             out << (n ? ", " : "") << Hex(i.edges[n]);
         }
@@ -200,9 +224,9 @@ void WriteSelquinDerived(std::ostream &out)
     for (const Element &e : elements) {
         const auto &i = e.index;
         for (int r = i.first; r <= i.last; ++r) {
-            const bool spline = r >= i.kRow && !i.logLogAboveK;
+            const int from = i.kRow + (i.splineFromNextRow ? 1 : 0);
             const auto y2 = [&](int column) {
-                return spline ? e.y2[column][static_cast<std::size_t>(r - i.kRow)] : 0.0L;
+                return r >= from ? e.y2[column][static_cast<std::size_t>(r - from)] : 0.0L;
             };
             const long double lnE = std::log(static_cast<long double>(kRows[r][0]));
             const long double weight = r < i.last

@@ -1,6 +1,6 @@
 // Writes the build-time part of library H's tables from the committed rows:
 // logarithms, spline second derivatives above each K edge, the edge index and
-// the elements whose spline must give way to log-log interpolation.
+// the elements whose spline must start at the row after the K edge.
 #pragma once
 
 #include <ostream>
@@ -13,8 +13,9 @@ namespace pheltra::tools {
 long double SplineExcursion(std::span<const long double> x, std::span<const long double> y,
                             std::span<const long double> y2);
 
-// An element whose spline above K leaves a bracket by more than this (5 % in
-// ln) is interpolated log-log there instead.
+// An element whose spline from the K edge leaves a bracket by more than this
+// (5 % in ln) has its spline started at the row after the edge instead, with
+// log-log interpolation from the edge to that row.
 inline constexpr long double kMaxSplineExcursion = 0.05L;
 
 void WriteSelquinDerived(std::ostream &out);

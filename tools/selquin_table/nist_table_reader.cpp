@@ -112,16 +112,4 @@ std::vector<NistRow> ReadNistTable(const std::string &path)
     return rows;
 }
 
-void DropEdgePair(std::vector<NistRow> &rows, int z, const std::string &energy)
-{
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        if (rows[i].z == z && rows[i].energy == energy && rows[i + 1].z == z && rows[i + 1].energy == energy) {
-            rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(i),
-                       rows.begin() + static_cast<std::ptrdiff_t>(i + 2));
-            return;
-        }
-    }
-    throw std::runtime_error("no edge pair at " + energy + " keV for element " + std::to_string(z));
-}
-
 } // namespace pheltra::tools

@@ -23,8 +23,4 @@ struct NistRow
 // two rows per energy, positive coefficients).
 std::vector<NistRow> ReadNistTable(const std::string &path);
 
-// Drops the two rows of element z's edge pair at the given energy text;
-// throws if there is no such pair.
-void DropEdgePair(std::vector<NistRow> &rows, int z, const std::string &energy);
-
 } // namespace pheltra::tools

@@ -1,26 +1,29 @@
-// selquin_table <nist_xaamdi_elements.tsv> <selquin_table_data.h>
-// Writes library H's committed table from the NIST source text.
+// selquin_table <nist_xaamdi_elements.tsv>
+// Prints library H's committed table (datalib/h/selquin_table_data.h) made
+// from the NIST source text; tools/generated_file.py writes or checks it:
+//   tools/generated_file.py datalib/h/selquin_table_data.h -- selquin_table <tsv>
 #include <exception>
 #include <iostream>
 #include <sstream>
 
 #include "tools/selquin_table/nist_table_reader.h"
 #include "tools/selquin_table/table_writer.h"
-#include "tools/selquin_table/write_if_changed.h"
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: selquin_table <nist tsv> <out.h>\n";
+    if (argc != 2) {
+        std::cerr << "usage: selquin_table <nist tsv>\n";
         return 2;
     }
     try {
-        auto rows = pheltra::tools::ReadNistTable(argv[1]);
-        // The library gives platinum eight edge pairs, without the M5 edge.
-        pheltra::tools::DropEdgePair(rows, 78, "2.1216");
+        const auto rows = pheltra::tools::ReadNistTable(argv[1]);
         std::ostringstream text;
         pheltra::tools::WriteSelquinTable(rows, text);
-        pheltra::tools::WriteIfChanged(argv[2], text.str());
+        std::cout << text.str() << std::flush;
+        if (!std::cout) {
+            std::cerr << "selquin_table: cannot write the table\n";
+            return 1;
+        }
     } catch (const std::exception &e) {
         std::cerr << "selquin_table: " << e.what() << "\n";
         return 1;

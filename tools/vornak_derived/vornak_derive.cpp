@@ -1,7 +1,7 @@
 // Writes the tables the source-B lookup derives from its coefficient table:
 // where each element's rows start and end, the shared energy grid with its
 // search buckets, each element's edges, and the logarithms of all energies
-// and values. Fails (and writes nothing) when the table does not have the
+// and values. Fails (and the build writes nothing) when the table does not have the
 // shape the lookup relies on: a row below 1 keV, then the shared grid and
 // the edge pairs in order of energy.
 //
@@ -9,7 +9,8 @@
 // a lookup that reads them gets the bits it would have computed. Numbers are
 // written as hexadecimal literals, which the compiler reads back exactly.
 //
-//   vornak_derive <output.cpp>
+//   vornak_derive > vornak_derived.cpp   (the build runs it through
+//   tools/generated_file.py, which leaves an unchanged file untouched)
 
 #include <cmath>
 #include <cstdio>
@@ -159,16 +160,16 @@ void WriteLogarithms(std::FILE *out)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char **)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vornak_derive <output.cpp>\n");
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: vornak_derive > vornak_derived.cpp\n");
         return 2;
     }
     Shape shape;
     std::string error = ReadShape(shape);
-    std::FILE *out = error.empty() ? std::fopen(argv[1], "w") : nullptr;
-    if (out != nullptr) {
+    if (error.empty()) {
+        std::FILE *out = stdout;
         std::fprintf(out,
                      "// Generated at build time by tools/vornak_derived from vornak_table.cpp.\n"
                      "#include <limits>\n\n"
@@ -187,15 +188,12 @@ int main(int argc, char **argv)
         WriteEdges(out, shape.edges);
         WriteLogarithms(out);
         std::fprintf(out, "}  // namespace pheltra::vornak\n");
-        if (std::fclose(out) != 0 && error.empty()) {
-            error = "cannot write " + std::string(argv[1]);
+        if (std::fflush(out) != 0 && error.empty()) {
+            error = "cannot write the derived tables";
         }
-    } else if (error.empty()) {
-        error = "cannot write " + std::string(argv[1]);
     }
     if (!error.empty()) {
         std::fprintf(stderr, "vornak_derive: %s\n", error.c_str());
-        std::remove(argv[1]);
         return 1;
     }
     return 0;

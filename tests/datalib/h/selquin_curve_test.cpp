@@ -2,7 +2,7 @@
 // within 5 % (in ln) of the two stored values, and energy absorption never
 // exceeds attenuation. Elements whose natural spline above the K edge would
 // swing far outside (chromium, molybdenum, thulium: an edge just below a
-// grid energy) are interpolated log-log there instead.
+// grid energy) start their spline at the row after the edge instead.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,14 +59,29 @@ TEST(SelquinCurves, StayBetweenTheirStoredValuesAndAbsorptionBelowAttenuation)
     }
 }
 
-TEST(SelquinCurves, MendedElementsAreLogLogAboveTheirKEdge)
+TEST(SelquinCurves, MendedSplinesStartAtTheRowAfterTheEdge)
 {
+    // Started one row later, the spline of every mended element stays well
+    // inside its brackets.
+    for (std::int32_t z : reference::OscillatingElements()) {
+        EXPECT_LT(reference::SplineSwing(z, 1), 0.025L) << "Z=" << z;
+    }
     // The literal spline gave chromium's attenuation at 6.7 keV about 40 times
-    // too large; log-log between the 6 and 8 keV rows gives the physical value.
+    // too large; the spline from the 6 keV row stays between the 6 and 8 keV
+    // values, close to log-log there (the curve is nearly straight in ln-ln).
     const double mu6 = GetMuCoeffH(24, 6.0, 0);
     const double mu8 = GetMuCoeffH(24, 8.0, 0);
-    const double expected = std::exp(std::log(mu6) + std::log(6.7 / 6.0) * std::log(mu8 / mu6) / std::log(8.0 / 6.0));
-    EXPECT_NEAR(GetMuCoeffH(24, 6.7, 0), expected, 1e-12 * expected);
+    const double logLog = std::exp(std::log(mu6) + std::log(6.7 / 6.0) * std::log(mu8 / mu6) / std::log(8.0 / 6.0));
+    EXPECT_LT(GetMuCoeffH(24, 6.7, 0), mu6);
+    EXPECT_GT(GetMuCoeffH(24, 6.7, 0), mu8);
+    EXPECT_NEAR(GetMuCoeffH(24, 6.7, 0), logLog, 0.02 * logLog);
+    // From the K edge (5.989 keV) to the 6 keV row: log-log.
+    const double edge = GetAbsEdgeH(24, 1);
+    const double atEdge = GetMuCoeffH(24, edge, 0);
+    const double e = 5.995;
+    const double expected =
+        std::exp(std::log(atEdge) + std::log(e / edge) * std::log(mu6 / atEdge) / std::log(6.0 / edge));
+    EXPECT_NEAR(GetMuCoeffH(24, e, 0), expected, 1e-12 * expected);
     // Molybdenum's energy absorption at 23.5 keV lies between the 20 and 30 keV values.
     const double v = GetMuCoeffH(42, 23.5, 16);
     EXPECT_LT(v, GetMuCoeffH(42, 20.0, 16));

@@ -72,9 +72,14 @@ TEST(SelquinLookup, EdgesCountedFromTheTop)
     EXPECT_EQ(GetAbsEdgeH(26, 2), -1.0); // iron's L edges lie below 1 keV
     EXPECT_EQ(GetAbsEdgeH(10, 1), -1.0);
     EXPECT_EQ(GetAbsEdgeH(11, 1), Stored(1.0721f));
-    // Platinum has eight edges: its M5 edge is not among them.
+    // Platinum has nine edges, its M5 edge at 2.1216 keV the lowest. Between
+    // 2 keV and that edge the curve falls towards the below-edge value.
     EXPECT_EQ(GetAbsEdgeH(78, 8), Stored(2.2019f));
-    EXPECT_EQ(GetAbsEdgeH(78, 9), -1.0);
+    EXPECT_EQ(GetAbsEdgeH(78, 9), Stored(2.1216f));
+    EXPECT_EQ(GetAbsEdgeH(78, 10), -1.0);
+    EXPECT_EQ(GetMuCoeffH(78, Stored(2.1216f), 0), Stored(1034.0f));
+    EXPECT_LT(GetMuCoeffH(78, 2.1215, 0), 1.001 * 950.6);
+    EXPECT_GT(GetMuCoeffH(78, 2.1215, 0), 950.6);
     EXPECT_EQ(GetAbsEdgeH(92, 12), Stored(1.0449f));
     for (int z : {0, 93, 99, -3}) {
         EXPECT_EQ(GetAbsEdgeH(z, 1), -1.0) << "Z=" << z;

@@ -66,9 +66,14 @@ double GetMuCoeffH(std::int32_t z, double energy, std::int32_t kind)
     const Table t(z);
     const EdgeHit k = EdgeSearch(t, 1);
     long double result = 0.0L;
-    if (k.energy < energy && !OscillatingElements().contains(z)) {
+    // The mend: an element whose spline from the edge oscillates has its
+    // spline start at the row after the edge's, and the interval from the
+    // edge to that row is interpolated log-log like those below the edge.
+    const int from = OscillatingElements().contains(z) ? k.row + 1 : k.row;
+    const long double splineAbove = from == k.row ? k.energy : static_cast<long double>(t.At(from, 1));
+    if (splineAbove < energy) {
         datalib::NaturalCubicSpline<kSplineCapacity> spline;
-        for (int j = k.row; j <= t.rows; ++j) {
+        for (int j = from; j <= t.rows; ++j) {
             spline.AddKnot(std::log(static_cast<long double>(t.At(j, 1))),
                            std::log(static_cast<long double>(t.At(j, column))));
         }
@@ -92,7 +97,7 @@ double GetMuCoeffH(std::int32_t z, double energy, std::int32_t kind)
     return static_cast<double>(result);
 }
 
-long double SplineSwing(std::int32_t z)
+long double SplineSwing(std::int32_t z, int rowsSkipped)
 {
     const Table t(z);
     const EdgeHit k = EdgeSearch(t, 1);
@@ -100,7 +105,7 @@ long double SplineSwing(std::int32_t z)
     for (int column = 2; column <= 3; ++column) {
         std::vector<long double> x;
         std::vector<long double> y;
-        for (int j = k.row; j <= t.rows; ++j) {
+        for (int j = k.row + rowsSkipped; j <= t.rows; ++j) {
             x.push_back(std::log(static_cast<long double>(t.At(j, 1))));
             y.push_back(std::log(static_cast<long double>(t.At(j, column))));
         }
