@@ -16,6 +16,7 @@ import time
 
 import numpy as np
 
+from elements_tsv import read_elements
 from generated_file import TOP, parse_arguments, write_or_check
 from vornak_table import checks, cpp_writer, sources, table
 
@@ -38,7 +39,7 @@ HEADER = [
 def main():
     arguments = parse_arguments(__doc__.split("\n\n")[0])
     start = time.monotonic()
-    raw = sources.RawData(SOURCES, FISX_FILE)
+    raw = sources.RawData(SOURCES, FISX_FILE, read_elements(TOP))
     tables = []
     for z in range(1, sources.ZMAX + 1):
         rows = table.rounded_rows(table.element_table(z, raw))

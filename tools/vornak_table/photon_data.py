@@ -1,5 +1,8 @@
 """Photon cross sections of one element, in cm2/g, at energies in keV.
 
+Cross sections per atom become mass coefficients with the atomic weights of
+data/sources/elements.tsv, the ones the whole program uses.
+
 Photoelectric and coherent scattering come from the EPDL97 ln-ln files
 (interpolated log-log, edges snapped to the EADL97 binding energies); below
 their first point (only the first table row, under 1 keV, goes there) the
@@ -42,8 +45,12 @@ def snap_edges(ln_e, edges_kev):
 class PhotonData:
     def __init__(self, z, raw):
         self.z = z
-        self.weight = raw.epdl_weight[z]
+        # Barns to cm2/g with the program's one atomic weight of the element
+        # (Gallomir's), not EPDL's own; the fisx scans, converted with EPDL's
+        # weights, are rescaled to it.
+        self.weight = raw.atomic_weight[z]
         self.to_mass = AVOGADRO * BARN / self.weight
+        fisx_scale = raw.epdl_weight[z] / self.weight
         edges = list(raw.binding[z].values())
         mev_to_kev = math.log(1000.0)
         ln_to_mass = math.log(self.to_mass)
@@ -56,8 +63,8 @@ class PhotonData:
         self.rayleigh = egs(raw.rayleigh)
         fisx = raw.fisx[z]
         self.fisx_energy = fisx[:, 0]
-        self.fisx_photo = self._positive_part(fisx[:, 0], fisx[:, FISX_PHOTO])
-        self.fisx_rayleigh = self._positive_part(fisx[:, 0], fisx[:, FISX_RAYLEIGH])
+        self.fisx_photo = self._positive_part(fisx[:, 0], fisx_scale * fisx[:, FISX_PHOTO])
+        self.fisx_rayleigh = self._positive_part(fisx[:, 0], fisx_scale * fisx[:, FISX_RAYLEIGH])
         subshells = fisx[:, FISX_FIRST_SUBSHELL:FISX_FIRST_SUBSHELL + len(FISX_SUBSHELLS)]
         # A subshell is zero below its own edge. Between two distinct energies it
         # is zero at both ends or positive at both, so its logarithm, with a

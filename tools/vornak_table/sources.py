@@ -204,7 +204,7 @@ def read_density_files(folder):
 class RawData:
     """Every raw input, read once."""
 
-    def __init__(self, folder, fisx_path):
+    def __init__(self, folder, fisx_path, elements):
         def path(name):
             return os.path.join(folder, name)
 
@@ -217,3 +217,5 @@ class RawData:
         self.eii_emax, self.eii_nbin, self.eii = read_eii(path("eii_ik.data"))
         self.density = read_density_files(path("pegs4_density_corrections_elements"))
         self.fisx = read_fisx_cross_sections(fisx_path)
+        # {Z: atomic weight, g/mol} of data/sources/elements.tsv.
+        self.atomic_weight = {e.z: float(e.atomic_weight) for e in elements}
