@@ -11,10 +11,15 @@ it twice gives the same bytes.
     /usr/bin/python3 tools/gen_vornak_table.py --check   # compares, writes nothing
 """
 
+import os
 import sys
 import time
 
-import numpy as np
+# One thread: the generator's matrix products are small, and on a shared
+# machine more threads only wait for each other.
+os.environ.setdefault("OPENBLAS_NUM_THREADS", "1")
+
+import numpy as np  # noqa: E402
 
 from elements_tsv import read_elements
 from generated_file import TOP, parse_arguments, write_or_check

@@ -39,24 +39,20 @@ double MuCoefficient(std::int32_t z, double energy, std::int32_t kind) noexcept
     if (column == kZeroColumn) {
         return 0.0;
     }
-    // The last row at or below the energy: the row below 1 keV, then every grid
-    // energy and both rows of every edge at or below it (at an edge that is the
-    // above-edge row). It is never the element's last row, which lies above
-    // 50 000 keV. Counting needs no search, and the counts come from small
-    // tables that stay in the cache.
-    const GridBucket &bucket = kGridBuckets[EnergyBucket(energy)];
-    const int grid = bucket.count + (bucket.next <= energy ? 1 : 0);
-    const double *edges = kEdges[z - 1];
-    int edges_below = 0;
-    for (int k = 0; k < kMaxEdges; ++k) {
-        edges_below += edges[k] <= energy ? 1 : 0;
+    // The last row at or below the energy (at an edge, the above-edge row). It
+    // is never the element's last row, which lies above 50 000 keV. The bucket
+    // of the energy gives a row at or below it; the rows after it that the
+    // energy reaches are counted without branches, since random energies would
+    // defeat branch prediction. The tables involved are small and stay cached.
+    const std::uint8_t start = kRowBucket[z - 1][EnergyBucket(energy)];
+    const double *row_energy = kPaddedEnergy[z - 1];
+    int j = start;
+    for (int k = 1; k <= kBucketSteps; ++k) {
+        j += row_energy[start + k] <= energy ? 1 : 0;
     }
-    const int lo = kFirstRow[z - 1] + grid + 2 * edges_below;
+    const int lo = kFirstRow[z - 1] + j;
     const int hi = lo + 1;
-    // The energy of row lo: the higher of the last grid energy and the last
-    // edge counted.
-    const double e_lo =
-        edges_below > 0 ? std::max(kGridEnergy[grid - 1], edges[edges_below - 1]) : kGridEnergy[grid - 1];
+    const double e_lo = row_energy[j];
     if (e_lo == energy) {
         return static_cast<double>(kRows[lo][column - 1]);
     }

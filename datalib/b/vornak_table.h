@@ -24,33 +24,34 @@ extern const std::int32_t kRowTotal;
 extern const std::int32_t kRowCounts[kElementCount];
 extern const float kRows[][kColumnCount];
 
-// Every element's rows are one row below 1 keV, the shared grid of
-// kGridSize energies and a pair of rows at each of its edges, in order of
-// energy. The row at or below an energy is therefore found by counting: the
-// grid energies and the edges at or below it. The grid count comes from a
-// bucket of the energy (its binary exponent and the next kBucketBits bits of
-// its mantissa, 2^kBucketBits buckets an octave from 1 keV on), which holds
-// at most one grid energy above its lowest energy.
-inline constexpr int kGridSize = 92;
+// Every element's rows are one row below 1 keV, the shared grid, its edge
+// pairs and its own points, in order of energy, at most kMaxRows of them.
+// The last row at or below an energy is found from the energy's bucket (its
+// binary exponent and the next kBucketBits bits of its mantissa, 2^kBucketBits
+// buckets an octave from 1 keV on): kRowBucket gives the last row at or below
+// the bucket's lowest energy, and counting the next kBucketSteps row energies
+// that are <= the energy finishes the search without branches. The build
+// checks that no bucket of any element holds more rows than that.
+inline constexpr int kMaxRows = 209;
 inline constexpr int kMaxEdges = 13;
-inline constexpr int kBucketBits = 5;
+inline constexpr int kBucketBits = 6;
 inline constexpr int kBucketCount = 16 << kBucketBits; // 1 keV .. 65 536 keV
-
-struct GridBucket
-{
-    std::int32_t count; // grid energies at or below the bucket's lowest energy
-    double next;        // the grid energy after those, widened
-};
+inline constexpr int kBucketSteps = 8;
+// Row energies per element, widened to double and padded with +infinity.
+inline constexpr int kPaddedRows = kMaxRows + kBucketSteps;
 
 // Derived at build time with the same logl the lookup runs, so that a value
 // taken from here equals the logarithm computed on the spot, bit for bit.
 // kFirstRow/kLastRow[Z - 1] are the first and last row of element Z;
+// kRowBucket[Z - 1][b] the last row of element Z (counted from its first) at
+// or below the lowest energy of bucket b; kPaddedEnergy[Z - 1] its row
+// energies, widened, then +infinity;
 // kEdges[Z - 1] its kEdgeCount[Z - 1] edge energies from the lowest up,
 // widened, then infinity; kLogEnergy[r] is logl of the energy of row r;
 // kLogValue[(c - 2) * kRowTotal + r] is logl of column c of row r, which is
 // minus infinity where the value is 0.
-extern const GridBucket kGridBuckets[kBucketCount];
-extern const double kGridEnergy[kGridSize];
+extern const std::uint8_t kRowBucket[kElementCount][kBucketCount];
+extern const double kPaddedEnergy[kElementCount][kPaddedRows];
 extern const std::int32_t kFirstRow[kElementCount];
 extern const std::int32_t kLastRow[kElementCount];
 extern const std::int32_t kEdgeCount[kElementCount];

@@ -1,9 +1,10 @@
 // Writes the tables the source-B lookup derives from its coefficient table:
-// where each element's rows start and end, the shared energy grid with its
-// search buckets, each element's edges, and the logarithms of all energies
-// and values. Fails (and the build writes nothing) when the table does not have the
-// shape the lookup relies on: a row below 1 keV, then the shared grid and
-// the edge pairs in order of energy.
+// where each element's rows start and end, each element's search buckets and
+// row energies, its edges, and the logarithms of all energies and values.
+// Fails (and the build writes nothing) when the table does not have the shape
+// the lookup relies on: a row below 1 keV, then rows in order of energy up
+// past 50 000 keV, at most kMaxRows of them, two rows at one energy only as
+// an edge pair, and no more rows in one search bucket than the lookup counts.
 //
 // The logarithms are taken here with the very logl the lookup would call, so
 // a lookup that reads them gets the bits it would have computed. Numbers are
@@ -26,7 +27,6 @@ using namespace pheltra::vornak;
 struct Shape
 {
     std::vector<int> first;                 // first row of each element, then the total
-    std::vector<double> grid;               // the shared energies
     std::vector<std::vector<double>> edges; // each element's edges, lowest first
 };
 
@@ -35,34 +35,35 @@ std::string ReadShape(Shape &shape)
 {
     shape.first.assign(kElementCount + 1, 0);
     for (int z = 1; z <= kElementCount; ++z) {
+        if (kRowCounts[z - 1] < 2 || kRowCounts[z - 1] > kMaxRows) {
+            return "element " + std::to_string(z) + " has " + std::to_string(kRowCounts[z - 1]) + " rows";
+        }
         shape.first[z] = shape.first[z - 1] + kRowCounts[z - 1];
     }
     if (shape.first[kElementCount] != kRowTotal) {
         return "the row counts do not add up to the row total";
     }
-    // Hydrogen has no edges: its rows after the first are the grid.
-    for (int r = 1; r < kRowCounts[0]; ++r) {
-        shape.grid.push_back(kRows[r][0]);
-    }
-    if (static_cast<int>(shape.grid.size()) != kGridSize || shape.grid.front() != 1.0) {
-        return "hydrogen's rows are not the shared grid";
-    }
     shape.edges.resize(kElementCount);
     for (int z = 1; z <= kElementCount; ++z) {
-        std::size_t g = 0;
-        for (int r = shape.first[z - 1] + 1; r < shape.first[z]; ++r) {
-            const double e = kRows[r][0];
-            if (r + 1 < shape.first[z] && kRows[r + 1][0] == kRows[r][0]) {
-                shape.edges[z - 1].push_back(e);
-                ++r;
-            } else if (g < shape.grid.size() && e == shape.grid[g]) {
-                ++g;
-            } else {
-                return "element " + std::to_string(z) + " has a row at " + std::to_string(e) + " keV off the grid";
+        const int first = shape.first[z - 1];
+        const int end = shape.first[z];
+        if (!(kRows[first][0] < 1.0f) || !(kRows[first + 1][0] >= 1.0f) || !(kRows[end - 1][0] > 50000.0f)) {
+            return "element " + std::to_string(z) + " does not span 1 to 50 000 keV";
+        }
+        for (int r = first + 1; r < end; ++r) {
+            if (!(kRows[r][0] >= kRows[r - 1][0])) {
+                return "element " + std::to_string(z) + ": energies decrease at " + std::to_string(kRows[r][0]) +
+                    " keV";
+            }
+            if (kRows[r][0] == kRows[r - 1][0]) {
+                if (r + 1 < end && kRows[r + 1][0] == kRows[r][0]) {
+                    return "element " + std::to_string(z) + ": three rows at " + std::to_string(kRows[r][0]) + " keV";
+                }
+                shape.edges[z - 1].push_back(kRows[r][0]);
             }
         }
-        if (g != shape.grid.size() || shape.edges[z - 1].size() > kMaxEdges || !(kRows[shape.first[z - 1]][0] < 1.0f)) {
-            return "element " + std::to_string(z) + " does not have the shared shape";
+        if (shape.edges[z - 1].size() > kMaxEdges) {
+            return "element " + std::to_string(z) + " has too many edges";
         }
     }
     return {};
@@ -92,31 +93,46 @@ void WriteLongDoubles(std::FILE *out, const char *name, const std::vector<long d
     std::fprintf(out, "\n};\n\n");
 }
 
-// The grid's search buckets; an error text when a bucket would hold more
-// than one grid energy above its lowest energy.
-std::string WriteGrid(std::FILE *out, const std::vector<double> &grid)
+// Each element's search buckets and padded energies; an error text when a
+// bucket holds more rows than the lookup steps through.
+std::string WriteBuckets(std::FILE *out, const Shape &shape)
 {
-    std::fprintf(out, "const double kGridEnergy[kGridSize] = {");
-    for (std::size_t g = 0; g < grid.size(); ++g) {
-        std::fprintf(out, "%s%a,", g % 6 == 0 ? "\n    " : " ", grid[g]);
-    }
-    std::fprintf(out, "\n};\n\nconst GridBucket kGridBuckets[kBucketCount] = {\n");
     std::string error;
-    for (int b = 0; b < kBucketCount; ++b) {
-        const double low = BucketLow(b);
-        const double high = BucketLow(b + 1);
-        std::size_t count = 0;
-        while (count < grid.size() && grid[count] <= low) {
-            ++count;
+    std::fprintf(out, "const std::uint8_t kRowBucket[kElementCount][kBucketCount] = {\n");
+    for (int z = 1; z <= kElementCount; ++z) {
+        const int first = shape.first[z - 1];
+        const int end = shape.first[z];
+        std::fprintf(out, "    {");
+        for (int b = 0; b < kBucketCount; ++b) {
+            const double low = BucketLow(b);
+            const double high = BucketLow(b + 1);
+            int start = 0;
+            int inside = 0;
+            for (int r = first; r < end; ++r) {
+                const double e = kRows[r][0];
+                start = e <= low ? r - first : start;
+                inside += e > low && e < high ? 1 : 0;
+            }
+            if (inside > kBucketSteps) {
+                error = "element " + std::to_string(z) + " has more than " + std::to_string(kBucketSteps) +
+                    " rows above " + std::to_string(low) + " keV in one bucket";
+            }
+            std::fprintf(out, "%s%d,", b % 24 == 0 ? "\n     " : " ", start);
         }
-        if (count + 1 < grid.size() && grid[count + 1] < high) {
-            error = "two grid energies above " + std::to_string(low) + " keV in one bucket";
+        std::fprintf(out, "},\n");
+    }
+    std::fprintf(out, "};\n\nconst double kPaddedEnergy[kElementCount][kPaddedRows] = {\n");
+    for (int z = 1; z <= kElementCount; ++z) {
+        std::fprintf(out, "    {");
+        for (int r = shape.first[z - 1]; r < shape.first[z]; ++r) {
+            std::fprintf(out, "%s%a,", (r - shape.first[z - 1]) % 6 == 0 ? "\n     " : " ",
+                         static_cast<double>(kRows[r][0]));
         }
-        if (count < grid.size()) {
-            std::fprintf(out, "    {%zu, %a},\n", count, grid[count]);
-        } else {
-            std::fprintf(out, "    {%zu, kNone},\n", count);
+        std::fprintf(out, "\n     ");
+        for (int r = kRowCounts[z - 1]; r < kPaddedRows; ++r) {
+            std::fprintf(out, " kNone,");
         }
+        std::fprintf(out, "},\n");
     }
     std::fprintf(out, "};\n\n");
     return error;
@@ -184,7 +200,7 @@ int main(int argc, char **)
         }
         WriteInts(out, "const std::int32_t kFirstRow[kElementCount]", first);
         WriteInts(out, "const std::int32_t kLastRow[kElementCount]", last);
-        error = WriteGrid(out, shape.grid);
+        error = WriteBuckets(out, shape);
         WriteEdges(out, shape.edges);
         WriteLogarithms(out);
         std::fprintf(out, "}  // namespace pheltra::vornak\n");

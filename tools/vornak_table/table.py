@@ -13,7 +13,8 @@ flight), g of each process.
 
 import numpy as np
 
-from . import klein_nishina
+from . import klein_nishina, refine
+from .columns import COLUMNS, TOTALS
 from .electrons import ElectronSlowing
 from .photon_data import PhotonData
 from .relaxation import Atom
@@ -30,20 +31,20 @@ LOWEST_ENERGY = 1.0          # first energy the library accepts
 FIRST_ROW_ENERGY = 0.8       # the row below it, unless an edge lies in between
 PAIR_REST_ENERGY = 1022.0    # 2 m c^2 as the table's energy transfer counts it
 
-COLUMNS = ("energy", "mu", "mu_pe", "mu_rayleigh", "mu_compton", "mu_pair", "mu_triplet",
-           "tr", "tr_pe", "tr_compton", "tr_pair", "en", "en_pe", "en_compton", "en_pair")
 
 _GAUSS_T, _GAUSS_W = np.polynomial.legendre.leggauss(48)
 
 
 def element_rows(binding):
-    """(energy, above-edge side) of every row: first row, shared grid, edge pairs."""
+    """(energy, above-edge side) of the shared rows: first row, shared grid, the
+    rows just past the thresholds' first 2 %, edge pairs."""
     edges = sorted(b for b in binding.values() if b >= LOWEST_ENERGY)
     assert len(set(edges)) == len(edges)
     assert not set(edges) & set(SHARED_ENERGIES)
     low = [b for b in binding.values() if FIRST_ROW_ENERGY <= b < LOWEST_ENERGY]
     rows = [(max(low), True) if low else (FIRST_ROW_ENERGY, True)]
     rows += [(e, True) for e in SHARED_ENERGIES]
+    rows += [(e, True) for e in refine.threshold_rows()]
     rows += [(b, False) for b in edges] + [(b, True) for b in edges]
     rows.sort(key=lambda r: (r[0], r[1]))
     return np.array([r[0] for r in rows]), np.array([r[1] for r in rows])
@@ -62,7 +63,8 @@ def _pair_radiated(energy, slowing):
 
 
 def element_table(z, raw):
-    """float64 columns of element z (before rounding), as a dict by column name."""
+    """float64 columns of element z (before rounding), as a dict by column name:
+    the shared rows and the element-specific ones the refinement adds."""
     energy, above = element_rows(raw.binding[z])
     photon = PhotonData(z, raw)
     edges = set(energy[~above].tolist())
@@ -71,6 +73,31 @@ def element_table(z, raw):
     photon.check_edges(sorted(edges))
     atom = Atom(z, raw.relaxation[z])
     slowing = ElectronSlowing(z, photon.weight, atom, raw)
+    points = refine.evaluation_energies(sorted(edges), dense=True)
+    c = recipe(z, photon, atom, slowing, np.concatenate([energy, points]),
+               np.concatenate([above, np.ones(points.size, dtype=bool)]))
+    n = energy.size
+    base = {name: v[:n] for name, v in c.items()}
+    at_points = {name: v[n:] for name, v in c.items()}
+    taken = refine.refine(base, at_points, rounded_rows)
+    return refine.merge(base, at_points, taken)
+
+
+_CHUNK = 256
+
+
+def recipe(z, photon, atom, slowing, energy, above):
+    """The recipe at many energies, a few hundred at a time: every energy is
+    independent, and small blocks keep the quadratures' scratch arrays in the
+    cache instead of mapping fresh memory for each."""
+    blocks = [_columns(z, photon, atom, slowing, energy[i:i + _CHUNK], above[i:i + _CHUNK])
+              for i in range(0, energy.size, _CHUNK)]
+    return {name: np.concatenate([b[name] for b in blocks]) for name in blocks[0]}
+
+
+def _columns(z, photon, atom, slowing, energy, above):
+    """The recipe: float64 part columns at the given energies (above picks the
+    side of an edge)."""
     c = {"energy": energy,
          "mu_pe": photon.photoelectric(energy, above),
          "mu_rayleigh": photon.coherent(energy, above),
@@ -110,13 +137,9 @@ def rounded_rows(c):
     """float32 rows; each total is the rounded sum of its rounded parts."""
     parts = {name: c[name].astype(np.float32) for name in COLUMNS if name in c}
 
-    def total(*names):
+    for total, names in TOTALS.items():
         s = np.zeros(parts["energy"].size)
         for name in names:
             s = s + parts[name].astype(np.float64)
-        return s.astype(np.float32)
-
-    parts["mu"] = total("mu_pe", "mu_rayleigh", "mu_compton", "mu_pair", "mu_triplet")
-    parts["tr"] = total("tr_pe", "tr_compton", "tr_pair")
-    parts["en"] = total("en_pe", "en_compton", "en_pair")
+        parts[total] = s.astype(np.float32)
     return np.stack([parts[name] for name in COLUMNS], axis=1)

@@ -131,7 +131,10 @@ TEST(VornakLookup, PairRisesFromItsThreshold)
         }
         const double stored = GetMuCoeffB(6, 1100.0, kind);
         EXPECT_GT(stored, previous);
-        EXPECT_LT(GetMuCoeffB(6, 1050.0, kind), 1e-40); // about 1e-59 for carbon
+        // Past the first 2 % above the threshold the rows carry the rise itself:
+        // about 4e-8 cm2/g for carbon at 1050 keV (the threshold rule across the
+        // whole interval up to 1100 keV gave about 1e-59).
+        EXPECT_GT(GetMuCoeffB(6, 1050.0, kind), 1e-10);
     }
 }
 
