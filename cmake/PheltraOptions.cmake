@@ -68,3 +68,16 @@ function(pheltra_add_fuzzer name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   set_property(GLOBAL APPEND PROPERTY PHELTRA_FUZZERS "${name} ${F_SECONDS} ${F_CORPUS}")
 endfunction()
+
+# pheltra_data_library(<target> <header>)
+# A data library as other programs link it: versioned soname
+# (libvornak.so.1 -> libvornak.so.1.0.1), installed into the library folder
+# with its C header in include/pheltra/.
+function(pheltra_data_library target header)
+  set_target_properties(${target} PROPERTIES
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR}
+    AUTOMOC OFF)
+  install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pheltra)
+endfunction()

@@ -1,4 +1,5 @@
-// Gallomir: atomic data of the elements Z = 1..99, as a flat C interface.
+// Gallomir: atomic data of the elements Z = 1..99, as a flat C interface
+// (libgallomir.so.1; link with -lgallomir, pkg-config pheltra).
 //
 // Every function takes an atomic number. For Z outside 1..99 the numbers are
 // -1.0 and the texts empty. Texts are owned by the library, live as long as it

@@ -1,5 +1,6 @@
 #include "app/cli/cli.h"
 
+#include "absorber/library_location.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_material.h"
@@ -24,12 +25,20 @@ const char kUsage[] =
     "  element      the atomic data of one element\n"
     "  slab         narrow-beam transmission, HVL, TVL and mean free path of a material\n"
     "\n"
-    "pheltra-cli COMMAND --help tells more. The compound library is CmpMix.dat in\n"
-    "the working folder unless --library FILE names another.\n"
+    "pheltra-cli COMMAND --help tells more.\n"
+    "\n";
+
+const char kUsageTail[] =
+    "A command that reads the library takes --library FILE to read another.\n"
     "\n"
     "Exit status: 0 done; 2 unusable arguments (one line on stderr, no output);\n"
     "3 the library is missing, unreadable or has a faulty line; 1 the output\n"
     "could not be written.\n";
+
+QString UsageText()
+{
+    return QString::fromLatin1(kUsage) + QString::fromLatin1(kLibraryRuleText) + QString::fromLatin1(kUsageTail);
+}
 
 const Command *FindCommand(const QString &name)
 {
@@ -48,6 +57,11 @@ QString VersionText()
 }
 
 } // namespace
+
+QString CliUsageText()
+{
+    return UsageText();
+}
 
 void Write(std::ostream &stream, const QString &text)
 {
@@ -141,7 +155,7 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
     const QString name = arguments.value(0);
     if (name == QLatin1String("--help") || name == QLatin1String("help")) {
         const Command *command = FindCommand(arguments.value(1));
-        Write(out, command ? QString::fromUtf8(command->help) : QString::fromLatin1(kUsage));
+        Write(out, command ? QString::fromUtf8(command->help) : UsageText());
         return kExitOk;
     }
     if (name == QLatin1String("--version")) {
@@ -151,7 +165,7 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
     const Command *command = FindCommand(name);
     if (!command) {
         Write(err,
-              arguments.isEmpty() ? QString::fromLatin1(kUsage)
+              arguments.isEmpty() ? UsageText()
                                   : QStringLiteral("pheltra-cli: unknown command '%1' (try --help)\n").arg(name));
         return kExitBadInput;
     }

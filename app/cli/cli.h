@@ -21,8 +21,14 @@ struct CliContext
 {
     QDateTime now;  // the moment report headers show unless --date/--time say otherwise
     QLocale locale; // the user's locale, unless --locale says otherwise
-    QString libraryFile = QStringLiteral("CmpMix.dat"); // unless --library says otherwise
+    // The compound library unless --library says otherwise: the working
+    // folder's CmpMix.dat, or where FindCompoundLibrary found one.
+    QString libraryFile = QStringLiteral("CmpMix.dat");
 };
+
+// The text of pheltra-cli --help; the manual page pheltra-cli(1) is generated
+// from it and from the commands' own --help texts.
+QString CliUsageText();
 
 // Runs one command; arguments exclude the program name. Returns the exit
 // status.

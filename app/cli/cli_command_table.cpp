@@ -6,10 +6,11 @@ namespace {
 const char kLibraryHelp[] =
     "Usage: pheltra-cli library [--library FILE] [--format tsv|csv]\n"
     "\n"
-    "Reads the compound library (CmpMix.dat in the working folder, or FILE) as\n"
-    "Pheltra does at start-up. The first line is \"ok\" or the message Pheltra's\n"
-    "start-up window shows; then one line per entry: name, density in g/cm3\n"
-    "(\"--\" when none is given) and the number of constituents.\n"
+    "Reads the compound library as Pheltra does at start-up: FILE, or else the one\n"
+    "Pheltra reads (CmpMix.dat in the working folder, else the installed one; see\n"
+    "pheltra-cli --help). The first line is \"ok\" or the message Pheltra's start-up\n"
+    "window shows; then one line per entry: name, density in g/cm3 (\"--\" when none\n"
+    "is given) and the number of constituents.\n"
     "Exit status 0 when the library loaded without fault, 3 when the file is\n"
     "missing or unreadable or a line is faulty (the entries before it are listed).\n";
 

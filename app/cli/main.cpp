@@ -1,5 +1,7 @@
-// pheltra-cli: Pheltra's numbers and reports for scripts. It reads CmpMix.dat
-// from the working folder, like the program.
+// pheltra-cli: Pheltra's numbers and reports for scripts. It reads the
+// compound library as the program does: the working folder's CmpMix.dat,
+// else the one installed with it.
+#include "absorber/library_location.h"
 #include "app/cli/cli.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,7 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    const CliContext context{QDateTime::currentDateTime(), QLocale(), QStringLiteral("CmpMix.dat")};
+    const CliContext context{QDateTime::currentDateTime(), QLocale(),
+                             FindCompoundLibrary(InstalledLibraryFile(QCoreApplication::applicationDirPath()))};
     return RunCli(arguments, context, std::cout, std::cerr);
 }

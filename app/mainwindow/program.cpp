@@ -12,6 +12,8 @@
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
 
+#include <QFileInfo>
+
 TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompoundLibrary(libraryFile, library_))
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
@@ -22,6 +24,8 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
         splash_ = new TSplashForm(&form);
         splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
         splash_->SetMessage(LibraryStatusMessage(status_));
+        if (status_ != kLibraryNotFound)
+            splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
         absorberDialog_ = new TCmpMixDlg(&form);
         dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);
         atomicDataForm_ = new TAtomicDataForm(&form);
@@ -38,6 +42,11 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
 }
 
 TPheltraProgram::~TPheltraProgram() = default;
+
+QString TPheltraProgram::LibraryFile() const
+{
+    return splash_->LibraryFile();
+}
 
 void TPheltraProgram::ShowSplash()
 {

@@ -1,6 +1,7 @@
 // The program as a whole: what exists from start-up to the end of the run,
-// created in the start-up order. First the compound library is read from
-// CmpMix.dat in the working folder and the six data sets are created, before
+// created in the start-up order. First the compound library is read (the
+// working folder's CmpMix.dat, else the installed one: FindCompoundLibrary)
+// and the six data sets are created, before
 // any window; then the help file is named, the main window and the dialogs
 // are created, the main window is shown with its empty graph, and the splash
 // window tells the version and how the library loaded.
@@ -9,6 +10,7 @@
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
 #include "absorber/data_set_list.h"
+#include "app/mainwindow/program_version.h"
 #include "app/viewdialogs/plot_range.h"
 
 #include <QString>
@@ -26,14 +28,12 @@ class TPlotRangeDlg;
 class TSplashForm;
 class TmrPlotForm;
 
-inline constexpr char kPheltraVersion[] = "1.0.1";
-
 class TPheltraProgram
 {
 public:
     // Start-up up to the splash window: everything is created and the main
     // window is shown and painted. `libraryFile` is the compound library to
-    // read (CmpMix.dat in the working folder when the program runs).
+    // read (when the program runs, the file FindCompoundLibrary chose).
     explicit TPheltraProgram(const QString &libraryFile = QString::fromLatin1(kCompoundLibraryFileName));
     ~TPheltraProgram();
     TPheltraProgram(const TPheltraProgram &) = delete;
@@ -45,6 +45,8 @@ public:
 
     const CompoundLibrary &Library() const { return library_; }
     LibraryStatus Status() const { return status_; }
+    // The library file read, as an absolute path; empty when it was missing.
+    QString LibraryFile() const;
     DataSets &Sets() { return dataSets_; }
     TPlotRange &PlotRange() { return plotRange_; }
     TmrPlotForm &MainForm() const { return *mainForm_; }

@@ -4,6 +4,7 @@
 #include "app/kit/dialog_button.h"
 #include "app/kit/center_on_screen.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,9 @@ namespace {
 constexpr int kWidth = 292;
 constexpr int kHeight = 276;
 constexpr QSize kLogoSize(152, 54);
+// Space between the window's edge and its texts: the panel's layout margin
+// and its bevel.
+constexpr int kTextMargin = 10;
 
 QFont ArialOfHeight(int pixels)
 {
@@ -97,6 +101,9 @@ TSplashForm::TSplashForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     btnContinue->setFixedSize(75, 25);
     connect(btnContinue, &QPushButton::clicked, this, &QDialog::accept);
 
+    lblLibrary = Text(QString(), 11, panel);
+    lblLibrary->setObjectName(QStringLiteral("lblLibrary"));
+
     lblMessage = Text(QString(), 13, panel);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     QPalette blue = palette();
@@ -104,7 +111,7 @@ TSplashForm::TSplashForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     lblMessage->setPalette(blue);
 
     auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(8, 6, 8, 4);
+    layout->setContentsMargins(kTextMargin - 2, 6, kTextMargin - 2, 4);
     layout->setSpacing(3);
     layout->addWidget(lblName);
     layout->addWidget(lblPurpose);
@@ -113,6 +120,7 @@ TSplashForm::TSplashForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     layout->addWidget(lblCredits);
     layout->addWidget(rule);
     layout->addWidget(btnContinue, 0, Qt::AlignHCenter);
+    layout->addWidget(lblLibrary);
     layout->addWidget(lblMessage);
 }
 
@@ -134,6 +142,25 @@ QString TSplashForm::Message() const
 void TSplashForm::SetMessage(const QString &message)
 {
     lblMessage->setText(message);
+}
+
+void TSplashForm::SetLibraryFile(const QString &path)
+{
+    libraryFile_ = path;
+    if (path.isEmpty()) {
+        lblLibrary->clear();
+        lblLibrary->setToolTip(QString());
+        return;
+    }
+    const QString line = QStringLiteral("Library: %1").arg(QDir::toNativeSeparators(path));
+    const int room = kWidth - 2 * kTextMargin;
+    lblLibrary->setText(lblLibrary->fontMetrics().elidedText(line, Qt::ElideMiddle, room));
+    lblLibrary->setToolTip(line);
+}
+
+QString TSplashForm::LibraryLine() const
+{
+    return lblLibrary->text();
 }
 
 void TSplashForm::Execute()

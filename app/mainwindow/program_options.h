@@ -1,0 +1,33 @@
+// The program's command line. Pheltra is a window: it takes no files and no
+// settings. --help and --version answer on the terminal without opening a
+// window (they work without a display); --check-startup runs the start-up up
+// to the main window and the splash window, prints what the splash window
+// says and ends, so that an installation can be checked from a script.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct ProgramOptions
+{
+    enum class Action { Run, Help, Version, CheckStartup, Refuse };
+    Action action = Action::Run;
+    QString problem; // for Refuse: one line saying what was wrong
+};
+
+// arguments exclude the program name. --help or --version anywhere wins over
+// everything else. The program parses twice: first before the windowing
+// system starts (beforeWindowSystem true: a one-dash option such as
+// "-platform" may still be the windowing system's and is let through, every
+// other unknown argument is refused at once, so that the refusal needs no
+// display), then on what the windowing system left, where every argument but
+// --check-startup is refused.
+ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWindowSystem);
+
+// The texts of --help and --version; the manual page pheltra(1) is generated
+// from the same help text.
+QString ProgramHelpText();
+QString ProgramVersionText();
+
+// Exit status for arguments the program cannot use.
+inline constexpr int kProgramExitBadArguments = 2;
