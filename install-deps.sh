@@ -14,6 +14,7 @@ PACKAGES="
   fonts-liberation2 fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick librsvg2-bin poppler-utils
   locales
+  dpkg-dev desktop-file-utils appstream groff-base
 "
 
 missing=""

@@ -13,7 +13,8 @@
 
 const char kLibraryRuleText[] =
     "The compound library is CmpMix.dat in the working folder when there is one,\n"
-    "otherwise the CmpMix.dat installed with Pheltra, " PHELTRA_LIBRARY_FROM_BIN "\n"
+    "otherwise the CmpMix.dat installed with Pheltra, " PHELTRA_LIBRARY_FROM_BIN
+    "\n"
     "from the folder of the program (/usr/share/pheltra/CmpMix.dat for a program in\n"
     "/usr/bin). The library is missing only when neither exists.\n";
 

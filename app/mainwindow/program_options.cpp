@@ -37,11 +37,12 @@ bool IsHelp(const QString &argument)
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
 }
 
-// "-platform", "-style", "-geometry": the windowing system's options have one
-// dash and a name.
-bool IsWindowSystemLike(const QString &argument)
+// Before the windowing system has taken out its options, "-platform
+// offscreen" or "-style fusion" may still be there: a one-dash option and
+// whatever follows it may be its.
+bool MayBeWindowSystems(const QString &argument)
 {
-    return argument.size() > 1 && argument[0] == QLatin1Char('-') && argument[1].isLetter();
+    return !argument.startsWith(QLatin1String("--"));
 }
 
 } // namespace
@@ -60,7 +61,7 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWind
             options.action = ProgramOptions::Action::CheckStartup;
             continue;
         }
-        if (beforeWindowSystem && IsWindowSystemLike(argument))
+        if (beforeWindowSystem && MayBeWindowSystems(argument))
             continue;
         const QString quoted = QString::fromLatin1(argument.toUtf8().toPercentEncoding(" /=:,+@"));
         return {ProgramOptions::Action::Refuse,

@@ -17,10 +17,10 @@ struct ProgramOptions
 
 // arguments exclude the program name. --help or --version anywhere wins over
 // everything else. The program parses twice: first before the windowing
-// system starts (beforeWindowSystem true: a one-dash option such as
-// "-platform" may still be the windowing system's and is let through, every
-// other unknown argument is refused at once, so that the refusal needs no
-// display), then on what the windowing system left, where every argument but
+// system starts (beforeWindowSystem true), where only unknown "--" options
+// are refused, since a one-dash option and its value ("-platform offscreen")
+// may still be the windowing system's, so that such a refusal needs no
+// display; then on what the windowing system left, where every argument but
 // --check-startup is refused.
 ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWindowSystem);
 

@@ -64,7 +64,7 @@ int main(int argc, char **argv)
               ManPage(QStringLiteral("pheltra"), QStringLiteral("photon interaction coefficients of materials"),
                       version, program)) &&
         Write(folder.filePath(QStringLiteral("pheltra-cli.1")),
-              ManPage(QStringLiteral("pheltra-cli"),
-                      QStringLiteral("Pheltra's coefficients and reports for scripts"), version, cli));
+              ManPage(QStringLiteral("pheltra-cli"), QStringLiteral("Pheltra's coefficients and reports for scripts"),
+                      version, cli));
     return written ? 0 : 1;
 }

@@ -19,8 +19,7 @@ QString Escape(const QString &text)
         } else if (c == QLatin1Char('-')) {
             const QChar before = i > 0 ? text[i - 1] : QLatin1Char(' ');
             const bool optionDash = before == QLatin1Char('-') || before.isSpace() || before == QLatin1Char('[') ||
-                                    before == QLatin1Char('(') || before == QLatin1Char('|') ||
-                                    before == QLatin1Char('"');
+                before == QLatin1Char('(') || before == QLatin1Char('|') || before == QLatin1Char('"');
             out += optionDash ? QStringLiteral("\\-") : QStringLiteral("-");
         } else {
             out += c;
@@ -102,16 +101,14 @@ QString HelpToMan(const QString &helpText)
     return out;
 }
 
-QString ManPage(const QString &name, const QString &summary, const QString &version,
-                const QList<ManSection> &sections)
+QString ManPage(const QString &name, const QString &summary, const QString &version, const QList<ManSection> &sections)
 {
     QString page = QStringLiteral(".TH %1 1 \"\" \"%2 %3\" \"User Commands\"\n")
                        .arg(name.toUpper(), Escape(name), Escape(version));
     // Paths and option names are never hyphenated, and lines are not
     // stretched to the right margin.
     page += QStringLiteral(".nh\n.ad l\n");
-    page += QStringLiteral(".SH NAME\n") + Escape(name) + QStringLiteral(" \\- ") + Escape(summary) +
-            QLatin1Char('\n');
+    page += QStringLiteral(".SH NAME\n") + Escape(name) + QStringLiteral(" \\- ") + Escape(summary) + QLatin1Char('\n');
     QString heading;
     for (const ManSection &section : sections) {
         if (section.heading != heading) {

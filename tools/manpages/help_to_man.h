@@ -7,6 +7,7 @@
 // what --help says, in the manual's layout.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 struct ManSection
@@ -20,5 +21,4 @@ struct ManSection
 QString HelpToMan(const QString &helpText);
 
 // A whole page: title line, NAME (name \- summary) and the sections.
-QString ManPage(const QString &name, const QString &summary, const QString &version,
-                const QList<ManSection> &sections);
+QString ManPage(const QString &name, const QString &summary, const QString &version, const QList<ManSection> &sections);

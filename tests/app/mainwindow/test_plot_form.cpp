@@ -206,15 +206,20 @@ TEST_F(PlotFormTest, AboutShowsTheSplashWithAnEmptyMessageLine)
     dialog_test::MainWindowDialogs dialogs;
     TmrPlotForm withDialogs(sets, range, dialogs.Factory(library, sets, range));
     TSplashForm &splash = *dialogs.splash;
-    splash.SetMessage(QStringLiteral("File CmpMix.dat not found!"));
+    splash.SetMessage(QStringLiteral("Error in reading line # 3 of file CmpMix.dat"));
+    splash.SetLibraryFile(QStringLiteral("/usr/share/pheltra/CmpMix.dat"));
     QString shownMessage = QStringLiteral("not shown");
+    QString shownLibrary;
     dialog_test::WhenModalShows([&](QWidget *modal) {
         EXPECT_EQ(modal, &splash);
         shownMessage = splash.Message();
+        shownLibrary = splash.LibraryLine();
         splash.ContinueButton()->click();
     });
     withDialogs.menuAbout->trigger();
     EXPECT_EQ(shownMessage, QString());
+    // The library line still tells which file the program read.
+    EXPECT_EQ(shownLibrary, QStringLiteral("Library: /usr/share/pheltra/CmpMix.dat"));
     EXPECT_FALSE(splash.isVisible());
 }
 

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -36,6 +37,8 @@ TEST(StartUp, WithTheShippedLibrary)
     TPheltraProgram program(kShippedLibrary);
     EXPECT_EQ(program.Status(), kLibraryLoaded);
     EXPECT_EQ(program.Library().Count(), 305);
+    EXPECT_EQ(program.LibraryFile(), QFileInfo(kShippedLibrary).absoluteFilePath());
+    EXPECT_EQ(program.Splash().LibraryLine(), QStringLiteral("Library: ") + program.LibraryFile());
     EXPECT_EQ(Help::HelpFile(), QStringLiteral("Pheltra.hlp"));
     EXPECT_FALSE(program.Sets().AnyInUse());
 
@@ -78,6 +81,8 @@ TEST(StartUp, AMissingLibraryIsToldAndTheProgramRuns)
     EXPECT_EQ(program.Status(), kLibraryNotFound);
     EXPECT_EQ(program.Library().Count(), 0);
     EXPECT_EQ(program.Splash().Message(), QStringLiteral("File CmpMix.dat not found!"));
+    EXPECT_TRUE(program.LibraryFile().isEmpty());
+    EXPECT_TRUE(program.Splash().LibraryLine().isEmpty());
     EXPECT_TRUE(program.MainForm().isVisible());
 }
 
@@ -92,6 +97,8 @@ TEST(StartUp, AFaultyLineIsToldWithItsNumber)
     TPheltraProgram program(path);
     EXPECT_EQ(program.Splash().Message(), QStringLiteral("Error in reading line # 2 of file CmpMix.dat"));
     EXPECT_EQ(program.Library().Count(), 1);
+    // Which file the faulty line is in.
+    EXPECT_EQ(program.LibraryFile(), QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace

@@ -44,6 +44,31 @@ TEST(SplashForm, LibraryMessagesAsTheStartUpWordsThem)
     EXPECT_EQ(LibraryStatusMessage(kLibraryNotFound), QStringLiteral("File CmpMix.dat not found!"));
 }
 
+TEST(SplashForm, NamesTheLibraryFileReadEvenWhenItsPathIsLong)
+{
+    TSplashForm splash;
+    EXPECT_TRUE(splash.LibraryLine().isEmpty());
+    splash.SetLibraryFile(QStringLiteral("/usr/share/pheltra/CmpMix.dat"));
+    EXPECT_EQ(splash.LibraryLine(), QStringLiteral("Library: /usr/share/pheltra/CmpMix.dat"));
+
+    const QString deep = QStringLiteral("/home/user/") + QString(40, QLatin1Char('d')) + QStringLiteral("/CmpMix.dat");
+    splash.SetLibraryFile(deep);
+    EXPECT_EQ(splash.LibraryFile(), deep);
+    // Shortened in the middle, so that the file name itself stays visible;
+    // the whole path is the tool tip.
+    const QLabel *line = splash.findChild<QLabel *>(QStringLiteral("lblLibrary"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("Library: /home")));
+    EXPECT_TRUE(line->text().endsWith(QStringLiteral("CmpMix.dat")));
+    EXPECT_LT(line->text().size(), QStringLiteral("Library: ").size() + deep.size());
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), splash.width());
+    EXPECT_EQ(line->toolTip(), QStringLiteral("Library: ") + deep);
+
+    splash.SetLibraryFile(QString());
+    EXPECT_TRUE(splash.LibraryLine().isEmpty());
+    EXPECT_TRUE(line->toolTip().isEmpty());
+}
+
 TEST(SplashForm, ContinueClosesAndHides)
 {
     TSplashForm splash;
