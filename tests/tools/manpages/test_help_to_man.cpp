@@ -45,10 +45,9 @@ TEST(HelpToMan, ParagraphsAreSeparatedAndTrailingBlankLinesDropped)
 
 TEST(ManPage, TitleNameAndSections)
 {
-    const QList<ManSection> sections{
-        {QStringLiteral("SYNOPSIS"), QString(), QStringLiteral("Usage: pheltra-cli X\n")},
-        {QStringLiteral("COMMANDS"), QStringLiteral("mu"), QStringLiteral("Mu text.\n")},
-        {QStringLiteral("COMMANDS"), QStringLiteral("report"), QStringLiteral("R.\n")}};
+    const QList<ManSection> sections{{QStringLiteral("SYNOPSIS"), QString(), QStringLiteral("Usage: pheltra-cli X\n")},
+                                     {QStringLiteral("COMMANDS"), QStringLiteral("mu"), QStringLiteral("Mu text.\n")},
+                                     {QStringLiteral("COMMANDS"), QStringLiteral("report"), QStringLiteral("R.\n")}};
     const QString page =
         ManPage(QStringLiteral("pheltra-cli"), QStringLiteral("batch tool"), QStringLiteral("1.0.1"), sections);
     EXPECT_TRUE(page.startsWith(QStringLiteral(".TH PHELTRA-CLI 1 \"\" \"pheltra-cli 1.0.1\" \"User Commands\"\n")));
