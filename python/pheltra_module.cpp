@@ -2,6 +2,7 @@
 // the same absorber code and data libraries, NumPy arrays in and out.
 // Bad arguments raise ValueError with the batch tool's messages.
 #include "absorber/data_set.h"
+#include "absorber/library_location.h"
 #include "absorber/slab.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
@@ -13,6 +14,9 @@
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -40,9 +44,20 @@ py::object NumberOrNone(long double value)
     return value > 0.0L ? py::object(py::float_(static_cast<double>(value))) : py::object(py::none());
 }
 
+// The bin folder of the installation the module belongs to, found from the
+// module's own file (PHELTRA_BIN_FROM_MODULE is set by the build from the
+// install folders), so that the module reads the library as the programs do:
+// the working folder's CmpMix.dat, else the installed one.
+QString InstallationBinFolder()
+{
+    const QString moduleFile = Text(py::str(py::module_::import("pheltra").attr("__file__")));
+    return QDir(QFileInfo(moduleFile).absolutePath()).filePath(QStringLiteral(PHELTRA_BIN_FROM_MODULE));
+}
+
 LoadedLibrary ReadLibrary(const py::object &path)
 {
-    const QString fileName = path.is_none() ? QStringLiteral("CmpMix.dat") : Text(py::str(path));
+    const QString fileName =
+        path.is_none() ? FindCompoundLibrary(InstalledLibraryFile(InstallationBinFolder())) : Text(py::str(path));
     LoadedLibrary loaded = LoadLibrary(fileName);
     if (loaded.status == kLibraryNotFound)
         throw py::value_error(Utf8(loaded.Problem()));
@@ -254,7 +269,8 @@ PYBIND11_MODULE(pheltra, m)
     });
 
     m.def("library", &Library, py::arg("path") = py::none(),
-          "The entries of the compound library (CmpMix.dat in the working folder, or path): dicts of name, "
+          "The entries of the compound library (path, else CmpMix.dat in the working folder, else the one "
+          "installed with Pheltra): dicts of name, "
           "formula, second_name, source, density (None when not given) and composition {Z: weight}.");
     m.def(
         "types",

@@ -15,6 +15,7 @@ library, a CmpMix.dat in the working folder wins, the libraries link from C
 through pkg-config, and the desktop entry, AppStream metadata and manual
 pages pass their validators. Exit status 0 only when everything holds."""
 
+import glob
 import gzip
 import os
 import re
@@ -100,7 +101,7 @@ def check_files(root, source_dir):
               f"{program} finds its libraries relative to itself only (RPATH {paths})")
 
 
-def check_programs(root, source_dir, built_cli):
+def check_programs(root, build_dir, source_dir, built_cli):
     env = clean_env()
     installed_library = os.path.join(root, "share/pheltra/CmpMix.dat")
     cli = os.path.join(root, "bin/pheltra-cli")
@@ -125,6 +126,23 @@ def check_programs(root, source_dir, built_cli):
         check("message: \n" in started.stdout, "no library message")
         help_text = run([program, "--help"], cwd=home, env={k: v for k, v in env.items() if k != "QT_QPA_PLATFORM"})
         check(help_text.returncode == 0 and "CmpMix.dat" in help_text.stdout, "pheltra --help needs no display")
+
+        # The Python module, when the build has one, is installed and reads
+        # the same library by the same rule.
+        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra*.so"))
+        if glob.glob(os.path.join(build_dir, "python/pheltra*.so")):
+            if check(len(modules) == 1, f"the Python module is installed: {modules}"):
+                py_env = dict(env, PYTHONPATH=os.path.dirname(modules[0]))
+                count = "import pheltra; print(len(pheltra.library()), pheltra.__file__)"
+                listed_py = run(["/usr/bin/python3", "-c", count], cwd=home, env=py_env)
+                check(listed_py.stdout.split()[:1] == [str(len(entries))] and root in listed_py.stdout,
+                      f"the installed module reads the installed library: {listed_py.stdout}{listed_py.stderr}")
+                with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
+                    own.write(b"my library\r\nSteel;;;;;;;7.85;26;0.98;6;0.02\r\n")
+                own_py = run(["/usr/bin/python3", "-c", count], cwd=home, env=py_env)
+                check(own_py.stdout.split()[:1] == ["1"],
+                      f"the working folder's CmpMix.dat wins in the module: {own_py.stdout}{own_py.stderr}")
+                os.remove(os.path.join(home, "CmpMix.dat"))
 
         # A CmpMix.dat in the working folder wins, also a faulty one.
         with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
@@ -236,7 +254,7 @@ def main():
             root = check_deb(build_dir, work)
         if root and not failures:
             check_files(root, source_dir)
-            check_programs(root, source_dir, built_cli)
+            check_programs(root, build_dir, source_dir, built_cli)
             check_validators(root)
     finally:
         shutil.rmtree(work, ignore_errors=True)
