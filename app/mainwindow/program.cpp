@@ -18,7 +18,7 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
-    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this](TmrPlotForm &form) {
+    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this, &libraryFile](TmrPlotForm &form) {
         outputCommands_ = new TOutputCommands(&form, dataSets_, form.MRGraph());
         duplicateDialog_ = new TDuplicateDlg(&form);
         splash_ = new TSplashForm(&form);
