@@ -26,22 +26,30 @@ std::vector<float> PlotGridEnergies(double minEnergy, double maxEnergy)
     return energies;
 }
 
-std::vector<float> EdgeEnergies(const TCmpDataSet &set, double minEnergy, double maxEnergy)
+std::vector<TAbsorberEdge> AbsorberEdges(const TCmpDataSet &set, double minEnergy, double maxEnergy)
 {
-    std::vector<float> energies;
-    const auto inRange = [&](float energy) { return minEnergy <= energy && energy <= maxEnergy; };
+    std::vector<TAbsorberEdge> edges;
     for (std::int32_t z = 1; z <= kElementCount; ++z) {
         if (!(set.ElementWeight[static_cast<std::size_t>(z)] > 0.0))
             continue;
         for (std::int32_t k = 1; k <= kEdgesPerElement; ++k) {
             const auto edge = static_cast<float>(TCmpDataSet::AbsorptionEdge(z, k, set.DataSource));
-            if (!inRange(edge)) // the library's -1.0 for a missing edge included
-                continue;
-            energies.push_back(edge);
-            const float below = edge - kEdgeStepBelow;
-            if (inRange(below))
-                energies.push_back(below);
+            // The library's -1.0 for a missing edge lies outside every range.
+            if (minEnergy <= edge && edge <= maxEnergy)
+                edges.push_back({z, k, edge});
         }
+    }
+    return edges;
+}
+
+std::vector<float> EdgeEnergies(const TCmpDataSet &set, double minEnergy, double maxEnergy)
+{
+    std::vector<float> energies;
+    for (const TAbsorberEdge &edge : AbsorberEdges(set, minEnergy, maxEnergy)) {
+        energies.push_back(edge.Energy);
+        const float below = edge.Energy - kEdgeStepBelow;
+        if (minEnergy <= below && below <= maxEnergy)
+            energies.push_back(below);
     }
     return energies;
 }

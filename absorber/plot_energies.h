@@ -19,6 +19,19 @@ inline constexpr float kEdgeStepBelow = 0.001f;
 // list when minEnergy is not above 0 or lies above maxEnergy.
 std::vector<float> PlotGridEnergies(double minEnergy, double maxEnergy);
 
+// One absorption edge of an element of a data set: edge k (1 = the highest)
+// of element Z in the data set's library, keV.
+struct TAbsorberEdge
+{
+    std::int32_t Z = 0;
+    std::int32_t K = 0;
+    float Energy = 0;
+};
+
+// Every edge of the data set's elements (Z = 1..99 with a fraction above 0,
+// k = 1..12) that lies in minEnergy..maxEnergy, by Z and then k.
+std::vector<TAbsorberEdge> AbsorberEdges(const TCmpDataSet &set, double minEnergy, double maxEnergy);
+
 // For Z = 1..99 with a fraction above 0 and edges k = 1..12 of the data
 // set's source: the edge energy e when it lies in the range, then e - 0.001
 // when that lies in the range too.

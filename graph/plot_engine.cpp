@@ -7,6 +7,7 @@
 #include "graph/styled_line.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -23,6 +24,9 @@ public:
 private:
     bool &flag_;
 };
+
+// Least room between two tick labels along their axis, pixels (scaled).
+constexpr int kLabelGap = 3;
 
 bool Within(double v, const TScale &s)
 {
@@ -208,9 +212,11 @@ void TPlotEngine::DrawSequence()
 {
     canvas_->SetBrush({color_, TBrushStyle::bsSolid});
     AdjustScales();
-    xTicks_ = GenerateTicks(xScale_);
-    yTicks_ = GenerateTicks(yScale_);
+    xTicks_ = ReadableTicks(xScale_, GenerateTicks(xScale_));
+    yTicks_ = ReadableTicks(yScale_, GenerateTicks(yScale_));
     CalcLayout();
+    xLabelTicks_ = LabelledTicks(xTicks_, xScale_, xAxis_, true);
+    yLabelTicks_ = LabelledTicks(yTicks_, yScale_, yAxis_, false);
 
     const int left = XToPixel(xScale_.Min());
     const int bottom = YToPixel(yScale_.Min());
@@ -246,11 +252,38 @@ void TPlotEngine::DrawSequence()
 
 // --- Layout ---------------------------------------------------------------
 
-QString TPlotEngine::TickLabel(const TScale &scale, const TAxis &axis, double value) const
+QString TPlotEngine::TickLabel(const TScale &scale, const TAxis &axis, double value, bool full) const
 {
     if (scale.ScaleType() == stLin && value == 0)
         return QStringLiteral("0");
-    return FormatTickLabel(FormatLabelNumber(value, axis.LabelFormat()), scale.ScaleType() == stLog);
+    const QString number = FormatLabelNumber(value, axis.LabelFormat());
+    if (scale.ScaleType() == stLin)
+        return FormatTickLabel(number, false);
+    return FormatTickLabel(TrimMantissaZeros(number), !full && WholeMantissa(value));
+}
+
+std::vector<double> TPlotEngine::LabelledTicks(const TTickLists &ticks, const TScale &scale, const TAxis &axis,
+                                               bool isX)
+{
+    // Linear labels are drawn as the format makes them, every one.
+    if (scale.ScaleType() != stLog || !axis.TickLabelEnabled())
+        return ticks.Major;
+    UseFont(tickLabelFont_);
+    const bool full = FullLogLabels(scale, ticks.Major);
+    const bool alongIsWidth = isX == (axis.LabelAngle() == lr0);
+    std::vector<TLabelSpan> spans;
+    TRunList runs;
+    for (double t : ticks.Major) {
+        ParseRichText(TickLabel(scale, axis, t, full), canvas_->Font().Name, canvas_->Font().Style, runs);
+        const int extent = alongIsWidth ? RichTextWidth(*canvas_, runs) : RichTextHeight(*canvas_, runs);
+        spans.push_back({isX ? XToPixel(t) : YToPixel(t), extent});
+    }
+    const std::vector<bool> shown = FitLabels(ticks.Major, spans, ScaleMetric(kLabelGap));
+    std::vector<double> out;
+    for (std::size_t i = 0; i < ticks.Major.size(); ++i)
+        if (shown[i])
+            out.push_back(ticks.Major[i]);
+    return out;
 }
 
 int TPlotEngine::LargestLabelExtent(const TTickLists &ticks, const TScale &scale, const TAxis &axis,
@@ -261,8 +294,9 @@ int TPlotEngine::LargestLabelExtent(const TTickLists &ticks, const TScale &scale
     const bool width = turned == widthWhenTurned;
     int m = 0;
     TRunList runs;
+    const bool full = FullLogLabels(scale, ticks.Major);
     for (double t : ticks.Major) {
-        ParseRichText(TickLabel(scale, axis, t), canvas_->Font().Name, canvas_->Font().Style, runs);
+        ParseRichText(TickLabel(scale, axis, t, full), canvas_->Font().Name, canvas_->Font().Style, runs);
         m = std::max(m, width ? RichTextWidth(*canvas_, runs) : RichTextHeight(*canvas_, runs));
     }
     return m;
@@ -508,14 +542,16 @@ void TPlotEngine::DrawTickLabels()
 {
     UseFont(tickLabelFont_);
     TRunList runs;
+    const bool xFull = FullLogLabels(xScale_, xTicks_.Major), yFull = FullLogLabels(yScale_, yTicks_.Major);
     auto parse = [&](const TScale &s, const TAxis &a, double t) {
-        ParseRichText(TickLabel(s, a, t), canvas_->Font().Name, canvas_->Font().Style, runs);
+        ParseRichText(TickLabel(s, a, t, &s == &xScale_ ? xFull : yFull), canvas_->Font().Name, canvas_->Font().Style,
+                      runs);
     };
     if (xAxis_.TickLabelEnabled()) {
         static constexpr int kAlign[3][2] = {{1, 2}, {0, 1}, {2, 1}};
         const auto &al = kAlign[xAxis_.LabelAngle()];
         const int y = YToPixel(yScale_.Min()) + xLabelOffset_;
-        for (double t : xTicks_.Major) {
+        for (double t : xLabelTicks_) {
             parse(xScale_, xAxis_, t);
             DrawRichText(*canvas_, XToPixel(t), y, runs, xAxis_.LabelAngle(), al[0], al[1]);
         }
@@ -524,7 +560,7 @@ void TPlotEngine::DrawTickLabels()
         static constexpr int kAlign[3][2] = {{2, 1}, {1, 2}, {1, 0}};
         const auto &al = kAlign[yAxis_.LabelAngle()];
         const int x = plotLeft_ - yLabelOffset_;
-        for (double t : yTicks_.Major) {
+        for (double t : yLabelTicks_) {
             parse(yScale_, yAxis_, t);
             DrawRichText(*canvas_, x, YToPixel(t), runs, yAxis_.LabelAngle(), al[0], al[1]);
         }

@@ -12,6 +12,7 @@
 #include "graph/scale_map.h"
 #include "graph/series.h"
 #include "graph/series_geometry.h"
+#include "graph/tick_labels.h"
 #include "graph/ticks.h"
 
 #include <QPointF>
@@ -173,6 +174,13 @@ public:
     double YFactor() const { return yFactor_; }
     const TTickLists &XTicks() const { return xTicks_; }
     const TTickLists &YTicks() const { return yTicks_; }
+    // The major ticks that carry a label in the last drawing (on a log axis
+    // those that fit beside their neighbours).
+    const std::vector<double> &XLabelTicks() const { return xLabelTicks_; }
+    const std::vector<double> &YLabelTicks() const { return yLabelTicks_; }
+    // The value-to-device mappings of the last drawing.
+    TAxisMapping XMapping() const { return XAxisMapping(xScale_, xFactor_, plotLeft_); }
+    TAxisMapping YMapping() const { return YAxisMapping(yScale_, yFactor_, plotTop_); }
     const TLegendGeometry &Legend() const { return legend_; }
     QPoint LegendTopLeft() const { return legendTopLeft_; }
 
@@ -189,7 +197,8 @@ private:
     void CalcLegendMetrics();
     bool ShowsSeriesData() const;
     void UseFont(const TGraphFont &font);
-    QString TickLabel(const TScale &scale, const TAxis &axis, double value) const;
+    QString TickLabel(const TScale &scale, const TAxis &axis, double value, bool full) const;
+    std::vector<double> LabelledTicks(const TTickLists &ticks, const TScale &scale, const TAxis &axis, bool isX);
     int LargestLabelExtent(const TTickLists &ticks, const TScale &scale, const TAxis &axis, bool widthWhenTurned);
     int CaptionExtent(const QString &caption, const TGraphFont &font, bool width);
     void StyledLineTo(int x, int y);
@@ -238,6 +247,7 @@ private:
     int titleOffset_ = 0, bottomLegendOffset_ = 0;
     double xFactor_ = 0, yFactor_ = 0;
     TTickLists xTicks_, yTicks_;
+    std::vector<double> xLabelTicks_, yLabelTicks_;
     TLegendGeometry legend_;
     QPoint legendTopLeft_;
     int dashPosition_ = 0;

@@ -42,6 +42,12 @@ std::optional<int> TAxisMapping::Map(double v) const
     return RoundToCoord(d * Factor + Origin);
 }
 
+double TAxisMapping::Unmap(double pixel) const
+{
+    const double d = (pixel - Origin) / Factor * (Reversed ? -1 : 1);
+    return Type == stLog ? std::exp(std::log(From) + d) : From + d;
+}
+
 TAxisMapping XAxisMapping(const TScale &x, double xFactor, int plotLeft)
 {
     return {x.ScaleType(), x.Min(), xFactor, plotLeft, false};

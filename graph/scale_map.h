@@ -27,6 +27,8 @@ struct TAxisMapping
 
     // Empty for a value at or below zero on a logarithmic axis.
     std::optional<int> Map(double v) const;
+    // The value at a device coordinate (not rounded): the inverse of Map.
+    double Unmap(double pixel) const;
 };
 
 TAxisMapping XAxisMapping(const TScale &x, double xFactor, int plotLeft);

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
@@ -27,6 +29,8 @@ constexpr int kPictureResolution = 96;
 TVexplot::TVexplot(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Vexplot"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     SetColor(palette().color(QPalette::Button));
     resize(400, 300);
 }
@@ -70,6 +74,9 @@ void TVexplot::PaintOn(QPainter &painter)
     const QSize screen = this->screen() ? this->screen()->geometry().size() : QSize(4, 3);
     RenderGraph(canvas, TDrawArea{0, 0, width(), height()},
                 ScreenMetricFactor(screen.width(), screen.height(), width(), height()));
+    screenPlot_ = QRect(QPoint(PlotLeft(), PlotTop()), QPoint(PlotRight(), PlotBottom()));
+    screenX_ = XMapping();
+    screenMetric_ = MetricFactor();
 }
 
 void TVexplot::paintEvent(QPaintEvent *)
@@ -81,6 +88,7 @@ void TVexplot::paintEvent(QPaintEvent *)
     frameFresh_ = false;
     if (fresh) {
         painter.drawImage(0, 0, frame_);
+        PaintOverlay(painter);
         return;
     }
     // Any other repaint draws from the current state. Exceptions must not
@@ -101,6 +109,188 @@ void TVexplot::paintEvent(QPaintEvent *)
     } catch (const std::exception &e) {
         ReportPaintError(QString::fromUtf8(e.what()));
     }
+    PaintOverlay(painter);
+}
+
+// --- Reading the graph ------------------------------------------------------
+
+TPlotOverlay TVexplot::Overlay() const
+{
+    TPlotOverlay o;
+    o.Pointer = pointer_;
+    o.Crosshair = crosshair_ && pointer_.has_value();
+    if (dragStart_)
+        o.ZoomRect = QRect(*dragStart_, dragEnd_).normalized();
+    if (pointer_) {
+        o.Heading = readoutHeading_;
+        o.Lines = readoutLines_;
+    }
+    return o;
+}
+
+void TVexplot::PaintOverlay(QPainter &painter)
+{
+    const TPlotOverlay o = Overlay();
+    if (!o.Pointer && !o.ZoomRect)
+        return;
+    TPainterCanvas canvas(painter);
+    TGraphFont font = LegendFont();
+    if (AutoMetrics())
+        font.Height = vexplot::RoundToInt(double(font.Height) * double(screenMetric_));
+    DrawPlotOverlay(canvas, o, screenPlot_, font);
+}
+
+void TVexplot::UpdateOverlay()
+{
+    // The overlay is drawn over the picture last shown; the graph itself is
+    // not drawn again.
+    if (!frame_.isNull() && frame_.deviceIndependentSize().toSize() == size())
+        frameFresh_ = true;
+    update();
+}
+
+void TVexplot::SetReadout(const QString &heading, const std::vector<TReadoutBoxLine> &lines)
+{
+    readoutHeading_ = heading;
+    readoutLines_ = lines;
+    UpdateOverlay();
+}
+
+void TVexplot::PointAt(std::optional<QPoint> at)
+{
+    if (at == pointer_)
+        return;
+    pointer_ = at;
+    if (!at) {
+        crosshair_ = false;
+        readoutHeading_.clear();
+        readoutLines_.clear();
+    }
+    if (OnPointAt)
+        OnPointAt(at);
+    UpdateOverlay();
+}
+
+QPoint TVexplot::IntoPlot(QPoint p) const
+{
+    return {std::clamp(p.x(), screenPlot_.left(), screenPlot_.right()),
+            std::clamp(p.y(), screenPlot_.top(), screenPlot_.bottom())};
+}
+
+void TVexplot::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    crosshair_ = false;
+    if (dragStart_) {
+        dragEnd_ = IntoPlot(p);
+        UpdateOverlay();
+    }
+    PointAt(screenPlot_.contains(p) ? std::optional<QPoint>(p) : std::nullopt);
+}
+
+void TVexplot::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && screenPlot_.contains(p)) {
+        dragStart_ = p;
+        dragEnd_ = p;
+        UpdateOverlay();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TVexplot::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !dragStart_)
+        return QWidget::mouseReleaseEvent(event);
+    dragEnd_ = IntoPlot(event->position().toPoint());
+    const int left = std::min(dragStart_->x(), dragEnd_.x()), right = std::max(dragStart_->x(), dragEnd_.x());
+    dragStart_.reset();
+    UpdateOverlay();
+    // A click is no drag: a rectangle needs some width.
+    constexpr int kLeastDrag = 3;
+    if (right - left >= kLeastDrag && OnZoomDrag)
+        OnZoomDrag(left, right);
+}
+
+void TVexplot::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && screenPlot_.contains(event->position().toPoint())) {
+        dragStart_.reset();
+        UpdateOverlay();
+        if (OnFullScale)
+            OnFullScale();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void TVexplot::leaveEvent(QEvent *event)
+{
+    if (!crosshair_)
+        PointAt(std::nullopt);
+    QWidget::leaveEvent(event);
+}
+
+void TVexplot::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && dragStart_) {
+        dragStart_.reset();
+        UpdateOverlay();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && crosshair_) {
+        PointAt(std::nullopt);
+        return;
+    }
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint at = crosshair_ && pointer_ ? *pointer_ : screenPlot_.center();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        at.rx() -= crosshair_ ? step : 0;
+        break;
+    case Qt::Key_Right:
+        at.rx() += crosshair_ ? step : 0;
+        break;
+    case Qt::Key_Up:
+        at.ry() -= crosshair_ ? step : 0;
+        break;
+    case Qt::Key_Down:
+        at.ry() += crosshair_ ? step : 0;
+        break;
+    case Qt::Key_Home:
+        at.rx() = screenPlot_.left();
+        break;
+    case Qt::Key_End:
+        at.rx() = screenPlot_.right();
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    if (screenPlot_.isEmpty())
+        return;
+    crosshair_ = true;
+    // The same point again still shows the crosshair.
+    pointer_.reset();
+    PointAt(IntoPlot(at));
+}
+
+void TVexplot::focusInEvent(QFocusEvent *event)
+{
+    // Reached with the Tab key, the graph shows its crosshair at once.
+    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) &&
+        !screenPlot_.isEmpty()) {
+        crosshair_ = true;
+        PointAt(screenPlot_.center());
+    }
+    QWidget::focusInEvent(event);
+}
+
+void TVexplot::focusOutEvent(QFocusEvent *event)
+{
+    if (crosshair_)
+        PointAt(std::nullopt);
+    QWidget::focusOutEvent(event);
 }
 
 void TVexplot::ReportPaintError(const QString &message)

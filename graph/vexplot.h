@@ -6,11 +6,14 @@
 #pragma once
 
 #include "graph/metafile.h"
+#include "graph/plot_overlay.h"
 #include "graph/plot_engine.h"
 #include "graph/print_layout.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 class QPrinter;
 
@@ -56,18 +59,63 @@ public:
 
     QSize sizeHint() const override { return {400, 300}; }
 
+    // --- Reading the graph on the screen. The pointer over the plot box,
+    // or the crosshair that the arrow keys move while the graph has the
+    // focus (Shift: ten pixels a step, Home / End: the ends, Escape: away),
+    // is reported through OnPointAt; the application answers with
+    // SetReadout. A left-button drag across the plot box draws its rectangle
+    // and ends in OnZoomDrag (Escape during the drag cancels it); a
+    // double-click in the plot box calls OnFullScale. None of this is part
+    // of a printed or saved graph.
+    std::function<void(std::optional<QPoint> at)> OnPointAt;
+    std::function<void(int left, int right)> OnZoomDrag;
+    std::function<void()> OnFullScale;
+    // The read-out box beside the point read: a heading and coloured lines
+    // (markup). Empty texts: no box. Repaints the overlay only.
+    void SetReadout(const QString &heading, const std::vector<TReadoutBoxLine> &lines);
+    // What is drawn over the graph now.
+    TPlotOverlay Overlay() const;
+    // The plot box of the last screen drawing and its x value at a device
+    // coordinate (printing and saving leave both alone).
+    QRect ScreenPlotBox() const { return screenPlot_; }
+    double ScreenXAt(double px) const { return screenX_.Unmap(px); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void Invalidate() override { update(); }
 
 private:
     void PaintOn(QPainter &painter);
     void RenderFrame();
     void ReportPaintError(const QString &message);
+    void PaintOverlay(QPainter &painter);
+    void PointAt(std::optional<QPoint> at);
+    void UpdateOverlay();
+    QPoint IntoPlot(QPoint p) const;
 
     bool buffered_ = false;
     // The drawing of the last Paint, shown by the next paint event.
     QImage frame_;
     bool frameFresh_ = false;
     QString lastReported_;
+
+    // The last screen drawing's plot box, x mapping and pixel scale.
+    QRect screenPlot_;
+    TAxisMapping screenX_;
+    float screenMetric_ = 1;
+    // Reading state.
+    std::optional<QPoint> pointer_;
+    bool crosshair_ = false;
+    std::optional<QPoint> dragStart_;
+    QPoint dragEnd_;
+    QString readoutHeading_;
+    std::vector<TReadoutBoxLine> readoutLines_;
 };

@@ -44,14 +44,14 @@ QAction *LaterCommand(QMenu *menu, const char *objectName, const QString &text)
 
 } // namespace
 
-TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
+TmrPlotForm::TmrPlotForm(DataSets &dataSets, TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
                          QWidget *parent)
     : TmrPlotForm(dataSets, plotRange, parent)
 {
     ConnectDialogs(makeDialogs(*this));
 }
 
-TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent)
+TmrPlotForm::TmrPlotForm(DataSets &dataSets, TPlotRange &plotRange, QWidget *parent)
     : QMainWindow(parent), dataSets_(dataSets), plotRange_(plotRange)
 {
     setObjectName(QStringLiteral("mrPlotForm"));
@@ -79,6 +79,7 @@ TmrPlotForm::TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidge
         QTimer::singleShot(0, this, [this, message] { UserPrompt::Error(this, message); });
     };
     client->installEventFilter(this);
+    ConnectGraphReading();
 
     BuildMenu();
 
@@ -185,6 +186,9 @@ void TmrPlotForm::RepaintGraph()
     } catch (const std::exception &e) {
         UserPrompt::Error(this, QString::fromUtf8(e.what()));
     }
+    // A read-out on show follows the new curves and scales.
+    if (const std::optional<QPoint> at = mrGraph_->Overlay().Pointer)
+        ShowReadout(at);
 }
 
 bool TmrPlotForm::CloseQuery()

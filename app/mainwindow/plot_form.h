@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -50,11 +51,11 @@ public:
     // the window.
     // The window with its menu's windows, which makeDialogs creates once the
     // window itself stands; every command is enabled.
-    TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
+    TmrPlotForm(DataSets &dataSets, TPlotRange &plotRange, const TMainWindowDialogFactory &makeDialogs,
                 QWidget *parent = nullptr);
     // The window alone: the commands that open a window are disabled, and
     // About shows nothing.
-    TmrPlotForm(DataSets &dataSets, const TPlotRange &plotRange, QWidget *parent = nullptr);
+    TmrPlotForm(DataSets &dataSets, TPlotRange &plotRange, QWidget *parent = nullptr);
 
     TVexplot &MRGraph() const { return *mrGraph_; }
     QFrame &GraphPanel() const { return *graphPanel_; }
@@ -64,6 +65,13 @@ public:
     void PlotData();
     // Draws the graph now. A drawing fault is reported in an error box.
     void RepaintGraph();
+
+    // Reading the graph (plot_form_reading.cpp): the read-out at a point of
+    // the plot box (none: hidden), a zoom to the energies between two x
+    // coordinates of the plot box, and the way back to the full range.
+    void ShowReadout(std::optional<QPoint> at);
+    void ZoomTo(int left, int right);
+    void menuFullScaleClick();
 
     // The close question: true when the window may close (no data set in
     // use, or the user discards them).
@@ -95,6 +103,7 @@ private:
     // The Edit menu's plot-shaping commands and the View menu
     // (plot_form_view_commands.cpp).
     void ConnectPlotShapeAndViewCommands();
+    void ConnectGraphReading();
     void ConnectPlotShapeAndViewDialogs(const TMainWindowDialogs &dialogs);
     void menuPlotRangeClick(TPlotRangeDlg &dialog);
     void menuLegendsClick(TLegendsDlg &dialog);
@@ -105,7 +114,7 @@ private:
     void menuCoefficientDataClick(TCoeffTableDlg &dialog);
 
     DataSets &dataSets_;
-    const TPlotRange &plotRange_;
+    TPlotRange &plotRange_;
     QFrame *graphPanel_;
     TVexplot *mrGraph_;
 };

@@ -1,0 +1,46 @@
+// Reading numbers off the main window's graph: the read-out under the
+// pointer or the keyboard crosshair, the zoom by a dragged rectangle and the
+// double-click back to the full range.
+#include "app/mainwindow/plot_form.h"
+
+#include "app/mainwindow/graph_readout.h"
+#include "graph/vexplot.h"
+
+void TmrPlotForm::ConnectGraphReading()
+{
+    mrGraph_->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };
+    mrGraph_->OnZoomDrag = [this](int left, int right) { ZoomTo(left, right); };
+    mrGraph_->OnFullScale = [this] { menuFullScaleClick(); };
+}
+
+void TmrPlotForm::ShowReadout(std::optional<QPoint> at)
+{
+    if (!at) {
+        mrGraph_->SetReadout(QString(), {});
+        return;
+    }
+    std::array<bool, 6> plotted{};
+    for (int slot = 1; slot <= DataSets::Count(); ++slot) {
+        const TSeries *series = mrGraph_->Series(slot);
+        plotted[std::size_t(slot - 1)] = series && series->Shown();
+    }
+    const double x = at->x();
+    const TReadout readout = GraphReadout(dataSets_, plotted, mrGraph_->ScreenXAt(x), mrGraph_->ScreenXAt(x - 1),
+                                          mrGraph_->ScreenXAt(x + 1));
+    std::vector<TReadoutBoxLine> lines;
+    for (const TReadoutEntry &entry : readout.Entries)
+        lines.push_back({entry.Colour, entry.Legend, entry.Value});
+    mrGraph_->SetReadout(readout.Energy, lines);
+}
+
+void TmrPlotForm::ZoomTo(int left, int right)
+{
+    plotRange_ = ZoomedPlotRange(mrGraph_->ScreenXAt(left), mrGraph_->ScreenXAt(right), plotRange_);
+    PlotData();
+}
+
+void TmrPlotForm::menuFullScaleClick()
+{
+    plotRange_ = TPlotRange{};
+    PlotData();
+}
