@@ -144,7 +144,8 @@ std::vector<bool> FitLabels(const std::vector<double> &values, const std::vector
             if (shown[i] || Rank(values[i]) != rank || !fits(spans[i]))
                 continue;
             shown[i] = true;
-            placed.emplace_back(spans[i].Centre - spans[i].Extent / 2, spans[i].Centre - spans[i].Extent / 2 + spans[i].Extent);
+            placed.emplace_back(spans[i].Centre - spans[i].Extent / 2,
+                                spans[i].Centre - spans[i].Extent / 2 + spans[i].Extent);
         }
     return shown;
 }

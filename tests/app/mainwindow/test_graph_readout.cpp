@@ -3,6 +3,7 @@
 #include "app/mainwindow/graph_readout.h"
 
 #include "absorber/plot_energies.h"
+#include "graph/graph_types.h"
 #include "tests/app/support/test_data_sets.h"
 
 #include <gtest/gtest.h>
