@@ -8,7 +8,7 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config git ccache clang-format
   clang libclang-rt-14-dev llvm
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
   python3 python3-numpy python3-xraylib libxrl-dev python-fisx-common
   python3-dev pybind11-dev python3-pybind11 python3-pytest
   fonts-liberation2 fonts-dejavu-core

@@ -67,6 +67,12 @@ TPainterCanvas::TPainterCanvas(QPainter &painter) : painter_(painter)
 void TPainterCanvas::UsePen()
 {
     const TGraphPen &p = Pen();
+    if (appliedPen_ && *appliedPen_ == p && appliedBackground_ == BackgroundColor() &&
+        appliedTransparent_ == TransparentBackground())
+        return;
+    appliedPen_ = p;
+    appliedBackground_ = BackgroundColor();
+    appliedTransparent_ = TransparentBackground();
     QPen pen(p.Color, std::max(0, p.Width), QtPenStyle(p.Style));
     // Wide solid pens end and join round, as the classic geometric pens did.
     // Dotted and dashed ones end flat: their dots and gaps are multiples of
@@ -92,6 +98,7 @@ const QFont &TPainterCanvas::CurrentQtFont()
     if (!cacheValid_ || !(cachedFor_ == Font())) {
         cachedFor_ = Font();
         cachedFont_ = QtFontFor(cachedFor_);
+        cachedMetrics_.emplace(cachedFont_);
         cacheValid_ = true;
     }
     return cachedFont_;
@@ -152,7 +159,8 @@ void TPainterCanvas::DoTextOut(int x, int y, const QString &, const QString &sho
     painter_.setFont(font);
     painter_.setPen(QPen(Font().Color));
     painter_.setBackgroundMode(Qt::TransparentMode);
-    const int ascent = QFontMetrics(font).ascent();
+    appliedPen_.reset();
+    const int ascent = cachedMetrics_->ascent();
     if (escapement == 0) {
         painter_.drawText(QPoint(x, y + ascent), shown);
         return;
@@ -166,10 +174,12 @@ void TPainterCanvas::DoTextOut(int x, int y, const QString &, const QString &sho
 
 int TPainterCanvas::DoTextWidth(const QString &shown)
 {
-    return ScreenTextWidth(CurrentQtFont(), shown);
+    CurrentQtFont();
+    return cachedMetrics_->horizontalAdvance(shown);
 }
 
 int TPainterCanvas::DoTextHeight(const QString &)
 {
-    return ScreenTextHeight(CurrentQtFont());
+    CurrentQtFont();
+    return cachedMetrics_->height();
 }

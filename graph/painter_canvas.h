@@ -5,6 +5,9 @@
 #include "graph/canvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
+
+#include <optional>
 
 class QPainter;
 
@@ -37,5 +40,11 @@ private:
     QPainter &painter_;
     TGraphFont cachedFor_;
     QFont cachedFont_;
+    std::optional<QFontMetrics> cachedMetrics_;
     bool cacheValid_ = false;
+    // The pen and background last handed to the painter: a run of lines
+    // with the same pen sets it once.
+    std::optional<TGraphPen> appliedPen_;
+    QColor appliedBackground_;
+    bool appliedTransparent_ = true;
 };
