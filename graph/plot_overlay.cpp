@@ -20,9 +20,12 @@ struct MeasuredLine
 
 QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap)
 {
-    int left = pointer.x() + gap;
-    if (left + size.width() > plot.right() && pointer.x() - gap - size.width() >= plot.left())
-        left = pointer.x() - gap - size.width();
+    // Right of the pointer if it fits, else left of it if that fits, else on
+    // the side with more room (running over the plot box's edge there).
+    const int right = pointer.x() + gap, leftSide = pointer.x() - gap - size.width();
+    const bool fitsRight = right + size.width() <= plot.right(), fitsLeft = leftSide >= plot.left();
+    const bool moreRoomLeft = pointer.x() - plot.left() > plot.right() - pointer.x();
+    const int left = fitsRight || (!fitsLeft && !moreRoomLeft) ? right : leftSide;
     int top = pointer.y() - size.height() / 2;
     top = std::min(top, plot.bottom() - size.height());
     top = std::max(top, plot.top());
@@ -40,7 +43,7 @@ void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QR
     }
     if (overlay.ZoomRect) {
         const QRect r = overlay.ZoomRect->normalized();
-        canvas.SetPen({kColorBlack, 1, TPenStyle::psDot});
+        canvas.SetPen({kColorBlack, 1, TPenStyle::psDash});
         canvas.SetBrush({kColorBlack, TBrushStyle::bsClear});
         canvas.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
     }

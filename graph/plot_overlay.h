@@ -38,7 +38,8 @@ struct TPlotOverlay
 };
 
 // Where a box of `size` goes beside `pointer`: `gap` to its right, or to its
-// left when it does not fit there, never over the columns within `gap` of
+// left when it does not fit there (when it fits on neither side, on the side
+// with more room), never over the columns within `gap` of
 // the pointer (so the curves under the pointer stay visible); vertically
 // centred on the pointer and kept inside `plot` as far as it fits.
 QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap);

@@ -33,8 +33,8 @@ namespace {
 constexpr int kWidth = 1400, kHeight = 1000;
 constexpr int kPoints = 300;
 constexpr double kMinEnergy = 1.0, kMaxEnergy = 50000.0;
-const char *const kMaterials[] = {"Water, Liquid", "Lead", "Aluminum", "Bone, Cortical (ICRP)", "Concrete, Portland",
-                                  "Air, Dry (near sea level)"};
+const char *const kMaterials[] = {
+    "Water, Liquid", "Lead", "Aluminum", "Bone, Cortical (ICRP)", "Concrete, Portland", "Air, Dry (near sea level)"};
 // Pixel settings of the graph scale by the picture's metric factor, 1.2 at
 // 1400 x 1000; QCustomPlot gets the same line width and font sizes.
 constexpr int kScaledLineWidth = 2;

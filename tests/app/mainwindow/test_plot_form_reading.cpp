@@ -128,6 +128,12 @@ TEST_F(GraphReading, ArrowKeysMoveACrosshairWhenTheGraphHasTheFocus)
     EXPECT_EQ(*o.Pointer, start + QPoint(11, -1));
     EXPECT_EQ(o.Heading, ReadoutNumber(graph().ScreenXAt(start.x() + 11), QLocale()) + " keV");
     EXPECT_EQ(o.Lines.size(), 2u);
+    // The crosshair is drawn: grey through the plot box at the point, also
+    // where the read-out box is not (left of it, below the legend).
+    const QImage shown = graph().grab().toImage();
+    const QRect plot = graph().ScreenPlotBox();
+    EXPECT_EQ(QColor(shown.pixel(o.Pointer->x(), plot.bottom() - 3)), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(QColor(shown.pixel(plot.left() + 3, o.Pointer->y())), QColor(0x80, 0x80, 0x80));
     Key(graph(), Qt::Key_End);
     EXPECT_EQ(graph().Overlay().Pointer->x(), graph().ScreenPlotBox().right());
     Key(graph(), Qt::Key_Escape);
