@@ -243,20 +243,17 @@ void TVexplot::keyPressEvent(QKeyEvent *event)
         PointAt(std::nullopt);
         return;
     }
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    // The first key shows the crosshair in the middle; the next ones move it.
+    const int step = !crosshair_ ? 0 : event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint at = crosshair_ && pointer_ ? *pointer_ : screenPlot_.center();
     switch (event->key()) {
     case Qt::Key_Left:
-        at.rx() -= crosshair_ ? step : 0;
-        break;
     case Qt::Key_Right:
-        at.rx() += crosshair_ ? step : 0;
+        at.rx() += event->key() == Qt::Key_Left ? -step : step;
         break;
     case Qt::Key_Up:
-        at.ry() -= crosshair_ ? step : 0;
-        break;
     case Qt::Key_Down:
-        at.ry() += crosshair_ ? step : 0;
+        at.ry() += event->key() == Qt::Key_Up ? -step : step;
         break;
     case Qt::Key_Home:
         at.rx() = screenPlot_.left();

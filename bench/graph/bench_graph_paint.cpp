@@ -99,6 +99,13 @@ void FillGraph(TPlotEngine &graph, const Curves &c)
     }
 }
 
+void Paint(TPlotEngine &graph, QImage &image)
+{
+    QPainter painter(&image);
+    TPainterCanvas canvas(painter);
+    graph.RenderGraph(canvas, TDrawArea{0, 0, kWidth, kHeight}, PictureMetricFactor(kWidth, kHeight));
+}
+
 void BM_PaintGraph(benchmark::State &state)
 {
     const Curves &c = SixCurves();
@@ -107,12 +114,8 @@ void BM_PaintGraph(benchmark::State &state)
     TPlotEngine graph;
     FillGraph(graph, c);
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    const float metric = PictureMetricFactor(kWidth, kHeight);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        TPainterCanvas canvas(painter);
-        graph.RenderGraph(canvas, TDrawArea{0, 0, kWidth, kHeight}, metric);
-    }
+    for (auto _ : state)
+        Paint(graph, image);
     benchmark::DoNotOptimize(image.constBits());
 }
 
@@ -171,12 +174,8 @@ void BM_ReadoutUpdate(benchmark::State &state)
     TPlotEngine graph;
     FillGraph(graph, c);
     QImage frame(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    const float metric = PictureMetricFactor(kWidth, kHeight);
-    {
-        QPainter painter(&frame);
-        TPainterCanvas canvas(painter);
-        graph.RenderGraph(canvas, TDrawArea{0, 0, kWidth, kHeight}, metric);
-    }
+    Paint(graph, frame);
+    const float metric = graph.MetricFactor();
     const TAxisMapping x = graph.XMapping();
     const QRect plot(QPoint(graph.PlotLeft(), graph.PlotTop()), QPoint(graph.PlotRight(), graph.PlotBottom()));
     const std::array<bool, 6> plotted{true, true, true, true, true, true};
