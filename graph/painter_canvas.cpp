@@ -95,7 +95,11 @@ void TPainterCanvas::UseBrush()
 
 const QFont &TPainterCanvas::CurrentQtFont()
 {
-    if (!cacheValid_ || !(cachedFor_ == Font())) {
+    // The colour is the pen's business: a change of colour alone keeps the
+    // font and its metrics.
+    TGraphFont key = Font();
+    key.Color = cachedFor_.Color;
+    if (!cacheValid_ || !(cachedFor_ == key)) {
         cachedFor_ = Font();
         cachedFont_ = QtFontFor(cachedFor_);
         cachedMetrics_.emplace(cachedFont_);

@@ -62,7 +62,9 @@ void TVexplot::Paint()
 void TVexplot::RenderFrame()
 {
     const qreal ratio = devicePixelRatioF();
-    frame_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    // Opaque (the graph fills its whole area first), so that showing the
+    // frame again under a new read-out is a plain copy, not a blend.
+    frame_ = QImage(size() * ratio, QImage::Format_RGB32);
     frame_.setDevicePixelRatio(ratio);
     QPainter painter(&frame_);
     PaintOn(painter);
