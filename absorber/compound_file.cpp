@@ -5,8 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,15 +28,38 @@ float CutOptionalReal(QByteArrayView &rest)
     return ParseReal(CutField(rest)).value_or(kNoValue);
 }
 
-// An atomic number above 99 is no element the program knows: it counts as an
-// invalid number, so the user sees an error line rather than a material with
-// a silently dropped constituent.
-std::optional<std::int32_t> ParseAtomicNumber(QByteArrayView field)
+// An atomic number above 99 is no element the program knows: in any slot it
+// makes the line faulty, so the user learns of it rather than getting a
+// material with a silently dropped constituent.
+bool IsUnknownElement(std::optional<std::int32_t> z)
 {
-    const auto z = ParseInteger(field);
-    if (z && *z > TCompound::kMaxAtomicNumber)
+    return z && *z > TCompound::kMaxAtomicNumber;
+}
+
+// The whole file, or nothing when it is no regular file (a named pipe would
+// block the program before its first window, a device would be read until
+// memory runs out) or larger than a compound library can sensibly be.
+std::optional<QByteArray> ReadLibraryFile(const QString &fileName)
+{
+    // Opened without waiting, so that a pipe put in place of the file cannot
+    // block the open itself; only then is it checked for what it is.
+    const int descriptor = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
-    return z;
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    struct stat status
+    { };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kMaxLibraryFileSize)
+        return std::nullopt;
+    // A file that grows while it is read is cut at the limit and refused.
+    QByteArray data = file.read(kMaxLibraryFileSize + 1);
+    if (file.error() != QFileDevice::NoError || data.size() > kMaxLibraryFileSize)
+        return std::nullopt;
+    return data;
 }
 
 } // namespace
@@ -56,9 +84,9 @@ DataLine ParseDataLine(QByteArrayView line)
     compound.Density = CutOptionalReal(rest);
 
     for (int slot = 0; slot < TCompound::kSlotCount; ++slot) {
-        const auto z = ParseAtomicNumber(CutField(rest));
+        const auto z = ParseInteger(CutField(rest));
         const auto weight = ParseReal(CutField(rest));
-        if (slot == 0 && (!z || !weight)) {
+        if ((slot == 0 && (!z || !weight)) || IsUnknownElement(z)) {
             result.kind = DataLine::Kind::Faulty;
             return result;
         }
@@ -79,6 +107,9 @@ DataLine ParseDataLine(QByteArrayView line)
 LibraryStatus LoadCompoundLibraryFromBytes(QByteArrayView data, CompoundLibrary &library)
 {
     library.Clear();
+    // One entry a line at most: room for all of them at once, so the list
+    // never holds twice its size while it grows.
+    library.Reserve(static_cast<std::size_t>(std::max(data.count('\r'), data.count('\n'))));
     LineReader lines(data);
     lines.Next(); // the title line
 
@@ -87,7 +118,7 @@ LibraryStatus LoadCompoundLibraryFromBytes(QByteArrayView data, CompoundLibrary 
     while (!lines.AtEnd()) {
         ++lineNumber;
         DataLine line = ParseDataLine(lines.Next());
-        if (line.kind == DataLine::Kind::Faulty) {
+        if (line.kind == DataLine::Kind::Faulty || lines.LastLineEndDiffers()) {
             // A status is a 32-bit number; no real file has this many lines.
             status = static_cast<LibraryStatus>(
                 std::min<std::int64_t>(lineNumber, std::numeric_limits<LibraryStatus>::max()));
@@ -105,13 +136,10 @@ LibraryStatus LoadCompoundLibrary(const QString &fileName, CompoundLibrary &libr
     library.Clear();
     if (!QFileInfo::exists(fileName))
         return kLibraryNotFound;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> data = ReadLibraryFile(fileName);
+    if (!data)
         return kLibraryUnreadable;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return kLibraryUnreadable;
-    return LoadCompoundLibraryFromBytes(data, library);
+    return LoadCompoundLibraryFromBytes(*data, library);
 }
 
 QString LibraryStatusMessage(LibraryStatus status)

@@ -5,8 +5,10 @@
 //   name; formula; second name; text; source; number; text; density;
 //   Z1; weight1; Z2; weight2; ... up to 14 pairs
 // A line whose name is empty (a blank line, or one that starts with ";") is
-// skipped. Only the first pair can make a line faulty; invalid optional
-// numbers and later pairs are repaired to their empty values.
+// skipped. A line is faulty when its first pair is no valid pair, when any
+// pair names an atomic number above 99, or when it ends in another kind of
+// line end than the title line; invalid optional numbers and other invalid
+// later pairs are repaired to their empty values.
 #pragma once
 
 #include "absorber/compound.h"
@@ -26,6 +28,11 @@ using LibraryStatus = std::int32_t;
 inline constexpr LibraryStatus kLibraryLoaded = 0;
 inline constexpr LibraryStatus kLibraryNotFound = -1;
 inline constexpr LibraryStatus kLibraryUnreadable = -2;
+
+// The largest library file read; the shipped one has some 30 kB, a file of a
+// million entries some 50 MB. A larger file, or one that is no regular file
+// (a named pipe, a device), counts as unreadable.
+inline constexpr qsizetype kMaxLibraryFileSize = qsizetype{64} * 1024 * 1024;
 
 // Reads the file into library, replacing what it held, and sorts it. After a
 // faulty line the entries before it stay, sorted. When the file is missing or

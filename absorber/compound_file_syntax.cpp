@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -69,27 +70,33 @@ LineReader::LineReader(QByteArrayView data) : data_(data)
     const qsizetype end = data_.indexOf(kEndOfFile);
     if (end >= 0)
         data_ = data_.first(end);
-    // A file written on a system whose lines end in LF alone would otherwise
-    // be one long title line: it would load as an empty library with no
-    // message at all. Without a single CR in it, LF ends its lines.
-    if (!data_.contains(kCarriageReturn))
-        lineEnd_ = kLineFeed;
 }
 
 QByteArrayView LineReader::Next()
 {
+    lastDiffers_ = false;
     if (AtEnd())
         return {};
     const qsizetype start = position_;
-    qsizetype end = data_.indexOf(lineEnd_, start);
-    if (end < 0) {
+    const char *const begin = data_.data();
+    const char *const stop = begin + data_.size();
+    const char *end = std::find_if(begin + start, stop, [](char c) { return c == kCarriageReturn || c == kLineFeed; });
+    const auto length = static_cast<qsizetype>(end - begin) - start;
+    if (end == stop) {
         position_ = data_.size();
-        return data_.sliced(start);
+        return data_.sliced(start, length);
     }
-    position_ = end + 1;
-    if (lineEnd_ == kCarriageReturn && position_ < data_.size() && data_[position_] == kLineFeed)
-        ++position_;
-    return data_.sliced(start, end - start);
+    LineEnd kind = LineEnd::Lf;
+    position_ = start + length + 1;
+    if (*end == kCarriageReturn) {
+        kind = LineEnd::Cr;
+        if (position_ < data_.size() && data_[position_] == kLineFeed)
+            ++position_;
+    }
+    if (fileEnd_ == LineEnd::None)
+        fileEnd_ = kind;
+    lastDiffers_ = kind != fileEnd_;
+    return data_.sliced(start, length);
 }
 
 QByteArrayView TrimField(QByteArrayView field)

@@ -9,11 +9,13 @@
 #include <cstdint>
 #include <optional>
 
-// Splits the file into lines. A line ends at CR; an LF right after the CR
-// belongs to the line end, while a lone LF stays in the line's text. A file
-// that holds no CR at all has LF line ends instead. A byte of code 26 ends the
-// file wherever it stands. A line end at the very end does not open another,
-// empty line.
+// Splits the file into lines. A line ends at a CR (an LF right after it
+// belongs to the line end) or at a lone LF, and the file's first line end (the
+// title's) says which of the two kinds the file uses. A line that ends in the
+// other kind is a line of mixed line ends (LastLineEndDiffers): read as one
+// kind, it would run into the next line or swallow it, so the loader takes it
+// for a faulty line rather than lose what it holds. A byte of code 26 ends the file wherever it stands. A line
+// end at the very end does not open another, empty line.
 class LineReader
 {
 public:
@@ -21,11 +23,16 @@ public:
     bool AtEnd() const { return position_ >= data_.size(); }
     // The next line without its line end; empty at the end of the data.
     QByteArrayView Next();
+    // True when the line Next() gave last ended in another kind of line end
+    // than the file's first line. The last line of a file needs no line end.
+    bool LastLineEndDiffers() const { return lastDiffers_; }
 
 private:
+    enum class LineEnd { None, Cr, Lf };
     QByteArrayView data_;
     qsizetype position_ = 0;
-    char lineEnd_ = '\r';
+    LineEnd fileEnd_ = LineEnd::None;
+    bool lastDiffers_ = false;
 };
 
 // Removes leading and trailing bytes of code 0 to 32.

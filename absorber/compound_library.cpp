@@ -3,6 +3,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 CompoundLibrary::CompoundLibrary() : collator_(QLocale())
 {
@@ -12,7 +14,7 @@ CompoundLibrary::CompoundLibrary() : collator_(QLocale())
 int CompoundLibrary::IndexOf(const QString &name) const
 {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (collator_.compare(entries_[i].name, name) == 0)
+        if (SameName(entries_[i].name, name))
             return static_cast<int>(i);
     }
     return -1;
@@ -25,6 +27,26 @@ void CompoundLibrary::Append(QString name, const TCompound &compound)
 
 void CompoundLibrary::Sort()
 {
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [this](const Entry &a, const Entry &b) { return collator_.compare(a.name, b.name) < 0; });
+    // Sorted as positions, then the entries moved into place along the
+    // cycles of the permutation: a large library is never held twice.
+    std::vector<std::uint32_t> order(entries_.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return collator_.compare(entries_[a].name, entries_[b].name) < 0;
+    });
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start)
+            continue;
+        // Position start takes the entry from order[start], that one from
+        // its own source, and so on until the cycle closes.
+        Entry held = std::move(entries_[start]);
+        std::size_t to = start;
+        for (std::size_t from = order[to]; from != start; from = order[to]) {
+            entries_[to] = std::move(entries_[from]);
+            order[to] = static_cast<std::uint32_t>(to);
+            to = from;
+        }
+        entries_[to] = std::move(held);
+        order[to] = static_cast<std::uint32_t>(to);
+    }
 }

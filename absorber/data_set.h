@@ -53,9 +53,12 @@ class TCmpDataSet
 {
 public:
     static constexpr int kAbsorberSlots = 6;
-    // Largest relative weight an absorber slot takes; the smallest is any
-    // value above 0.
+    // Largest relative weight an absorber slot takes.
     static constexpr long double kMaxRelWeight = 100000000.0L;
+    // The smallest relative weight taken: far enough above the underflow of
+    // the 64-bit fractions (a 32-bit weight fraction times it) that every
+    // weight accepted counts in the composition as written.
+    static constexpr long double kMinRelWeight = 1e-100L;
 
     // The fields in their record order. Absorber slots are 0-based here
     // (slot 1 of the dialogs is index 0), like the constituent slots of
@@ -88,8 +91,8 @@ public:
     // Number of filled slots counted from the first, up to the first empty one.
     int AbsorberCount() const;
 
-    // Whether a relative weight lies above 0 and at most kMaxRelWeight.
-    static bool IsValidRelWeight(long double weight) { return weight > 0.0L && weight <= kMaxRelWeight; }
+    // Whether a relative weight lies between kMinRelWeight and kMaxRelWeight.
+    static bool IsValidRelWeight(long double weight) { return weight >= kMinRelWeight && weight <= kMaxRelWeight; }
 
     // The first slot (0-based) without a name, or -1 when all six are filled.
     int FirstEmptySlot() const;

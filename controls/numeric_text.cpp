@@ -1,6 +1,7 @@
 #include "controls/numeric_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace pheltra::controls {
@@ -36,8 +37,17 @@ std::optional<long double> ParseNumericText(QStringView text, QChar decimal_sepa
     return value;
 }
 
+bool FitsInDouble(long double value)
+{
+    const auto held = static_cast<double>(value);
+    return std::isfinite(held) && (held != 0.0 || value == 0.0L);
+}
+
 bool PassesExitCheck(long double value, long double minimum, long double maximum, bool entry_blank_zero)
 {
+    if (!FitsInDouble(value)) {
+        return false;
+    }
     return (minimum <= value && value <= maximum) || (entry_blank_zero && value == 0.0L);
 }
 

@@ -18,8 +18,14 @@ namespace pheltra::controls {
 // A negative zero comes back as 0.
 std::optional<long double> ParseNumericText(QStringView text, QChar decimal_separator);
 
+// True when the number keeps its meaning held in 64 bits, as every use of a
+// field's value holds it: finite (not beyond about 1.8E308) and, unless it is
+// zero, not so small that it would become zero.
+bool FitsInDouble(long double value);
+
 // The exit check: inside [minimum, maximum] inclusive, or zero when an empty
-// or zero entry is always accepted.
+// or zero entry is always accepted. A number that does not fit in 64 bits
+// is refused whatever the bounds say: 1E400 would become infinite.
 bool PassesExitCheck(long double value, long double minimum, long double maximum, bool entry_blank_zero);
 
 } // namespace pheltra::controls

@@ -29,8 +29,9 @@ public:
     void SetData(const QByteArray &data) { data_ = data; }
 
     // Writes the picture to a file, replacing it only when the whole file
-    // was written. False, with the reason in `error`, when nothing was drawn
-    // or the file could not be written.
+    // was written (and never a target that is no regular file). False, with
+    // the reason in `error`, when nothing was drawn or the file could not be
+    // written.
     bool SaveToFile(const QString &fileName, QString *error = nullptr) const;
 
 private:

@@ -131,59 +131,75 @@ void ExpectPositionals(const CommandContext &context, qsizetype count, const cha
         throw CliError{QStringLiteral("%1 is missing").arg(QLatin1String(what))};
 }
 
+void WriteMessage(std::ostream &err, const QString &message)
+{
+    Write(err, QStringLiteral("pheltra-cli: ") + EscapedForTerminal(message) + QLatin1Char('\n'));
+}
+
 void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype refused)
 {
     if (refused == 0)
         return;
-    Write(context.err,
-          QStringLiteral("pheltra-cli: warning: source %1 gives no value at %2 of the energies "
-                         "(outside its energy range, or an element it does not hold); shown as --\n")
-              .arg(QLatin1String(DataSourceAt(source).letter))
-              .arg(refused));
+    WriteMessage(context.err,
+                 QStringLiteral("warning: source %1 gives no value at %2 of the energies "
+                                "(outside its energy range, or an element it does not hold); shown as --")
+                     .arg(QLatin1String(DataSourceAt(source).letter))
+                     .arg(refused));
 }
 
 int FinishedStatus(const CommandContext &context, const LoadedLibrary &library)
 {
     if (library.Clean())
         return kExitOk;
-    Write(context.err, QStringLiteral("pheltra-cli: warning: %1\n").arg(library.Problem()));
+    WriteMessage(context.err, QStringLiteral("warning: ") + library.Problem());
     return kExitLibraryFault;
 }
 
+namespace {
+
+// Every command ends here: what was printed must have reached its place, or
+// the status says it did not.
+int Delivered(std::ostream &out, std::ostream &err, int status)
+{
+    out.flush();
+    if (out)
+        return status;
+    WriteMessage(err, QStringLiteral("the output could not be written"));
+    return kExitFailure;
+}
+
+} // namespace
+
 int RunCli(const QStringList &arguments, const CliContext &context, std::ostream &out, std::ostream &err)
 {
+    if (arguments.isEmpty()) {
+        WriteMessage(err, QStringLiteral("no command given (try --help)"));
+        return kExitBadInput;
+    }
     const QString name = arguments.value(0);
     if (name == QLatin1String("--help") || name == QLatin1String("help")) {
         const Command *command = FindCommand(arguments.value(1));
         Write(out, command ? QString::fromUtf8(command->help) : UsageText());
-        return kExitOk;
+        return Delivered(out, err, kExitOk);
     }
     if (name == QLatin1String("--version")) {
         Write(out, VersionText());
-        return kExitOk;
+        return Delivered(out, err, kExitOk);
     }
     const Command *command = FindCommand(name);
     if (!command) {
-        Write(err,
-              arguments.isEmpty() ? UsageText()
-                                  : QStringLiteral("pheltra-cli: unknown command '%1' (try --help)\n").arg(name));
+        WriteMessage(err, QStringLiteral("unknown command '%1' (try --help)").arg(name));
         return kExitBadInput;
     }
     try {
         const CommandLine line = ParseCommandLine(arguments.mid(1), command->options);
         if (line.Has(QStringLiteral("help"))) {
             Write(out, QString::fromUtf8(command->help));
-            return kExitOk;
+            return Delivered(out, err, kExitOk);
         }
-        const int status = command->run(CommandContext{context, line, out, err});
-        out.flush();
-        if (!out) {
-            Write(err, QStringLiteral("pheltra-cli: the output could not be written\n"));
-            return kExitFailure;
-        }
-        return status;
+        return Delivered(out, err, command->run(CommandContext{context, line, out, err}));
     } catch (const CliError &error) {
-        Write(err, QStringLiteral("pheltra-cli: %1\n").arg(error.message));
+        WriteMessage(err, error.message);
         return error.exitStatus;
     }
 }

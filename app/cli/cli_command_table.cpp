@@ -58,17 +58,21 @@ const char kReportHelp[] =
     "                          [--source [N=]H|B] [--type [N=]TYPE] [--legend N=TEXT]\n"
     "                          [--select 1,2,...] [--content both|composition|coefficients]\n"
     "                          [--date YYYY-MM-DD] [--time HH:MM:SS] [--locale NAME]\n"
-    "                          [--library FILE]\n"
+    "                          [--library FILE] [--output FILE]\n"
     "\n"
     "Prints, byte for byte, the file Pheltra's \"Save Data\" writes for the same data\n"
-    "sets and selection: the absorber report, then the coefficient report on the\n"
-    "grid A, A+C, ... up to B keV. Data set N (1 to 6) gets the listed entries\n"
+    "sets and selection (with --output FILE, writes that file as Save Data does):\n"
+    "the absorber report, then the coefficient report on the grid A, A+C, ... up\n"
+    "to B keV. Data set N (1 to 6) gets the listed entries\n"
     "(--set may be repeated, also for the same N); --source and --type apply to\n"
     "all data sets, or with N= to one. --select picks the data sets reported\n"
     "(default all six; those without entries show \"(no entries)\"). A, B and C are\n"
     "rounded to two decimals as the dialog does; A and B lie in 1..50000 keV, C is\n"
-    "at least 0.01. The header shows the date and time in the locale's formats,\n"
-    "now unless --date/--time say otherwise.\n";
+    "at least 0.01; printed, the grid has at most 100000 energies, with --output\n"
+    "any grid the dialog takes. --output FILE replaces FILE only once the whole\n"
+    "report is written (a failure leaves it as it was) and refuses a FILE that\n"
+    "is not a regular file. The header shows the date and time in the locale's\n"
+    "formats, now unless --date/--time say otherwise.\n";
 
 const char kElementHelp[] =
     "Usage: pheltra-cli element Z|SYMBOL [--locale NAME] [--format tsv|csv]\n"
@@ -139,7 +143,8 @@ const std::vector<Command> &Commands()
           {"select", true, false},
           {"content", true, false},
           {"date", true, false},
-          {"time", true, false}},
+          {"time", true, false},
+          {"output", true, false}},
          &RunReport,
          kReportHelp},
         {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},

@@ -69,6 +69,9 @@ int ElementArgument(const QString &input);
 
 // Text to a stream as UTF-8.
 void Write(std::ostream &stream, const QString &text);
+// "pheltra-cli: " and the message as one line, echoed arguments in it
+// escaped so that they cannot break the line or reach the terminal raw.
+void WriteMessage(std::ostream &err, const QString &message);
 // The saved-report bytes of lines: UTF-8, each line ended by CR LF.
 void WriteSavedLines(std::ostream &stream, const QStringList &lines);
 // A warning on err when the source gave no value at refused of the energies.

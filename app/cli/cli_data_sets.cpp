@@ -3,6 +3,7 @@
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -46,7 +47,7 @@ std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibr
     if (!TCmpDataSet::IsValidRelWeight(weight)) {
         if (!strict)
             return std::nullopt;
-        throw CliError{QStringLiteral("the relative weight of '%1' must lie above 0 and at most %2")
+        throw CliError{QStringLiteral("the relative weight of '%1' must lie between 1e-100 and %2")
                            .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
     }
     return AbsorberChoice{*name, weight};
@@ -64,6 +65,8 @@ LoadedLibrary LoadLibrary(const QString &fileName)
     LoadedLibrary loaded;
     loaded.fileName = fileName;
     loaded.status = LoadCompoundLibrary(fileName, loaded.library);
+    for (const CompoundLibrary::Entry &entry : loaded.library.Entries())
+        loaded.mostCommas = std::max(loaded.mostCommas, entry.name.count(QLatin1Char(',')));
     return loaded;
 }
 
@@ -74,12 +77,18 @@ AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library)
     throw UnknownAbsorber(text, library);
 }
 
-QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library)
+QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library, qsizetype room)
 {
     const QStringList pieces = text.split(QLatin1Char(','));
+    // No name can span more pieces than the library's most commas in one
+    // name allow, so each name costs a bounded number of tries: the list is
+    // read in time proportional to its length.
+    const qsizetype longest = library.MostCommasInAName() + 1;
     QList<AbsorberChoice> choices;
     for (qsizetype first = 0; first < pieces.size();) {
-        qsizetype count = pieces.size() - first;
+        if (choices.size() == room)
+            throw CliError{QStringLiteral("more than six absorbers in one data set")};
+        qsizetype count = std::min(longest, pieces.size() - first);
         for (; count > 0; --count) {
             const QString joined = pieces.mid(first, count).join(QLatin1Char(','));
             if (const auto choice = FindAbsorber(joined, library, count == 1)) {

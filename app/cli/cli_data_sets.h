@@ -17,6 +17,9 @@ struct LoadedLibrary
     QString fileName;
 
     bool Clean() const { return status == kLibraryLoaded; }
+    // The most commas any entry's name holds.
+    qsizetype MostCommasInAName() const { return mostCommas; }
+    qsizetype mostCommas = 0;
     // The start-up message of a load that was not clean, with the file read.
     QString Problem() const;
 };
@@ -32,14 +35,17 @@ struct AbsorberChoice
 };
 
 // NAME or NAME:WEIGHT. The whole text is tried as a name first, so a name
-// that holds a colon still works without a weight. The weight must lie above
-// 0 and at most TCmpDataSet::kMaxRelWeight, as in the selection dialog.
+// that holds a colon still works without a weight. The weight must lie
+// between TCmpDataSet::kMinRelWeight (1e-100) and kMaxRelWeight (100000000),
+// as in the selection dialog.
 AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library);
 
 // A comma-separated list of NAME[:WEIGHT]. Library names hold commas
 // themselves ("Bone, Cortical (ICRP)"), so neighbouring pieces are joined,
-// longest first, until they name an entry.
-QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library);
+// longest first, until they name an entry. Throws at the first name beyond
+// room (the slots the data set has left), before reading on.
+QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library,
+                                        qsizetype room = TCmpDataSet::kAbsorberSlots);
 
 // "H", "B" (any case) or the source's whole list text.
 int ParseSource(const QString &text);

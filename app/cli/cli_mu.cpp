@@ -84,26 +84,40 @@ std::vector<Energy> CollectEnergies(const CommandContext &context, const TCmpDat
         AddLinearGrid(text, energies);
     for (const QString &text : context.line.Values(QStringLiteral("log")))
         AddLogGrid(text, energies);
+    const bool edgesOnly = energies.empty();
+    double low = kEnergyRangeMin;
+    double high = kEnergyRangeMax;
     if (context.line.Has(QStringLiteral("edges"))) {
         // The edges inside the span of the other energies, or of the full
         // plot range when there are none.
-        double low = kEnergyRangeMin;
-        double high = kEnergyRangeMax;
-        if (!energies.empty()) {
+        if (!edgesOnly) {
             low = std::min_element(energies.begin(), energies.end())->value;
             high = std::max_element(energies.begin(), energies.end())->value;
         }
         for (const float edge : EdgeEnergies(set, low, high))
             energies.push_back({edge, true});
+        if (edgesOnly && energies.empty())
+            throw CliError{QStringLiteral("the absorber has no absorption edges between %1 and %2 keV")
+                               .arg(ShortestText(low), ShortestText(high))};
     }
     if (energies.empty())
         throw CliError{QStringLiteral("no energies given (a list, --grid, --log or --edges)")};
     // In ascending order as the graph sorts its points; an energy given twice
-    // is evaluated once.
+    // is evaluated once. An edge and a listed energy that print alike are one
+    // energy too: the edge, the point the graph evaluates.
     std::stable_sort(energies.begin(), energies.end());
-    energies.erase(std::unique(energies.begin(), energies.end(),
-                               [](const Energy &a, const Energy &b) { return a.value == b.value; }),
-                   energies.end());
+    std::vector<Energy> distinct;
+    distinct.reserve(energies.size());
+    for (const Energy &energy : energies) {
+        if (!distinct.empty() &&
+            (distinct.back().value == energy.value || EnergyText(distinct.back()) == EnergyText(energy))) {
+            if (energy.single)
+                distinct.back() = energy;
+            continue;
+        }
+        distinct.push_back(energy);
+    }
+    energies = std::move(distinct);
     return energies;
 }
 

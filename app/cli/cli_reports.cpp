@@ -2,16 +2,22 @@
 // writes, from the program's own report code.
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
+#include "app/reports/report_file.h"
 #include "graph/markup_text.h"
 #include "app/reports/reports.h"
+#include "graph/atomic_file.h"
 
 #include <QRegularExpression>
 
+#include <cmath>
 #include <optional>
 
 namespace {
 
-constexpr int kMaxReportRows = 100000;
+// Rows printed to stdout at most; --output takes every grid the dialog takes
+// (up to 4999901 rows, 1 to 50000 keV by 0.01), as Save Data does after its
+// count question.
+constexpr int kMaxPrintedReportRows = 100000;
 
 // "N=VALUE" with N from 1 to 6: the data set's index (0-based) and VALUE.
 std::optional<std::pair<int, QString>> ForDataSet(const QString &text)
@@ -66,11 +72,16 @@ float GridValue(const CommandContext &context, const char *option)
     if (!context.line.Has(name))
         throw CliError{
             QStringLiteral("--%1 is missing (the coefficient report needs --from, --to and --interval)").arg(name)};
-    // As the selection dialog does: two decimals, halves to even.
-    return static_cast<float>(RoundToHundredths(ParseNumber(context.line.Value(name), QStringLiteral("--") + name)));
+    // As the selection dialog does: two decimals, halves to even, held in
+    // 32 bits.
+    const QString text = context.line.Value(name);
+    const auto value = static_cast<float>(RoundToHundredths(ParseNumber(text, QStringLiteral("--") + name)));
+    if (!std::isfinite(value))
+        throw CliError{QStringLiteral("--%1 %2 is beyond the range of the energy grid").arg(name, text)};
+    return value;
 }
 
-void ReadGrid(const CommandContext &context, ReportSelection &selection)
+void ReadGrid(const CommandContext &context, ReportSelection &selection, bool toFile)
 {
     selection.from = GridValue(context, "from");
     selection.to = GridValue(context, "to");
@@ -86,8 +97,10 @@ void ReadGrid(const CommandContext &context, ReportSelection &selection)
     if (selection.to < selection.from)
         throw CliError{QStringLiteral("--to lies below --from: the table would have no rows")};
     const int rows = ReportPointCount(selection.from, selection.to, selection.interval);
-    if (rows > kMaxReportRows)
-        throw CliError{QStringLiteral("the energy grid has %1 points; at most %2").arg(rows).arg(kMaxReportRows)};
+    if (!toFile && rows > kMaxPrintedReportRows)
+        throw CliError{QStringLiteral("the energy grid has %1 points; at most %2 (more with --output FILE)")
+                           .arg(rows)
+                           .arg(kMaxPrintedReportRows)};
 }
 
 void ReadSelection(const CommandContext &context, ReportSelection &selection)
@@ -111,7 +124,7 @@ void ReadSelection(const CommandContext &context, ReportSelection &selection)
         }
     }
     if (selection.absorptionCoefficients)
-        ReadGrid(context, selection);
+        ReadGrid(context, selection, context.line.Has(QStringLiteral("output")));
 }
 
 QDateTime ReportMoment(const CommandContext &context)
@@ -175,11 +188,24 @@ int RunReport(const CommandContext &context)
     if (setTexts.isEmpty())
         throw CliError{QStringLiteral("no --set given")};
 
+    const QString outputFile = context.line.Value(QStringLiteral("output"));
+    if (context.line.Has(QStringLiteral("output"))) {
+        if (outputFile.isEmpty())
+            throw CliError{QStringLiteral("--output needs a file name")};
+        if (IsNonRegularFile(outputFile))
+            throw CliError{NotRegularFileMessage(QLatin1Char('\'') + outputFile + QLatin1Char('\''))};
+    }
+
     const LoadedLibrary library = LoadLibraryOption(context);
     std::array<QList<AbsorberChoice>, DataSets::kCount> absorbers;
     for (const QString &text : setTexts) {
         const auto [index, list] = RequireDataSet(QStringLiteral("set"), text);
-        absorbers[static_cast<std::size_t>(index)] << ParseAbsorberList(list, library);
+        QList<AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
+        try {
+            chosen << ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
+        } catch (const CliError &error) {
+            throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(error.message)};
+        }
     }
     DataSets sets;
     for (int i = 0; i < DataSets::kCount; ++i) {
@@ -193,6 +219,24 @@ int RunReport(const CommandContext &context)
         }
         sets[i].LineColor = DataSets::DefaultLineColor(i);
     }
-    WriteSavedLines(context.out, SavedReportLines(sets, selection, environment));
-    return FinishedStatus(context, library);
+    if (outputFile.isEmpty()) {
+        QByteArray bytes;
+        SavedReportLines(sets, selection, environment, [&](const QString &line) {
+            bytes.clear();
+            AppendSavedLine(bytes, line);
+            return bool(context.out.write(bytes.constData(), bytes.size()));
+        });
+        return FinishedStatus(context, library);
+    }
+    QString error;
+    switch (WriteSavedReport(outputFile, sets, selection, environment, &error)) {
+    case TReportSaveResult::Saved:
+        return FinishedStatus(context, library);
+    case TReportSaveResult::NotRegularFile:
+        throw CliError{NotRegularFileMessage(QLatin1Char('\'') + outputFile + QLatin1Char('\''))};
+    case TReportSaveResult::WriteFailed:
+        break;
+    }
+    WriteMessage(context.err, QStringLiteral("'%1' could not be written: %2").arg(outputFile, error));
+    return kExitFailure;
 }

@@ -51,6 +51,27 @@ QString ShortestText(float value)
     return Shortest(value);
 }
 
+QString EscapedForTerminal(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (c == u'\n')
+            result += QStringLiteral("\\n");
+        else if (c == u'\t')
+            result += QStringLiteral("\\t");
+        else if (c == u'\r')
+            result += QStringLiteral("\\r");
+        else if (category == QChar::Other_Control || category == QChar::Other_Format ||
+                 category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+            result += QStringLiteral("\\u{%1}").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            result += c;
+    }
+    return result;
+}
+
 TableFormat ParseTableFormat(const QString &text)
 {
     if (text == QLatin1String("tsv"))

@@ -18,6 +18,12 @@ double ParseDouble(const QString &text, const QString &what);
 QString ShortestText(double value);
 QString ShortestText(float value);
 
+// Text as it may reach a terminal in a message: control and format characters
+// (a line break, an escape sequence, a direction override) written as \n, \t,
+// \r or \u{XXXX}, so that an echoed argument cannot break the one-line
+// message or drive the terminal.
+QString EscapedForTerminal(const QString &text);
+
 enum class TableFormat { Tsv, Csv };
 
 // "tsv" or "csv"; throws CliError for anything else.

@@ -238,7 +238,9 @@ void TCmpMixDlg::OkBtnClick()
     if (!weightConfirmation_->Passes())
         return;
     const long double weight = numeditWeightFrac->Value();
-    if (weight > 0.0L) {
+    // A weight so small that the composition could not hold it is refused
+    // like zero.
+    if (weight >= TCmpDataSet::kMinRelWeight) {
         relWeight_ = weight;
         accept();
         return;

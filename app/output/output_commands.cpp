@@ -8,7 +8,11 @@
 #include "app/output/save_data_dialog.h"
 #include "app/output/save_file_chooser.h"
 #include "app/kit/user_prompt.h"
+#include "app/reports/report_file.h"
+#include "graph/atomic_file.h"
 #include "graph/vexplot.h"
+
+#include <QDir>
 
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -30,6 +34,16 @@ SaveFileChooser::Request SaveDataRequest()
         QStringLiteral("Saving Data ..."),
         QStringLiteral("*.txt"),
         {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}, {QStringLiteral("All files (*)"), QString()}}};
+}
+
+// A save onto a named pipe, a device or a folder would replace it with a
+// file: such a name is refused before anything is drawn or written.
+bool RefusedAsNonRegular(QWidget *window, const QString &fileName)
+{
+    if (!IsNonRegularFile(fileName))
+        return false;
+    UserPrompt::Error(window, NotRegularFileMessage(QDir::toNativeSeparators(fileName)));
+    return true;
 }
 
 // Runs a graph drawing command; a scale fault of the graph ends it with the
@@ -68,9 +82,19 @@ void TOutputCommands::menuSaveDataClick()
     const std::optional<SaveFileChooser::Choice> choice = SaveFileChooser::AskSaveFileName(window_, SaveDataRequest());
     if (!choice)
         return;
-    const QStringList lines = SavedReportLines(dataSets_, saveDlg_->Selection(), Environment());
-    if (!WriteReportFile(choice->fileName, lines))
+    if (RefusedAsNonRegular(window_, choice->fileName))
+        return;
+    QString error;
+    switch (WriteSavedReport(choice->fileName, dataSets_, saveDlg_->Selection(), Environment(), &error)) {
+    case TReportSaveResult::Saved:
+        break;
+    case TReportSaveResult::NotRegularFile:
+        UserPrompt::Error(window_, error);
+        break;
+    case TReportSaveResult::WriteFailed:
         UserPrompt::Error(window_, kFileError);
+        break;
+    }
 }
 
 void TOutputCommands::menuPrintDataClick()
@@ -86,7 +110,7 @@ void TOutputCommands::menuPrintDataClick()
 void TOutputCommands::SaveGraph1Click()
 {
     const std::optional<SaveFileChooser::Choice> choice = SaveFileChooser::AskSaveFileName(window_, SaveGraphRequest());
-    if (!choice)
+    if (!choice || RefusedAsNonRegular(window_, choice->fileName))
         return;
     ReportingGraphFaults(window_, [&] {
         if (!SaveGraphPicture(graph_, choice->fileName, GraphPictureFormat(*choice)))

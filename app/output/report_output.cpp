@@ -2,30 +2,18 @@
 
 #include "app/output/current_printer.h"
 #include "app/reports/reports.h"
+#include "graph/atomic_file.h"
 #include "graph/font_map.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <cmath>
 
 bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error)
 {
-    const QByteArray bytes = SavedReportBytes(lines);
-    QSaveFile file(fileName);
-    // Unbuffered, so that a short write (a full disk) shows here: a buffered
-    // QSaveFile flushes its last block at commit() and puts the cut file in
-    // place without reporting the failure.
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size();
-    written = written && file.commit();
-    if (!written) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-    }
-    return written;
+    return SaveFileAtomically(fileName, SavedReportBytes(lines), error);
 }
 
 QStringList WrapToWidth(const QString &line, double width, const std::function<double(const QString &)> &measure)

@@ -11,8 +11,10 @@ class QPrinter;
 
 // Writes the report lines to `fileName`. The file is written under a
 // temporary name and put in place only when every byte was written, so a
-// failed save leaves an earlier file of that name as it was. False, with the
-// system's reason in `error`, when the file could not be written.
+// failed save leaves an earlier file of that name as it was; a name taken by
+// something other than a regular file is refused. False, with the reason in
+// `error`, when the file could not be written. (Save Data itself streams its
+// reports through WriteSavedReport.)
 bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error = nullptr);
 
 // Splits a line into the pieces that fit `width`, as a text device continues

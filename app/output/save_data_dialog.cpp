@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 using pheltra::controls::TNumEdit;
 
@@ -226,8 +227,11 @@ bool TMRSaveDlg::CheckInterval()
 {
     const long double minimum = RoundToHundredths(kReportMinInterval);
     const long double value = RoundToHundredths(numeditIntv->Value());
-    const bool fits = !(value < minimum);
-    ShowFieldValue(numeditIntv, fits ? value : minimum);
+    // The interval is held in 32 bits: one beyond their range would become
+    // infinite, so it is refused as it stands.
+    const bool representable = value <= static_cast<long double>(std::numeric_limits<float>::max());
+    const bool fits = !(value < minimum) && representable;
+    ShowFieldValue(numeditIntv, !(value < minimum) ? value : minimum);
     if (!fits)
         Refuse(numeditIntv);
     return fits;

@@ -130,10 +130,36 @@ QStringList ReportWithBlocks(const QString &title, const DataSets &sets, const R
     return lines;
 }
 
-void AppendPrefixed(QStringList &out, const QStringList &lines, const QString &prefix)
+ReportLineSink CollectInto(QStringList &lines)
 {
-    for (const QString &line : lines)
-        out << prefix + PlainTextOfMarkup(line);
+    return [&lines](const QString &line) {
+        lines << line;
+        return true;
+    };
+}
+
+bool EmitAll(const QStringList &lines, const ReportLineSink &sink)
+{
+    for (const QString &line : lines) {
+        if (!sink(line))
+            return false;
+    }
+    return true;
+}
+
+// Both reports as the selection asks, each line with its markup stripped and
+// the report's prefix in front.
+bool ReportsWithPrefixes(const DataSets &sets, const ReportSelection &selection, const ReportEnvironment &environment,
+                         const QString &absorberPrefix, const QString &coefficientPrefix, const ReportLineSink &sink)
+{
+    const auto prefixed = [&sink](const QString &prefix) {
+        return [&sink, prefix](const QString &line) { return sink(prefix + PlainTextOfMarkup(line)); };
+    };
+    if (selection.absorberComposition &&
+        !EmitAll(AbsorberListReport(sets, selection, environment), prefixed(absorberPrefix)))
+        return false;
+    return !selection.absorptionCoefficients ||
+        CoefficientReport(sets, selection, environment, prefixed(coefficientPrefix));
 }
 
 } // namespace
@@ -159,10 +185,10 @@ QStringList AbsorberListReport(const DataSets &sets, const ReportSelection &sele
                             });
 }
 
-QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selection,
-                              const ReportEnvironment &environment)
+bool CoefficientReport(const DataSets &sets, const ReportSelection &selection, const ReportEnvironment &environment,
+                       const ReportLineSink &sink)
 {
-    QStringList lines =
+    const QStringList head =
         ReportWithBlocks(QStringLiteral("Pheltra: Photon attenuation coefficients -- "), sets, selection, environment,
                          [](QStringList &block, int index, const TCmpDataSet &set) {
                              if (set.InUse()) {
@@ -173,30 +199,47 @@ QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selec
                                  block << AbsorberHeading(index) + QStringLiteral(": (no entries)");
                              }
                          });
-    lines << QStringLiteral("Photon attenuation coefficients in units cm²/g, ")
-          << QStringLiteral("  photon energies in units keV:") << kBlankLine << ColumnHeader() << Rule('-');
+    if (!EmitAll(head, sink))
+        return false;
+    if (!EmitAll({QStringLiteral("Photon attenuation coefficients in units cm²/g, "),
+                  QStringLiteral("  photon energies in units keV:"), kBlankLine, ColumnHeader(), Rule('-')},
+                 sink))
+        return false;
 
     // The energy is accumulated, not computed from the row number: the grid
     // ends where the sums of the 32-bit interval take it, as the count in the
-    // selection dialog warns.
+    // selection dialog warns. Rows go to the sink as they are made, so a grid
+    // of millions of energies never lies whole in memory.
     if (!(selection.interval > 0.0f))
-        return lines;
+        return true;
     for (double energy = selection.from; energy <= selection.to; energy += selection.interval) {
-        lines << CoefficientRow(energy, sets, selection, environment.locale);
+        if (!sink(CoefficientRow(energy, sets, selection, environment.locale)))
+            return false;
         if (energy + selection.interval == energy) // too large to advance: the grid ends here
             break;
     }
+    return true;
+}
+
+QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selection,
+                              const ReportEnvironment &environment)
+{
+    QStringList lines;
+    CoefficientReport(sets, selection, environment, CollectInto(lines));
     return lines;
+}
+
+bool SavedReportLines(const DataSets &sets, const ReportSelection &selection, const ReportEnvironment &environment,
+                      const ReportLineSink &sink)
+{
+    return ReportsWithPrefixes(sets, selection, environment, QString(), QString(), sink);
 }
 
 QStringList SavedReportLines(const DataSets &sets, const ReportSelection &selection,
                              const ReportEnvironment &environment)
 {
     QStringList lines;
-    if (selection.absorberComposition)
-        AppendPrefixed(lines, AbsorberListReport(sets, selection, environment), QString());
-    if (selection.absorptionCoefficients)
-        AppendPrefixed(lines, CoefficientReport(sets, selection, environment), QString());
+    SavedReportLines(sets, selection, environment, CollectInto(lines));
     return lines;
 }
 
@@ -204,18 +247,22 @@ QStringList PrintedReportLines(const DataSets &sets, const ReportSelection &sele
                                const ReportEnvironment &environment)
 {
     QStringList lines;
-    if (selection.absorberComposition)
-        AppendPrefixed(lines, AbsorberListReport(sets, selection, environment), QString(5, QLatin1Char(' ')));
-    if (selection.absorptionCoefficients)
-        AppendPrefixed(lines, CoefficientReport(sets, selection, environment), QString(6, QLatin1Char(' ')));
+    ReportsWithPrefixes(sets, selection, environment, QString(5, QLatin1Char(' ')), QString(6, QLatin1Char(' ')),
+                        CollectInto(lines));
     return lines;
+}
+
+void AppendSavedLine(QByteArray &bytes, const QString &line)
+{
+    bytes += line.toUtf8();
+    bytes += "\r\n";
 }
 
 QByteArray SavedReportBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
+        AppendSavedLine(bytes, line);
     return bytes;
 }
 

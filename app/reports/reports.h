@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // What the user picked in the selection dialog. The dialog keeps one for the
 // whole run; these are its values at start.
@@ -46,16 +47,27 @@ QString ReportTimestamp(const ReportEnvironment &environment);
 QStringList AbsorberListReport(const DataSets &sets, const ReportSelection &selection,
                                const ReportEnvironment &environment);
 
+// Takes the lines of a report one at a time, as they are made; false stops
+// the report (the output failed).
+using ReportLineSink = std::function<bool(const QString &line)>;
+
 // The photon attenuation coefficients report, as built. The rows run from
 // From while the energy, accumulated in 64 bits by adding the 32-bit
 // Interval, does not exceed To; an Interval that is not above 0 gives no rows.
 QStringList CoefficientReport(const DataSets &sets, const ReportSelection &selection,
                               const ReportEnvironment &environment);
+// The same lines handed to sink one by one, so that a grid of millions of
+// rows needs no more memory than one row. False when the sink stopped it.
+bool CoefficientReport(const DataSets &sets, const ReportSelection &selection, const ReportEnvironment &environment,
+                       const ReportLineSink &sink);
 
 // The lines "Save Data" writes: the reports the selection asks for, the
 // absorber report first, each line with its markup stripped.
 QStringList SavedReportLines(const DataSets &sets, const ReportSelection &selection,
                              const ReportEnvironment &environment);
+// The same lines handed to sink one by one; false when the sink stopped them.
+bool SavedReportLines(const DataSets &sets, const ReportSelection &selection, const ReportEnvironment &environment,
+                      const ReportLineSink &sink);
 
 // The lines "Print Data" prints: as saved, with five leading blanks on the
 // absorber report's lines and six on the coefficient report's.
@@ -64,6 +76,8 @@ QStringList PrintedReportLines(const DataSets &sets, const ReportSelection &sele
 
 // The bytes of a saved report: each line in UTF-8 followed by CR LF.
 QByteArray SavedReportBytes(const QStringList &lines);
+// One line of them appended to bytes.
+void AppendSavedLine(QByteArray &bytes, const QString &line);
 
 // The selection dialog's checks of the energy grid, for every caller that
 // takes a grid from the user.

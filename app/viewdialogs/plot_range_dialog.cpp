@@ -4,6 +4,8 @@
 #include "app/kit/dialog_button.h"
 #include "app/kit/num_edit_support.h"
 #include "controls/num_edit.h"
+#include "controls/numeric_text.h"
+#include "controls/system_sound.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -12,6 +14,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+using pheltra::controls::FitsInDouble;
+using pheltra::controls::PlaySystemSound;
+using pheltra::controls::SystemSound;
 using pheltra::controls::TNumEdit;
 using pheltra::controls::TNumEditType;
 
@@ -101,6 +106,17 @@ void TPlotRangeDlg::showEvent(QShowEvent *event)
 
 void TPlotRangeDlg::btnOkClick()
 {
+    // A number beyond what the graph can hold (1E400 would become infinite)
+    // cannot be corrected into a range: refused like any other entry the
+    // field does not take, also when Return confirms without leaving it.
+    for (TNumEdit *field : {numeditMinEnergy, numeditMaxEnergy}) {
+        if (!FitsInDouble(field->Value())) {
+            PlaySystemSound(SystemSound::kBeep);
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return;
+        }
+    }
     long double minimum = numeditMinEnergy->Value();
     long double maximum = numeditMaxEnergy->Value();
     bool corrected = false;

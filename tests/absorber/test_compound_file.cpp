@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/named_pipe.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -72,18 +74,35 @@ TEST(DataLine, NegativeFirstPairIsValidButLeavesNoComposition)
 
 TEST(DataLine, InvalidLaterPairsBecomeEmptySlots)
 {
-    // weight -0.2, comma weight, Z 100, letters, missing weight; then a good pair
-    const DataLine line = ParseDataLine("Mix;;;;;;;;1;0.1;6;-0.2;7;0,3;100;0.1;8;x;9;;20;0.5");
+    // weight -0.2, comma weight, letters, missing weight; then a good pair
+    const DataLine line = ParseDataLine("Mix;;;;;;;;1;0.1;6;-0.2;7;0,3;8;x;9;;20;0.5");
     ASSERT_EQ(line.kind, DataLine::Kind::Entry);
     const TCompound &mix = line.compound;
     EXPECT_EQ(mix.Z[0], 1);
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(mix.Z[i], -1) << i;
         EXPECT_EQ(mix.Weight[i], -1.0f) << i;
     }
-    EXPECT_EQ(mix.Z[6], 20); // kept in the record, though computations stop at slot 2
-    EXPECT_EQ(mix.Weight[6], 0.5f);
+    EXPECT_EQ(mix.Z[5], 20); // kept in the record, though computations stop at slot 2
+    EXPECT_EQ(mix.Weight[5], 0.5f);
     EXPECT_EQ(mix.ConstituentCount(), 1);
+}
+
+// No element above 99 exists for the program: in any pair such a number
+// makes the line faulty, so the constituent is never dropped without a word.
+TEST(DataLine, AtomicNumberAbove99IsFaultyInEveryPair)
+{
+    for (const char *text :
+         {"Mix;;;;;;;;1;0.5;100;0.5", "Mix;;;;;;;;1;0.5;6;0.2;$64;0.3", "Mix;;;;;;;;1;0.5;2147483647;-1",
+          "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;"
+          "17;0.1;120;0.1"})
+        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
+    EXPECT_EQ(ParseDataLine("Mix;;;;;;;;1;0.5;99;0.5").kind, DataLine::Kind::Entry);
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(
+                  File({"t", "Air;;;;;;;;7;1", "Mix;;;;;;;;1;0.5;100;0.5", "Zinc;;;;;;;;30;1"}), library),
+              2);
+    EXPECT_EQ(library.Count(), 1);
 }
 
 TEST(DataLine, AtomicNumberZeroIsStoredAndEndsTheList)
@@ -185,7 +204,7 @@ TEST(LoadBytes, SkippedLinesCountInTheStatus)
 TEST(LoadBytes, LineEndsAndEndOfFileMark)
 {
     CompoundLibrary library;
-    // Lone LF joins two entries into one line whose first pair reads "1\nB"
+    // A lone LF in a file of CR line ends: line 1 is faulty
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\nB;;;;;;;;2;1\r", library), 1);
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\rA;;;;;;;;1;1\r\nB;;;;;;;;2;1\x1a\rBad", library), 0);
     EXPECT_EQ(library.Count(), 2);
@@ -196,6 +215,33 @@ TEST(LoadBytes, LineEndsAndEndOfFileMark)
     // The last line needs no line end
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;1", library), 0);
     EXPECT_EQ(library.Count(), 1);
+}
+
+// Every line ends as the title line does; a line that ends otherwise is
+// faulty, so that entries never run into each other or vanish in the title.
+TEST(LoadBytes, MixedLineEndsNameTheLineWhereTheyStart)
+{
+    CompoundLibrary library;
+    // Title in CR LF, data lines in LF: once read as one long line with one
+    // entry.
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;1\nB;;;;;;;;2;1\nC;;;;;;;;3;1\n", library), 1);
+    EXPECT_EQ(library.Count(), 0);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;1\r\nB;;;;;;;;2;1\nC;;;;;;;;3;1\r\n", library), 2);
+    EXPECT_EQ(library.Count(), 1);
+    // LF line ends with one stray CR: once the CR made the whole front of the
+    // file a title and the file loaded without a word.
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\nB;;;;;;;;2;1\r\nC;;;;;;;;3;1\n", library), 2);
+    EXPECT_EQ(library.Count(), 1);
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\nB;;;;\r;;;;2;1\nC;;;;;;;;3;1\n", library), 2);
+    // A lone LF at a field's end in a CR LF file is a line end too.
+    EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;0.5\n;8;0.5\r\n", library), 1);
+    // One kind throughout loads every entry, whichever kind it is.
+    for (const char *end : {"\r\n", "\r", "\n"}) {
+        const QByteArray e(end);
+        EXPECT_EQ(LoadCompoundLibraryFromBytes("t" + e + "A;;;;;;;;1;1" + e + e + "B;;;;;;;;2;1" + e, library), 0)
+            << end;
+        EXPECT_EQ(library.Count(), 2);
+    }
 }
 
 TEST(LoadBytes, DuplicatesAreKeptInFileOrder)
@@ -264,6 +310,36 @@ TEST_F(LoadFile, ExistingButUnreadable)
     library.Append(QStringLiteral("Old"), TCompound{});
     EXPECT_EQ(LoadCompoundLibrary(Path(), library), kLibraryUnreadable);
     EXPECT_TRUE(library.IsEmpty());
+}
+
+// A named pipe would block the program before its first window (and
+// pheltra-cli for ever); a device such as /dev/zero would be read until
+// memory runs out. Only regular files of at most 64 MB are read.
+TEST_F(LoadFile, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    ASSERT_TRUE(test_support::MakeNamedPipe(Path()));
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibrary(Path(), library), kLibraryUnreadable);
+    EXPECT_TRUE(library.IsEmpty());
+    EXPECT_EQ(LoadCompoundLibrary(QStringLiteral("/dev/zero"), library), kLibraryUnreadable);
+    EXPECT_EQ(LibraryStatusMessage(kLibraryUnreadable), QStringLiteral("File CmpMix.dat could not be read!"));
+
+    const QString big = folder_.filePath(QStringLiteral("big.dat"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write("t\r\nAir;;;;;;;;7;1\r\n") > 0);
+        ASSERT_TRUE(file.resize(kMaxLibraryFileSize + 1)); // a sparse file, no disk needed
+    }
+    EXPECT_EQ(LoadCompoundLibrary(big, library), kLibraryUnreadable);
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.resize(kMaxLibraryFileSize));
+    }
+    // At the limit it is read (the zero bytes after the entry are trimmed
+    // away as blanks of its last field).
+    EXPECT_EQ(LoadCompoundLibrary(big, library), kLibraryLoaded);
+    EXPECT_EQ(library.Count(), 1);
 }
 
 TEST(StatusMessage, TextsOfTheStartUpWindow)

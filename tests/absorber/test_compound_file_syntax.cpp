@@ -20,19 +20,42 @@ std::vector<QByteArray> Lines(QByteArrayView data)
     return lines;
 }
 
+// For each line, whether it ended in another kind of line end than the first.
+std::vector<bool> Differing(QByteArrayView data)
+{
+    std::vector<bool> flags;
+    LineReader reader(data);
+    while (!reader.AtEnd()) {
+        reader.Next();
+        flags.push_back(reader.LastLineEndDiffers());
+    }
+    return flags;
+}
+
 using Lines_t = std::vector<QByteArray>;
+using Flags_t = std::vector<bool>;
 
 TEST(LineReader, CarriageReturnEndsALineAndSwallowsOneLineFeed)
 {
     EXPECT_EQ(Lines("a\rb\r\nc"), (Lines_t{"a", "b", "c"}));
-    EXPECT_EQ(Lines("a\r\n\nb"), (Lines_t{"a", "\nb"}));
     EXPECT_EQ(Lines("a\r\rb\r"), (Lines_t{"a", "", "b"}));
+    EXPECT_EQ(Differing("a\r\rb\r"), (Flags_t{false, false, false}));
 }
 
-TEST(LineReader, LoneLineFeedStaysInTheLineOfAFileWithCarriageReturns)
+// CR (with or without an LF after it) and a lone LF each end a line; the
+// first line end sets the file's kind and a line that ends in the other kind
+// is marked, never joined to the next.
+TEST(LineReader, EveryKindEndsALineAndTheFirstSetsTheFilesKind)
 {
-    EXPECT_EQ(Lines("a\nb\nc\r"), (Lines_t{"a\nb\nc"}));
-    EXPECT_EQ(Lines("a\n\rb"), (Lines_t{"a\n", "b"}));
+    EXPECT_EQ(Lines("a\r\n\nb"), (Lines_t{"a", "", "b"}));
+    EXPECT_EQ(Differing("a\r\n\nb"), (Flags_t{false, true, false}));
+    EXPECT_EQ(Lines("a\nb\nc\r"), (Lines_t{"a", "b", "c"}));
+    EXPECT_EQ(Differing("a\nb\nc\r"), (Flags_t{false, false, true}));
+    EXPECT_EQ(Lines("a\n\rb"), (Lines_t{"a", "", "b"}));
+    EXPECT_EQ(Differing("a\r\nb\r\nc\rd\r\n"), (Flags_t{false, false, false, false}));
+    EXPECT_EQ(Differing("a\nb\r\nc\n"), (Flags_t{false, true, false}));
+    // The last line needs no line end.
+    EXPECT_EQ(Differing("a\r\nb"), (Flags_t{false, false}));
 }
 
 TEST(LineReader, FileWithoutAnyCarriageReturnEndsLinesAtLineFeed)

@@ -52,4 +52,41 @@ TEST(CompoundLibrary, FollowsTheUserLocale)
     EXPECT_EQ(library.IndexOf(QStringLiteral("äTHER")), 0);
 }
 
+// Under a Turkish locale "I" folds to the dotless "ı" by the locale's rules;
+// lookups fold by Unicode's rules instead, the same in every locale.
+TEST(CompoundLibrary, LookupIsTheSameInEveryLocale)
+{
+    const QLocale saved;
+    for (const QLocale::Language language : {QLocale::Turkish, QLocale::Azerbaijani, QLocale::English}) {
+        QLocale::setDefault(QLocale(language));
+        const CompoundLibrary library = LibraryOf({"Silicon", "Water, Liquid", "Iodine", "Lithium"});
+        EXPECT_EQ(library.IndexOf(QStringLiteral("SILICON")), library.IndexOf(QStringLiteral("silicon"))) << language;
+        EXPECT_GE(library.IndexOf(QStringLiteral("SILICON")), 0) << language;
+        EXPECT_GE(library.IndexOf(QStringLiteral("WATER, LIQUID")), 0) << language;
+        EXPECT_GE(library.IndexOf(QStringLiteral("IODINE")), 0) << language;
+        EXPECT_GE(library.IndexOf(QStringLiteral("lIthIum")), 0) << language;
+        EXPECT_EQ(library.IndexOf(QString::fromUtf8("S\u0131licon")), -1) << language; // dotless i is no i
+    }
+    QLocale::setDefault(saved);
+}
+
+// Sorting moves the entries along with their names, records included.
+TEST(CompoundLibrary, SortKeepsEachNameWithItsRecord)
+{
+    CompoundLibrary library;
+    const char *names[] = {"m", "c", "x", "a", "q", "b", "z", "k", "a", "e"};
+    for (int i = 0; i < 10; ++i) {
+        TCompound compound;
+        compound.Density = static_cast<float>(i);
+        compound.Formula = QString::fromLatin1(names[i]);
+        library.Append(QString::fromLatin1(names[i]), compound);
+    }
+    library.Sort();
+    EXPECT_EQ(NamesOf(library), (QStringList{"a", "a", "b", "c", "e", "k", "m", "q", "x", "z"}));
+    for (int i = 0; i < library.Count(); ++i)
+        EXPECT_EQ(library.Compound(i).Formula.str(), library.Name(i));
+    EXPECT_EQ(library.Compound(0).Density, 3.0f); // equal names keep their order
+    EXPECT_EQ(library.Compound(1).Density, 8.0f);
+}
+
 } // namespace

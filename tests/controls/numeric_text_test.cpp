@@ -59,6 +59,19 @@ TEST(ParseNumericText, RefusesWhatIsNoNumber)
     EXPECT_FALSE(ParseNumericText(QStringLiteral("0.") + QString(4960, u'0') + u'1', u'.'));
 }
 
+// The bounds of "no bound" (1.1E4932) reach far beyond 64 bits; a number
+// that would become infinite or zero there fails whatever they say.
+TEST(PassesExitCheck, NumbersBeyondSixtyFourBitsFail)
+{
+    EXPECT_FALSE(PassesExitCheck(1E400L, -1.1E4932L, 1.1E4932L, false));
+    EXPECT_FALSE(PassesExitCheck(-1E400L, -1.1E4932L, 1.1E4932L, true));
+    EXPECT_FALSE(PassesExitCheck(1E-400L, 1.04E-4931L, 1.1E4932L, false));
+    EXPECT_TRUE(PassesExitCheck(1E300L, -1.1E4932L, 1.1E4932L, false));
+    EXPECT_TRUE(PassesExitCheck(0.0L, -1.1E4932L, 1.1E4932L, false));
+    EXPECT_TRUE(FitsInDouble(1E-300L));
+    EXPECT_FALSE(FitsInDouble(1E309L));
+}
+
 TEST(PassesExitCheck, BoundsAreInclusiveAndBlankZeroPassesZero)
 {
     EXPECT_TRUE(PassesExitCheck(1.0L, 1.0L, 6.0L, false));

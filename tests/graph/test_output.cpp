@@ -4,7 +4,9 @@
 #include "graph/vexplot.h"
 
 #include "app/mainwindow/main_window_graph.h"
+#include "tests/support/named_pipe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -177,6 +179,11 @@ TEST(Metafile, SavingNeedsADrawingAndAWritablePlace)
     TMetafile picture;
     picture.SetData("<svg/>");
     EXPECT_FALSE(picture.SaveToFile(dir.filePath("no/such/folder/x.svg"), &error));
+    // A named pipe in the way stays a pipe: nothing is renamed over it.
+    ASSERT_TRUE(test_support::MakeNamedPipe(dir.filePath("pipe.svg")));
+    EXPECT_FALSE(picture.SaveToFile(dir.filePath("pipe.svg"), &error));
+    EXPECT_EQ(error, QDir::toNativeSeparators(dir.filePath("pipe.svg")) + " is not a regular file.");
+    EXPECT_TRUE(test_support::IsNamedPipe(dir.filePath("pipe.svg")));
     EXPECT_EQ(MetafileFormatFor("graph.svg"), TMetafileFormat::Svg);
     EXPECT_EQ(MetafileFormatFor("graph.wmf"), TMetafileFormat::Svg);
 }

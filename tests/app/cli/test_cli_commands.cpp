@@ -7,10 +7,15 @@
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
 #include "tests/app/cli/cli_runner.h"
+#include "tests/app/output/file_size_limit.h"
+#include "tests/support/named_pipe.h"
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -151,12 +156,89 @@ TEST(CliRefusals, BadArgumentsNameTheProblemAndPrintNothing)
     ExpectRefused(Args({"element", "26", "--format", "json"}), "unknown format 'json'");
 }
 
-TEST(CliRefusals, EmptyCommandLineShowsTheUsage)
+// No arguments is a refusal like any other: one line that points to --help.
+TEST(CliRefusals, EmptyCommandLinePointsToTheHelp)
 {
-    const CliResult result = RunInProcess({});
-    EXPECT_EQ(result.status, kExitBadInput);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_THAT(result.err, HasSubstr("Usage: pheltra-cli COMMAND"));
+    ExpectRefused({}, "no command given (try --help)");
+}
+
+// What the user typed comes back quoted and with every control character
+// escaped: a line break cannot add a line, an escape sequence cannot reach
+// the terminal.
+TEST(CliRefusals, EchoedArgumentsAreEscaped)
+{
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--type", "x\ny\x1b[2J", "10"}),
+                  "unknown coefficient type 'x\\ny\\u{001b}[2J'");
+    ExpectRefused(Args({"plot\r\n\t"}), "unknown command 'plot\\r\\n\\t'");
+    ExpectRefused(Args({"mu", "--absorber", "Lead", "--source", "H\u202e", "10"}), "unknown data source 'H\\u{202e}'");
+    const CliResult result = RunInProcess(Args({"element", "\x1b]0;title\x07"}));
+    EXPECT_EQ(result.err.find('\x1b'), std::string::npos);
+    EXPECT_EQ(result.err.find('\x07'), std::string::npos);
+}
+
+TEST(CliRefusals, WeightsOutsideTheDialogsBoundsAndNonFiniteGrids)
+{
+    for (const char *weight : {"Lead:1e-400", "Lead:1e-320", "Lead:1e-4000", "Lead:1e-101", "Lead:100000001"})
+        ExpectRefused(Args({"mu", "--absorber", weight, "10"}),
+                      "the relative weight of 'Lead' must lie between 1e-100 and 100000000");
+    EXPECT_EQ(RunInProcess(Args({"mu", "--absorber", "Lead:1e-100", "--absorber", "Water, Liquid:1e8", "10"})).status,
+              kExitOk);
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2", "--interval", "1e39"}),
+                  "--interval 1e39 is beyond the range of the energy grid");
+    ExpectRefused(Args({"report", "--set", "1=Lead", "--from", "1e4000", "--to", "2", "--interval", "1"}),
+                  "--from 1e4000 is beyond the range");
+}
+
+// Parsing a list of names takes time in proportion to its length and stops
+// at the seventh name: 20000 names used to take about a day.
+TEST(CliRefusals, ASeventhAbsorberIsRefusedAtOnce)
+{
+    QStringList names(20000, QStringLiteral("Bone, Cortical (ICRP)"));
+    ExpectRefused(QStringList{"report", "--set", "1=" + names.join(QLatin1Char(',')), "--content", "composition"},
+                  "data set 1: more than six absorbers in one data set");
+    ExpectRefused(
+        Args({"report", "--set", "2=Lead,Lead,Lead,Lead", "--set", "2=Lead,Lead:2,Lead", "--content", "composition"}),
+        "data set 2: more than six absorbers");
+    EXPECT_EQ(RunInProcess(Args({"report", "--set", "2=Lead,Lead,Lead,Lead", "--set", "2=Lead,Lead:2", "--content",
+                                 "composition"}))
+                  .status,
+              kExitOk);
+}
+
+TEST(CliMu, EdgesTellWhenThereAreNoneAndPrintEachEnergyOnce)
+{
+    ExpectRefused(Args({"mu", "--absorber", "Water, Liquid", "--source", "H", "--edges"}),
+                  "the absorber has no absorption edges between 1 and 50000 keV");
+    const CliResult result =
+        RunInProcess(Args({"mu", "--absorber", "Lead", "--source", "H", "80", "88.0045", "90", "--edges"}));
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    std::istringstream lines(result.out);
+    std::size_t count = 0;
+    for (std::string line; std::getline(lines, line);)
+        count += line.rfind("88.0045\t", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(count, 1u) << result.out;
+    EXPECT_THAT(result.out, HasSubstr("\n88.0035\t"));
+}
+
+// A stream that takes nothing, as stdout on a full device.
+class FullStream : public std::streambuf
+{
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST(CliRefusals, EveryWriteFailureEndsWithStatus1)
+{
+    for (const QStringList &arguments :
+         {Args({"--help"}), Args({"--version"}), Args({"mu", "--help"}), Args({"element", "26"}),
+          Args({"report", "--set", "1=Lead", "--from", "1", "--to", "20000", "--interval", "1"})}) {
+        FullStream full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(arguments, TestContext(), out, err), kExitFailure) << arguments.join(' ').toStdString();
+        EXPECT_EQ(err.str(), "pheltra-cli: the output could not be written\n");
+    }
 }
 
 TEST(CliHelp, EveryCommandHasItsHelp)
@@ -295,6 +377,65 @@ TEST_F(CliReport, LegendsShowGreekLettersAndEntityCharacters)
               "--select", "1", "--content", "coefficients", "--from", "10", "--to", "10", "--interval", "1"}));
     ASSERT_EQ(report.status, kExitOk) << report.err;
     EXPECT_NE(report.out.find("Absorber #1:  \u03BCen/\u03C1 & A\r\n"), std::string::npos) << report.out;
+}
+
+// --output writes the file Save Data writes, through the same atomic save.
+TEST_F(CliReport, OutputWritesTheSameBytesAsTheSavedReport)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.txt"));
+    const QStringList arguments = Args({"report", "--set", "1=Lead", "--set", "2=Water, Liquid", "--from", "1", "--to",
+                                        "200", "--interval", "0.05", "--date", "2024-03-05", "--time", "14:07:09"});
+    const CliResult printed = RunInProcess(arguments);
+    ASSERT_EQ(printed.status, kExitOk) << printed.err;
+    const CliResult saved = RunInProcess(QStringList(arguments) << "--output" << file);
+    ASSERT_EQ(saved.status, kExitOk) << saved.err;
+    EXPECT_TRUE(saved.out.empty());
+    EXPECT_TRUE(saved.err.empty());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray::fromStdString(printed.out));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.txt"});
+
+    // Beyond the 100000 rows printed at most, the file takes the grid.
+    EXPECT_EQ(RunInProcess(Args({"report", "--set", "1=Lead", "--from", "1", "--to", "2000", "--interval", "0.01",
+                                 "--content", "coefficients", "--output"})
+                           << file)
+                  .status,
+              kExitOk);
+    EXPECT_GE(QFileInfo(file).size(), qint64{199901} * 55); // 53 characters and CR LF a row
+}
+
+TEST_F(CliReport, OutputRefusesAPipeAndKeepsAFileWholeOnFailure)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_TRUE(test_support::MakeNamedPipe(pipe));
+    const QStringList arguments =
+        Args({"report", "--set", "1=Lead", "--from", "1", "--to", "5000", "--interval", "1", "--output"});
+    const std::string refusal = QStringLiteral("'%1' is not a regular file.").arg(pipe).toStdString();
+    ExpectRefused(QStringList(arguments) << pipe, refusal.c_str());
+    EXPECT_TRUE(test_support::IsNamedPipe(pipe));
+    ExpectRefused(QStringList(arguments) << "/dev/null", "'/dev/null' is not a regular file.");
+
+    const QString file = dir.filePath(QStringLiteral("report.txt"));
+    {
+        QFile earlier(file);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier\r\n");
+    }
+    CliResult result;
+    {
+        const output_test::FileSizeLimit full(100000);
+        result = RunInProcess(QStringList(arguments) << file);
+    }
+    EXPECT_EQ(result.status, kExitFailure);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_THAT(result.err, HasSubstr("could not be written"));
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier\r\n");
 }
 
 TEST_F(CliReport, CompositionIsTheBlockOfTheSavedReport)

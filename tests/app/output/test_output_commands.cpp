@@ -20,6 +20,7 @@
 #include "tests/app/output/pdf_text.h"
 #include "tests/app/output/scripted_save_file.h"
 #include "tests/app/support/scripted_prompt.h"
+#include "tests/support/named_pipe.h"
 
 #include <gtest/gtest.h>
 
@@ -179,6 +180,23 @@ TEST_F(OutputCommands, AFailedSaveSaysFileIOErrorAndKeepsTheEarlierFile)
     EXPECT_EQ(asked[0].text, "File I/O error.");
     EXPECT_EQ(ReadFile(Path("report.txt")), earlier);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"report.txt"});
+}
+
+TEST_F(OutputCommands, SavingOntoANamedPipeIsRefusedAndLeavesThePipe)
+{
+    ASSERT_TRUE(test_support::MakeNamedPipe(Path("pipe")));
+    const QString refusal = QDir::toNativeSeparators(Path("pipe")) + " is not a regular file.";
+    files_.Choose(Path("pipe"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{refusal});
+
+    files_.Choose(Path("pipe"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    commands_.SaveGraph1Click();
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{refusal});
+    EXPECT_TRUE(test_support::IsNamedPipe(Path("pipe")));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::System), QStringList{"pipe"});
 }
 
 TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)

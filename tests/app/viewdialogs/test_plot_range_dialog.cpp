@@ -66,6 +66,28 @@ TEST_F(PlotRangeDialog, MaximumBelowTwiceTheMinimumIsRaised)
     EXPECT_EQ(range.Max, 200.0);
 }
 
+// 1 followed by 400 zeros is a number of the field's extended range but
+// infinite for the graph: refused, by the click on Ok and by Return alike.
+TEST_F(PlotRangeDialog, AMaximumBeyondWhatTheGraphHoldsIsRefused)
+{
+    range = {1.0, 1000.0};
+    const QString huge = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+    SystemSoundRecorder sounds;
+    dialog_test::WhenModalShows([&](QWidget *) {
+        EXPECT_FALSE(TypeAndOk("1", huge.toLatin1().constData()));
+        EXPECT_TRUE(dialog.numeditMaxEnergy->hasFocus());
+        dialog.numeditMaxEnergy->setText(huge);
+        QTest::keyClick(dialog.numeditMaxEnergy, Qt::Key_Return);
+        QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        TypeInto(dialog.numeditMaxEnergy, QStringLiteral("500"));
+        QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_FALSE(sounds.Take().empty());
+    EXPECT_EQ(range.Max, 500.0);
+}
+
 TEST_F(PlotRangeDialog, ZeroesConfirmedWithReturnBecomeTheFullRange)
 {
     SystemSoundRecorder sounds;
