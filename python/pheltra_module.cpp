@@ -129,10 +129,10 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object
     return parts;
 }
 
-PyMaterial MakeMaterial(const py::object &spec, const py::object &formula, const py::object &weights,
+PyMaterial MakeMaterial(const py::object &material, const py::object &formula, const py::object &weights,
                         const py::object &density, const py::object &library)
 {
-    const int given = int(!spec.is_none()) + int(!formula.is_none()) + int(!weights.is_none());
+    const int given = int(!material.is_none()) + int(!formula.is_none()) + int(!weights.is_none());
     if (given != 1)
         throw CliError{QStringLiteral("give one of: a library name, a mixture {name: weight}, formula= or weights=")};
     std::optional<long double> wholeDensity;
@@ -152,10 +152,10 @@ PyMaterial MakeMaterial(const py::object &spec, const py::object &formula, const
             pairs.emplace_back(py::cast<int>(z), py::cast<double>(w));
         std::sort(pairs.begin(), pairs.end());
         parts.push_back(OwnPart(QStringLiteral("weights"), WeightsCompound(pairs, recordDensity), 1.0L));
-    } else if (py::isinstance<py::str>(spec)) {
-        parts.push_back(LibraryPart(Text(py::cast<std::string>(spec)), ReadLibrary(library)));
-    } else if (py::isinstance<py::dict>(spec)) {
-        parts = MixtureParts(py::cast<py::dict>(spec), library);
+    } else if (py::isinstance<py::str>(material)) {
+        parts.push_back(LibraryPart(Text(py::cast<std::string>(material)), ReadLibrary(library)));
+    } else if (py::isinstance<py::dict>(material)) {
+        parts = MixtureParts(py::cast<py::dict>(material), library);
     } else {
         throw CliError{QStringLiteral("a material is a library name or a mixture {name: weight}")};
     }
@@ -300,7 +300,7 @@ PYBIND11_MODULE(pheltra, m)
                                          "formula= or weights={Z: mass fraction}; density= (g/cm3) gives or "
                                          "replaces the density.");
     materialClass
-        .def(py::init(&MakeMaterial), py::arg("spec") = py::none(), py::kw_only(), py::arg("formula") = py::none(),
+        .def(py::init(&MakeMaterial), py::arg("material") = py::none(), py::kw_only(), py::arg("formula") = py::none(),
              py::arg("weights") = py::none(), py::arg("density") = py::none(), py::arg("library") = py::none())
         .def_property_readonly("composition",
                                [](const PyMaterial &material) {
