@@ -76,7 +76,7 @@ bool TAtomicFile::Flush()
         return true;
     if (file_.write(pending_) != pending_.size())
         return Fail(file_.errorString());
-    pending_.clear();
+    pending_.resize(0); // keeps the block's memory for the next one
     return true;
 }
 

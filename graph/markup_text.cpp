@@ -81,6 +81,10 @@ std::vector<TMarkupPiece> SplitMarkup(const QString &text)
 
 QString PlainTextOfMarkup(const QString &text)
 {
+    // Without a "<" there is no tag and without a "&" no entity: most report
+    // lines, the millions of coefficient rows among them, are plain already.
+    if (!text.contains(QLatin1Char('<')) && !text.contains(QLatin1Char('&')))
+        return text;
     QString plain;
     bool symbol = false;
     for (const TMarkupPiece &piece : SplitMarkup(text)) {

@@ -22,6 +22,8 @@ QString FormatGeneral(long double value, int precision, const QLocale &locale,
 // scientific(p, d): one digit, the separator, p - 1 digits, "E", the sign and
 // at least d exponent digits: 3.34E+23 for (3, 2), 1.50E+2 for (3, 1).
 QString FormatScientific(long double value, int precision, int exponentDigits, const QLocale &locale);
+// The same, appended to text.
+void AppendScientific(QString &text, long double value, int precision, int exponentDigits, const QLocale &locale);
 
 // fixed(p, decimals): rounded to at most p significant digits and at most
 // the given decimals, then shown with exactly those decimals: 7.51 for

@@ -10,7 +10,7 @@ TReportSaveResult WriteSavedReport(const QString &fileName, const DataSets &sets
     if (saved) {
         QByteArray bytes;
         saved = SavedReportLines(sets, selection, environment, [&](const QString &line) {
-            bytes.clear();
+            bytes.resize(0); // the line buffer's memory serves every line
             AppendSavedLine(bytes, line);
             return file.Write(bytes);
         });

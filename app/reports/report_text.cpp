@@ -12,7 +12,7 @@ QString StripMarkup(const QString &text)
     return result;
 }
 
-qsizetype CharacterCount(const QString &text)
+qsizetype CharacterCount(QStringView text)
 {
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -12,7 +12,7 @@
 QString StripMarkup(const QString &text);
 
 // The number of characters (Unicode code points) of a text.
-qsizetype CharacterCount(const QString &text);
+qsizetype CharacterCount(QStringView text);
 
 // The text with blanks appended until it has at least width characters; a
 // longer text stays as it is.

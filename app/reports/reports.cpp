@@ -100,15 +100,34 @@ QString ColumnHeader()
 
 QString CoefficientRow(double energy, const DataSets &sets, const ReportSelection &selection, const QLocale &locale)
 {
-    QString row = FormatScientific(energy, 3, 1, locale);
+    // Built in one string, its width in characters kept as it grows: a fine
+    // grid makes millions of these rows.
+    QString row;
+    row.reserve(kColumnWidth * (DataSets::kCount + 1));
+    qsizetype width = 0;
+    const auto counted = [&row, &width](auto append) {
+        const qsizetype start = row.size();
+        append();
+        width += CharacterCount(QStringView(row).sliced(start));
+    };
+    counted([&] { AppendScientific(row, energy, 3, 1, locale); });
     for (int i = 0; i < DataSets::kCount; ++i) {
-        row = PadRight(row, kColumnWidth * (i + 1));
+        if (width < kColumnWidth * (i + 1)) {
+            row.resize(row.size() + kColumnWidth * (i + 1) - width, QLatin1Char(' '));
+            width = kColumnWidth * (i + 1);
+        }
         if (!selection.dataSets[static_cast<std::size_t>(i)]) {
             row += QLatin1Char(' ');
+            ++width;
             continue;
         }
         const long double value = sets[i].InUse() ? sets[i].CoefficientAt(energy) : 0.0L;
-        row += value > 0.0L ? FormatScientific(value, 4, 1, locale) : QStringLiteral("---");
+        if (value > 0.0L) {
+            counted([&] { AppendScientific(row, value, 4, 1, locale); });
+        } else {
+            row += QStringLiteral("---");
+            width += 3;
+        }
     }
     return row;
 }
@@ -153,7 +172,9 @@ bool ReportsWithPrefixes(const DataSets &sets, const ReportSelection &selection,
                          const QString &absorberPrefix, const QString &coefficientPrefix, const ReportLineSink &sink)
 {
     const auto prefixed = [&sink](const QString &prefix) {
-        return [&sink, prefix](const QString &line) { return sink(prefix + PlainTextOfMarkup(line)); };
+        return [&sink, prefix](const QString &line) {
+            return sink(prefix.isEmpty() ? PlainTextOfMarkup(line) : prefix + PlainTextOfMarkup(line));
+        };
     };
     if (selection.absorberComposition &&
         !EmitAll(AbsorberListReport(sets, selection, environment), prefixed(absorberPrefix)))

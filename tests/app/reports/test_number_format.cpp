@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -67,6 +72,93 @@ TEST(ScientificFormat, RoundingCanMoveTheExponent)
     EXPECT_EQ(FormatScientific(9.9951L, 3, 1, kC), "1.00E+1");
     EXPECT_EQ(FormatScientific(9.995, 3, 1, kC), "9.99E+0"); // 9.99499999... as a double
     EXPECT_EQ(FormatScientific(0.099996L, 4, 1, kC), "1.000E-1");
+}
+
+// The scientific form worked out by the C library, whose printf expands a
+// long double exactly and rounds it to nearest, ties to even: the report's
+// half-away-from-zero rule differs only on an exact tie, recognised from
+// the exact expansion and settled by asking for the next value up.
+std::string ReferenceScientific(long double value, int precision)
+{
+    const long double magnitude = std::fabs(value);
+    char exact[256];
+    std::snprintf(exact, sizeof exact, "%.160Le", magnitude); // exact for the magnitudes tested
+    std::string digits(exact);                                // d.ddd...e+XX
+    digits.resize(digits.find('e'));
+    digits.erase(1, 1);
+    const bool tie = digits.size() > static_cast<std::size_t>(precision) &&
+        digits[static_cast<std::size_t>(precision)] == '5' &&
+        digits.find_first_not_of('0', static_cast<std::size_t>(precision) + 1) == std::string::npos;
+    const long double rounded =
+        tie ? std::nextafter(magnitude, std::numeric_limits<long double>::infinity()) : magnitude;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*Le", precision - 1, rounded);
+    std::string result = std::signbit(value) ? "-" : "";
+    const char *e = std::strchr(text, 'e');
+    result.append(text, static_cast<std::size_t>(e - text));
+    const int exponent = std::atoi(e + 1);
+    result += exponent < 0 ? "E-" : "E+";
+    result += std::to_string(std::abs(exponent));
+    return result;
+}
+
+void ExpectAsTheReference(long double value, int precision)
+{
+    EXPECT_EQ(FormatScientific(value, precision, 1, kC).toStdString(), ReferenceScientific(value, precision))
+        << "value " << static_cast<double>(value) << " (" << std::hexfloat << value << std::defaultfloat
+        << "), precision " << precision;
+}
+
+// The quick rounding of the fine-grid reports against the exact expansion:
+// values anywhere in the span the coefficients and energies take, values a
+// few units of the last place either side of a half-way point, exact ties,
+// and values that round up to the next power of ten.
+TEST(ScientificFormat, RoundsEveryValueAsItsExactExpansion)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<int> precisionOf(1, 18);
+    std::uniform_real_distribution<long double> decade(-25.0L, 25.0L);
+    for (int i = 0; i < 20000; ++i) {
+        const long double value = std::pow(10.0L, decade(random)) * (i % 2 != 0 ? -1.0L : 1.0L);
+        ExpectAsTheReference(value, precisionOf(random));
+    }
+
+    std::uniform_int_distribution<int> exponentOf(-20, 20);
+    for (int i = 0; i < 20000; ++i) {
+        const int precision = 1 + i % 15;
+        std::uniform_int_distribution<long long> leading(1, 9);
+        // A precision-digit integer and a half after it, scaled.
+        long long digits = leading(random);
+        for (int d = 1; d < precision; ++d)
+            digits = digits * 10 + static_cast<long long>(random() % 10);
+        long double halfway = (static_cast<long double>(digits) + 0.5L) * std::pow(10.0L, exponentOf(random));
+        for (int step = 0; step < 3; ++step)
+            halfway = std::nextafter(halfway, 0.0L);
+        for (int step = 0; step < 7; ++step) {
+            ExpectAsTheReference(halfway, precision);
+            halfway = std::nextafter(halfway, std::numeric_limits<long double>::infinity());
+        }
+    }
+
+    for (const long double tie : {0.5L, 2.5L, 12.5L, 0.125L, 0.375L, 1234.5L, 99.5L, 9.5L, 0.0625L, 1e10L + 0.5L})
+        for (int precision = 1; precision <= 12; ++precision) {
+            ExpectAsTheReference(tie, precision);
+            ExpectAsTheReference(-tie, precision);
+        }
+
+    for (int precision = 1; precision <= 15; ++precision)
+        for (int exponent = -20; exponent <= 20; ++exponent) {
+            const long double power = std::pow(10.0L, exponent);
+            long double below = power * (1.0L - 0.5L * std::pow(10.0L, -precision));
+            for (int step = 0; step < 3; ++step)
+                below = std::nextafter(below, 0.0L);
+            for (int step = 0; step < 7; ++step) {
+                ExpectAsTheReference(below, precision);
+                below = std::nextafter(below, std::numeric_limits<long double>::infinity());
+            }
+            ExpectAsTheReference(power, precision);
+            ExpectAsTheReference(std::nextafter(power, 0.0L), precision);
+        }
 }
 
 TEST(FixedFormat, TwoDecimalsWithinThePrecision)
