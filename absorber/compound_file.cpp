@@ -62,6 +62,17 @@ std::optional<QByteArray> ReadLibraryFile(const QString &fileName)
     return data;
 }
 
+// A pair after the first that holds something, but not two readable numbers:
+// a weight with a decimal comma, letters, an atomic number without its weight
+// or a weight without its atomic number. Left out, it would change the
+// material without a word, so the line is faulty. A pair with both fields
+// empty is simply absent: that is how a line gives fewer than 14 pairs.
+bool IsUnreadablePair(QByteArrayView zField, QByteArrayView weightField, std::optional<std::int32_t> z,
+                      std::optional<float> weight)
+{
+    return (!zField.isEmpty() || !weightField.isEmpty()) && (!z || !weight);
+}
+
 } // namespace
 
 DataLine ParseDataLine(QByteArrayView line)
@@ -84,14 +95,16 @@ DataLine ParseDataLine(QByteArrayView line)
     compound.Density = CutOptionalReal(rest);
 
     for (int slot = 0; slot < TCompound::kSlotCount; ++slot) {
-        const auto z = ParseInteger(CutField(rest));
-        const auto weight = ParseReal(CutField(rest));
-        if ((slot == 0 && (!z || !weight)) || IsUnknownElement(z)) {
+        const QByteArrayView zField = CutField(rest);
+        const QByteArrayView weightField = CutField(rest);
+        const auto z = ParseInteger(zField);
+        const auto weight = ParseReal(weightField);
+        if ((slot == 0 && (!z || !weight)) || IsUnknownElement(z) || IsUnreadablePair(zField, weightField, z, weight)) {
             result.kind = DataLine::Kind::Faulty;
             return result;
         }
         // A negative atomic number or weight is valid syntax that leaves the
-        // slot empty; so does an invalid number after the first pair.
+        // slot empty; so does an absent pair after the first.
         if (z && weight && *z >= 0 && *weight >= 0.0f) {
             compound.Z[slot] = *z;
             compound.Weight[slot] = *weight;

@@ -53,7 +53,7 @@ TEST(DataLine, LinesWithoutANameAreSkipped)
         EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Skipped) << text;
 }
 
-TEST(DataLine, OnlyTheFirstPairMakesALineFaulty)
+TEST(DataLine, AnUnreadableFirstPairMakesTheLineFaulty)
 {
     for (const char *text : {"Water;H2O", "Water;;;;;;;;;1", "Water;;;;;;;;1", "Water;;;;;;;;1;0,5",
                              "Water;;;;;;;;1.0;1", "Water;;;;;;;;x;1", "Water;;;;;;;;100;1", "Water;;;;;;;;1;1e39"}) {
@@ -72,20 +72,36 @@ TEST(DataLine, NegativeFirstPairIsValidButLeavesNoComposition)
     }
 }
 
-TEST(DataLine, InvalidLaterPairsBecomeEmptySlots)
+TEST(DataLine, NegativeAndAbsentLaterPairsLeaveTheirSlotsEmpty)
 {
-    // weight -0.2, comma weight, letters, missing weight; then a good pair
-    const DataLine line = ParseDataLine("Mix;;;;;;;;1;0.1;6;-0.2;7;0,3;8;x;9;;20;0.5");
+    // weight -0.2, atomic number -1, both fields empty; then a good pair
+    const DataLine line = ParseDataLine("Mix;;;;;;;;1;0.1;6;-0.2;-1;0.3; ; ;20;0.5");
     ASSERT_EQ(line.kind, DataLine::Kind::Entry);
     const TCompound &mix = line.compound;
     EXPECT_EQ(mix.Z[0], 1);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(mix.Z[i], -1) << i;
         EXPECT_EQ(mix.Weight[i], -1.0f) << i;
     }
-    EXPECT_EQ(mix.Z[5], 20); // kept in the record, though computations stop at slot 2
-    EXPECT_EQ(mix.Weight[5], 0.5f);
+    EXPECT_EQ(mix.Z[4], 20); // kept in the record, though computations stop at slot 2
+    EXPECT_EQ(mix.Weight[4], 0.5f);
     EXPECT_EQ(mix.ConstituentCount(), 1);
+}
+
+// A later pair that holds something other than two numbers would be dropped
+// from the material without a word: the line is faulty and the status names it.
+TEST(DataLine, UnreadableLaterPairsMakeTheLineFaulty)
+{
+    for (const char *text :
+         {"Water;;;;;;;;1;0.111898;8;0,888102", "Mix;;;;;;;;1;0.5;8;x", "Mix;;;;;;;;1;0.5;x;0.5", "Mix;;;;;;;;1;0.5;8",
+          "Mix;;;;;;;;1;0.5;8;", "Mix;;;;;;;;1;0.5;;0.5", "Mix;;;;;;;;1;0.5;6;1e-50", "Mix;;;;;;;;1;0.5;6;1e39",
+          "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;17;0.1;18;0.1,5"})
+        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
+    CompoundLibrary library;
+    EXPECT_EQ(LoadCompoundLibraryFromBytes(
+                  File({"t", "Air;;;;;;;;7;1", "Water;;;;;;;;1;0.111898;8;0,888102", "Zinc;;;;;;;;30;1"}), library),
+              2);
+    EXPECT_EQ(library.Count(), 1);
 }
 
 // No element above 99 exists for the program: in any pair such a number
