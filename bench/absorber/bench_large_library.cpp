@@ -37,7 +37,8 @@ bool WriteLargeLibrary(const QString &fileName)
     char line[96];
     for (int i = 0; i < kEntries; ++i) {
         const int key = static_cast<int>((static_cast<long long>(i) * 7919) % kEntries);
-        const int length = std::snprintf(line, sizeof line, "Material %07d;(C2H4)n;;;bench;;;0.93;1;0.1437;6;0.8563\r\n", key);
+        const int length =
+            std::snprintf(line, sizeof line, "Material %07d;(C2H4)n;;;bench;;;0.93;1;0.1437;6;0.8563\r\n", key);
         if (file.write(line, length) != length)
             return false;
     }
