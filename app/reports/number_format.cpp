@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -104,6 +105,11 @@ constexpr int kMaxQuickDigits = 15;
 // 10^27 brings to count digits.
 std::optional<DecimalDigits> RoundQuickly(long double value, int count)
 {
+    // The powers, the rounding trick below and the margin are those of the
+    // 64-bit mantissa of x86's extended precision; elsewhere the exact
+    // expansion does all the work.
+    if constexpr (std::numeric_limits<long double>::digits != 64)
+        return std::nullopt;
     if (count < 1 || count > kMaxQuickDigits || value == 0.0L || !std::isfinite(value))
         return std::nullopt;
     const long double magnitude = std::fabs(value);
