@@ -88,37 +88,37 @@ TEST(DataLine, NegativeAndAbsentLaterPairsLeaveTheirSlotsEmpty)
     EXPECT_EQ(mix.ConstituentCount(), 1);
 }
 
+// Each line is faulty by itself, and as the second data line of a file it
+// stops the loading there: the status names it and the entry before it stays.
+void ExpectFaultyLines(std::initializer_list<const char *> texts)
+{
+    for (const char *text : texts) {
+        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
+        CompoundLibrary library;
+        EXPECT_EQ(LoadCompoundLibraryFromBytes(File({"t", "Air;;;;;;;;7;1", text, "Zinc;;;;;;;;30;1"}), library), 2)
+            << text;
+        EXPECT_EQ(library.Count(), 1) << text;
+    }
+}
+
 // A later pair that holds something other than two numbers would be dropped
 // from the material without a word: the line is faulty and the status names it.
 TEST(DataLine, UnreadableLaterPairsMakeTheLineFaulty)
 {
-    for (const char *text :
-         {"Water;;;;;;;;1;0.111898;8;0,888102", "Mix;;;;;;;;1;0.5;8;x", "Mix;;;;;;;;1;0.5;x;0.5", "Mix;;;;;;;;1;0.5;8",
-          "Mix;;;;;;;;1;0.5;8;", "Mix;;;;;;;;1;0.5;;0.5", "Mix;;;;;;;;1;0.5;6;1e-50", "Mix;;;;;;;;1;0.5;6;1e39",
-          "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;17;0.1;18;0.1,5"})
-        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
-    CompoundLibrary library;
-    EXPECT_EQ(LoadCompoundLibraryFromBytes(
-                  File({"t", "Air;;;;;;;;7;1", "Water;;;;;;;;1;0.111898;8;0,888102", "Zinc;;;;;;;;30;1"}), library),
-              2);
-    EXPECT_EQ(library.Count(), 1);
+    ExpectFaultyLines(
+        {"Water;;;;;;;;1;0.111898;8;0,888102", "Mix;;;;;;;;1;0.5;8;x", "Mix;;;;;;;;1;0.5;x;0.5", "Mix;;;;;;;;1;0.5;8",
+         "Mix;;;;;;;;1;0.5;8;", "Mix;;;;;;;;1;0.5;;0.5", "Mix;;;;;;;;1;0.5;6;1e-50", "Mix;;;;;;;;1;0.5;6;1e39",
+         "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;17;0.1;18;0.1,5"});
 }
 
 // No element above 99 exists for the program: in any pair such a number
 // makes the line faulty, so the constituent is never dropped without a word.
 TEST(DataLine, AtomicNumberAbove99IsFaultyInEveryPair)
 {
-    for (const char *text :
-         {"Mix;;;;;;;;1;0.5;100;0.5", "Mix;;;;;;;;1;0.5;6;0.2;$64;0.3", "Mix;;;;;;;;1;0.5;2147483647;-1",
-          "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;"
-          "17;0.1;120;0.1"})
-        EXPECT_EQ(ParseDataLine(text).kind, DataLine::Kind::Faulty) << text;
+    ExpectFaultyLines({"Mix;;;;;;;;1;0.5;100;0.5", "Mix;;;;;;;;1;0.5;6;0.2;$64;0.3", "Mix;;;;;;;;1;0.5;2147483647;-1",
+                       "Mix;;;;;;;;1;0.1;6;0.1;7;0.1;8;0.1;9;0.1;10;0.1;11;0.1;12;0.1;13;0.1;14;0.1;15;0.1;16;0.1;"
+                       "17;0.1;120;0.1"});
     EXPECT_EQ(ParseDataLine("Mix;;;;;;;;1;0.5;99;0.5").kind, DataLine::Kind::Entry);
-    CompoundLibrary library;
-    EXPECT_EQ(LoadCompoundLibraryFromBytes(
-                  File({"t", "Air;;;;;;;;7;1", "Mix;;;;;;;;1;0.5;100;0.5", "Zinc;;;;;;;;30;1"}), library),
-              2);
-    EXPECT_EQ(library.Count(), 1);
 }
 
 TEST(DataLine, AtomicNumberZeroIsStoredAndEndsTheList)
