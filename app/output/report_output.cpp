@@ -2,7 +2,6 @@
 
 #include "app/output/current_printer.h"
 #include "app/reports/reports.h"
-#include "graph/atomic_file.h"
 #include "graph/font_map.h"
 
 #include <QFontMetricsF>
@@ -10,11 +9,6 @@
 #include <QPrinter>
 
 #include <cmath>
-
-bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error)
-{
-    return SaveFileAtomically(fileName, SavedReportBytes(lines), error);
-}
 
 QStringList WrapToWidth(const QString &line, double width, const std::function<double(const QString &)> &measure)
 {

@@ -1,5 +1,6 @@
-// Where the reports go: a text file (each line in UTF-8 with CR LF) or the
-// current printer as a line-by-line text device in "Courier New" 10 pt.
+// Where the printed reports go: the current printer as a line-by-line text
+// device in "Courier New" 10 pt. (Save Data streams its file through
+// WriteSavedReport, app/reports/report_file.h.)
 #pragma once
 
 #include <QString>
@@ -8,14 +9,6 @@
 #include <functional>
 
 class QPrinter;
-
-// Writes the report lines to `fileName`. The file is written under a
-// temporary name and put in place only when every byte was written, so a
-// failed save leaves an earlier file of that name as it was; a name taken by
-// something other than a regular file is refused. False, with the reason in
-// `error`, when the file could not be written. (Save Data itself streams its
-// reports through WriteSavedReport.)
-bool WriteReportFile(const QString &fileName, const QStringList &lines, QString *error = nullptr);
 
 // Splits a line into the pieces that fit `width`, as a text device continues
 // a line wider than the page on the next line: each piece as long as fits,

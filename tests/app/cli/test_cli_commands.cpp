@@ -7,7 +7,7 @@
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
 #include "tests/app/cli/cli_runner.h"
-#include "tests/app/output/file_size_limit.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/named_pipe.h"
 
 #include <gtest/gtest.h>
@@ -426,7 +426,7 @@ TEST_F(CliReport, OutputRefusesAPipeAndKeepsAFileWholeOnFailure)
     }
     CliResult result;
     {
-        const output_test::FileSizeLimit full(100000);
+        const test_support::FileSizeLimit full(100000);
         result = RunInProcess(QStringList(arguments) << file);
     }
     EXPECT_EQ(result.status, kExitFailure);

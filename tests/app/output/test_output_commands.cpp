@@ -16,7 +16,8 @@
 #include "tests/app/support/modal_driver.h"
 #include "tests/app/support/test_library.h"
 #include "tests/app/support/field_typing.h"
-#include "tests/app/output/file_size_limit.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/app/output/pdf_text.h"
 #include "tests/app/output/scripted_save_file.h"
 #include "tests/app/support/scripted_prompt.h"
@@ -43,11 +44,7 @@ using output_test::PdfPageCount;
 using output_test::PdfPageLines;
 using pheltra::controls::TNumEdit;
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test_support::ReadFileBytes;
 
 class OutputCommands : public ::testing::Test
 {
@@ -130,7 +127,7 @@ TEST_F(OutputCommands, SaveDataWritesTheChosenReportsToTheChosenFile)
     });
     EXPECT_EQ(FileDialogsShown(), QStringList({"Saving Data ...", "*.txt", "Text files (*.txt)", "All files (*)"}));
 
-    const QList<QByteArray> lines = ReadFile(Path("report.txt")).split('\n');
+    const QList<QByteArray> lines = ReadFileBytes(Path("report.txt")).split('\n');
     ASSERT_EQ(lines.size(), 19); // three rows, then the end of the last line
     EXPECT_EQ(lines[0], "Pheltra: Photon attenuation coefficients -- 05/03/2024 / 14:07:09\r");
     EXPECT_EQ(lines[2], "Absorber #1:  Water\r"); // the markup is gone
@@ -144,7 +141,7 @@ TEST_F(OutputCommands, SaveDataWritesTheChosenReportsToTheChosenFile)
         EXPECT_TRUE(row.match(QString::fromLatin1(lines[15 + i])).hasMatch()) << lines[15 + i].toStdString();
     EXPECT_TRUE(lines[18].isEmpty());
     EXPECT_EQ(
-        ReadFile(Path("report.txt")),
+        ReadFileBytes(Path("report.txt")),
         QStringList(SavedReportLines(sets_, commands_.SaveDlg().Selection(), environment_)).join("\r\n").toUtf8() +
             "\r\n");
     EXPECT_TRUE(prompts_.Take().empty());
@@ -171,14 +168,14 @@ TEST_F(OutputCommands, AFailedSaveSaysFileIOErrorAndKeepsTheEarlierFile)
     files_.Choose(Path("report.txt"));
     prompts_.Answer(UserPrompt::Answer::Ok);
     {
-        const output_test::FileSizeLimit full(200);
+        const test_support::FileSizeLimit full(200);
         WithDialog(&TOutputCommands::menuSaveDataClick, [](QWidget *d) { Click(d, "btnAction"); });
     }
     const std::vector<UserPrompt::Request> asked = prompts_.Take();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].kind, UserPrompt::Kind::Error);
     EXPECT_EQ(asked[0].text, "File I/O error.");
-    EXPECT_EQ(ReadFile(Path("report.txt")), earlier);
+    EXPECT_EQ(ReadFileBytes(Path("report.txt")), earlier);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"report.txt"});
 }
 
@@ -246,7 +243,7 @@ TEST_F(OutputCommands, SaveGraphWritesAnSvgPictureOnWhite)
               QStringList({"Saving Graph to a vector picture ...", "*.svg", "SVG picture (*.svg)",
                            "PDF document (*.pdf)", "All files (*)"}));
 
-    const QString svg = QString::fromUtf8(ReadFile(Path("graph.svg")));
+    const QString svg = QString::fromUtf8(ReadFileBytes(Path("graph.svg")));
     EXPECT_TRUE(svg.contains(R"(viewBox="0 0 1400 1000")")) << svg.left(600).toStdString();
     EXPECT_TRUE(svg.contains("<desc>Created by Pheltra / Quorvik, Dastrel</desc>"));
     // The first thing drawn fills the picture in white.
@@ -264,7 +261,7 @@ TEST_F(OutputCommands, SaveGraphWritesPdfForThePdfFilterOrAPdfName)
 {
     files_.Choose(Path("graph.picture"), QStringLiteral("PDF document (*.pdf)"));
     commands_.SaveGraph1Click();
-    EXPECT_TRUE(ReadFile(Path("graph.picture")).startsWith("%PDF"));
+    EXPECT_TRUE(ReadFileBytes(Path("graph.picture")).startsWith("%PDF"));
     EXPECT_EQ(PdfPageCount(Path("graph.picture")), 1);
     EXPECT_TRUE(PdfPageLines(Path("graph.picture"), 1).contains("photon energy, keV"));
 
@@ -287,16 +284,16 @@ TEST_F(OutputCommands, SaveGraphCancelledOrFailedLeavesTheScreenAsItWas)
     // A full disk: the earlier picture stays whole.
     files_.Choose(Path("graph.svg"));
     commands_.SaveGraph1Click();
-    const QByteArray earlier = ReadFile(Path("graph.svg"));
+    const QByteArray earlier = ReadFileBytes(Path("graph.svg"));
     ASSERT_GT(earlier.size(), 4000);
     files_.Choose(Path("graph.svg"));
     prompts_.Answer(UserPrompt::Answer::Ok);
     {
-        const output_test::FileSizeLimit full(2000);
+        const test_support::FileSizeLimit full(2000);
         commands_.SaveGraph1Click();
     }
     EXPECT_EQ(prompts_.TakeTexts(), QStringList{"File I/O error."});
-    EXPECT_EQ(ReadFile(Path("graph.svg")), earlier);
+    EXPECT_EQ(ReadFileBytes(Path("graph.svg")), earlier);
     EXPECT_EQ(graph_.Color(), screen);
 }
 
@@ -376,15 +373,15 @@ TEST_F(OutputCommands, EachPrintJobToAPdfFileAsksForItsFileAndSaysWhereItWent)
     EXPECT_TRUE(prompts_.Take().empty());
 
     // A full disk: the earlier file stays as it was, no temporary file stays.
-    const QByteArray earlier = ReadFile(Path("data.pdf"));
+    const QByteArray earlier = ReadFileBytes(Path("data.pdf"));
     files_.Choose(Path("data.pdf"));
     prompts_.Answer(UserPrompt::Answer::Ok);
     {
-        const output_test::FileSizeLimit full(3000);
+        const test_support::FileSizeLimit full(3000);
         WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
     }
     EXPECT_EQ(prompts_.TakeTexts(), QStringList{"Error printing text."});
-    EXPECT_EQ(ReadFile(Path("data.pdf")), earlier);
+    EXPECT_EQ(ReadFileBytes(Path("data.pdf")), earlier);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"data.pdf", "graph.pdf"}));
 }
 
@@ -419,12 +416,13 @@ TEST(OutputMenu, TheFileMenuSavesTheDataAndTheGraphOfTheProgram)
 
     files.Choose(dir.filePath(QStringLiteral("graph.svg")), QStringLiteral("SVG picture (*.svg)"));
     program.MainForm().menuSaveGraph->trigger();
-    EXPECT_TRUE(ReadFile(dir.filePath(QStringLiteral("graph.svg"))).contains(R"(viewBox="0 0 1400 1000")"));
+    EXPECT_TRUE(ReadFileBytes(dir.filePath(QStringLiteral("graph.svg"))).contains(R"(viewBox="0 0 1400 1000")"));
 
     files.Choose(dir.filePath(QStringLiteral("report.txt")));
     dialog_test::WhenModalShows([](QWidget *d) { Click(d, "btnAction"); });
     program.MainForm().menuSaveData->trigger();
-    EXPECT_TRUE(ReadFile(dir.filePath(QStringLiteral("report.txt"))).startsWith("Pheltra: List of absorber materials"));
+    EXPECT_TRUE(
+        ReadFileBytes(dir.filePath(QStringLiteral("report.txt"))).startsWith("Pheltra: List of absorber materials"));
     EXPECT_EQ(files.Take().size(), 2u);
 }
 

@@ -1,78 +1,19 @@
-// Reports written to a file and printed as text pages.
+// Reports printed as text pages.
 #include "app/output/current_printer.h"
 #include "app/output/report_output.h"
 
-#include "tests/app/output/file_size_limit.h"
 #include "tests/app/output/pdf_text.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 namespace {
 
-using output_test::FileSizeLimit;
 using output_test::PdfPageCount;
 using output_test::PdfPageLines;
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-TEST(ReportFile, Utf8LinesWithCrLfReplacingAnEarlierFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    WriteFile(path, QByteArray(5000, 'o'));
-    QString error;
-    ASSERT_TRUE(WriteReportFile(
-        path, {QStringLiteral("Calc. Electr./cm³: 3.34E+23"), QStringLiteral(" "), QStringLiteral("in units cm²/g, ")},
-        &error))
-        << error.toStdString();
-    EXPECT_EQ(ReadFile(path), QByteArray("Calc. Electr./cm\xC2\xB3: 3.34E+23\r\n \r\nin units cm\xC2\xB2/g, \r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
-}
-
-TEST(ReportFile, AFailedWriteKeepsTheEarlierFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    const QByteArray earlier = "the report saved before\r\n";
-    WriteFile(path, earlier);
-    const QStringList lines(400, QStringLiteral("1.00E+1   2.345E-1  ---       "));
-    QString error;
-    {
-        const FileSizeLimit full(1000);
-        EXPECT_FALSE(WriteReportFile(path, lines, &error));
-    }
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(ReadFile(path), earlier);
-    // Nothing half-written is left beside it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
-}
-
-TEST(ReportFile, NoFileWhereTheFolderCannotHoldOne)
-{
-    QTemporaryDir dir;
-    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
-    WriteFile(notAFolder, "x");
-    QString error;
-    EXPECT_FALSE(WriteReportFile(notAFolder + QStringLiteral("/report.txt"), {QStringLiteral("a")}, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(WriteReportFile(dir.filePath(QStringLiteral("missing/report.txt")), {QStringLiteral("a")}));
-}
 
 TEST(TextDevice, LinesWiderThanThePageContinueOnTheNext)
 {

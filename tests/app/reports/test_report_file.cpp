@@ -4,8 +4,9 @@
 
 #include "absorber/compound_library.h"
 
-#include "tests/app/output/file_size_limit.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/compound_records.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/named_pipe.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,7 @@
 
 namespace {
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test_support::ReadFileBytes;
 
 class SavedReportFile : public ::testing::Test
 {
@@ -43,9 +40,7 @@ protected:
 
     void WriteEarlier(const char *name, const QByteArray &bytes) const
     {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(test_support::WriteFileBytes(Path(name), bytes));
     }
 
     QTemporaryDir dir_;
@@ -63,7 +58,7 @@ TEST_F(SavedReportFile, StreamedByteForByteAsTheReportLines)
         << error.toStdString();
     const QByteArray expected = Expected();
     ASSERT_GT(expected.size(), 600000);
-    EXPECT_EQ(ReadFile(Path("report.txt")), expected);
+    EXPECT_EQ(ReadFileBytes(Path("report.txt")), expected);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
 }
 
@@ -74,12 +69,12 @@ TEST_F(SavedReportFile, AWriteFailureMidwayKeepsTheEarlierFileWhole)
     QString error;
     {
         // Past the first blocks: the failure comes while rows are streamed.
-        const output_test::FileSizeLimit full(400000);
+        const test_support::FileSizeLimit full(400000);
         EXPECT_EQ(WriteSavedReport(Path("report.txt"), sets_, selection_, environment_, &error),
                   TReportSaveResult::WriteFailed);
     }
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(ReadFile(Path("report.txt")), earlier);
+    EXPECT_EQ(ReadFileBytes(Path("report.txt")), earlier);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
 }
 

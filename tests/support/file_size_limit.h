@@ -5,7 +5,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace output_test {
+namespace test_support {
 
 // Makes every file write beyond `bytes` fail as a full disk does, for root
 // too, while it lives.
@@ -33,4 +33,4 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-} // namespace output_test
+} // namespace test_support

@@ -1,0 +1,60 @@
+// Files written whole or not at all: the picture save and the report save
+// both go through SaveFileAtomically / TAtomicFile.
+#include "graph/atomic_file.h"
+
+#include "tests/support/file_bytes.h"
+#include "tests/support/file_size_limit.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+using test_support::FileSizeLimit;
+using test_support::ReadFileBytes;
+using test_support::WriteFileBytes;
+
+TEST(AtomicFile, ReplacesAnEarlierFileAndLeavesNothingBeside)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    ASSERT_TRUE(WriteFileBytes(path, QByteArray(5000, 'o')));
+    const QByteArray bytes = "Calc. Electr./cm\xC2\xB3: 3.34E+23\r\n \r\nin units cm\xC2\xB2/g, \r\n";
+    QString error;
+    ASSERT_TRUE(SaveFileAtomically(path, bytes, &error)) << error.toStdString();
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
+}
+
+TEST(AtomicFile, AFailedWriteKeepsTheEarlierFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    const QByteArray earlier = "the report saved before\r\n";
+    ASSERT_TRUE(WriteFileBytes(path, earlier));
+    const QByteArray bytes = QByteArray("1.00E+1   2.345E-1  ---       \r\n").repeated(400);
+    QString error;
+    {
+        const FileSizeLimit full(1000);
+        EXPECT_FALSE(SaveFileAtomically(path, bytes, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadFileBytes(path), earlier);
+    // Nothing half-written is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")});
+}
+
+TEST(AtomicFile, NoFileWhereTheFolderCannotHoldOne)
+{
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
+    ASSERT_TRUE(WriteFileBytes(notAFolder, "x"));
+    QString error;
+    EXPECT_FALSE(SaveFileAtomically(notAFolder + QStringLiteral("/report.txt"), "a\r\n", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(SaveFileAtomically(dir.filePath(QStringLiteral("missing/report.txt")), "a\r\n"));
+}
+
+} // namespace
