@@ -220,12 +220,9 @@ int RunReport(const CommandContext &context)
         sets[i].LineColor = DataSets::DefaultLineColor(i);
     }
     if (outputFile.isEmpty()) {
-        QByteArray bytes;
-        SavedReportLines(sets, selection, environment, [&](const QString &line) {
-            bytes.clear();
-            AppendSavedLine(bytes, line);
-            return bool(context.out.write(bytes.constData(), bytes.size()));
-        });
+        SavedReportLines(sets, selection, environment, SavedLineWriter([&context](QByteArrayView bytes) {
+                             return bool(context.out.write(bytes.data(), bytes.size()));
+                         }));
         return FinishedStatus(context, library);
     }
     QString error;

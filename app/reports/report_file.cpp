@@ -8,12 +8,8 @@ TReportSaveResult WriteSavedReport(const QString &fileName, const DataSets &sets
     TAtomicFile file(fileName);
     bool saved = file.Open();
     if (saved) {
-        QByteArray bytes;
-        saved = SavedReportLines(sets, selection, environment, [&](const QString &line) {
-            bytes.resize(0); // the line buffer's memory serves every line
-            AppendSavedLine(bytes, line);
-            return file.Write(bytes);
-        });
+        saved = SavedReportLines(sets, selection, environment,
+                                 SavedLineWriter([&file](QByteArrayView bytes) { return file.Write(bytes); }));
         saved = saved && file.Commit();
     }
     if (saved)

@@ -279,6 +279,15 @@ void AppendSavedLine(QByteArray &bytes, const QString &line)
     bytes += "\r\n";
 }
 
+ReportLineSink SavedLineWriter(std::function<bool(QByteArrayView bytes)> write)
+{
+    return [write = std::move(write), bytes = QByteArray()](const QString &line) mutable {
+        bytes.resize(0); // keeps its memory for the next line
+        AppendSavedLine(bytes, line);
+        return write(bytes);
+    };
+}
+
 QByteArray SavedReportBytes(const QStringList &lines)
 {
     QByteArray bytes;

@@ -10,6 +10,7 @@
 #include "absorber/data_set_list.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QLocale>
 #include <QStringList>
@@ -78,6 +79,9 @@ QStringList PrintedReportLines(const DataSets &sets, const ReportSelection &sele
 QByteArray SavedReportBytes(const QStringList &lines);
 // One line of them appended to bytes.
 void AppendSavedLine(QByteArray &bytes, const QString &line);
+// A sink that hands each line, as those bytes, to write (one buffer serves
+// every line); it stops the report when write fails.
+ReportLineSink SavedLineWriter(std::function<bool(QByteArrayView bytes)> write);
 
 // The selection dialog's checks of the energy grid, for every caller that
 // takes a grid from the user.
