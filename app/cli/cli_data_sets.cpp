@@ -47,8 +47,9 @@ std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibr
     if (!TCmpDataSet::IsValidRelWeight(weight)) {
         if (!strict)
             return std::nullopt;
-        throw CliError{QStringLiteral("the relative weight of '%1' must lie between 1e-100 and %2")
-                           .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
+        throw CliError{QStringLiteral("the relative weight of '%1' must lie between %2 and %3")
+                           .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMinRelWeight), 'g'),
+                                QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
     }
     return AbsorberChoice{*name, weight};
 }
@@ -83,7 +84,7 @@ QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary
     // No name can span more pieces than the library's most commas in one
     // name allow, so each name costs a bounded number of tries: the list is
     // read in time proportional to its length.
-    const qsizetype longest = library.MostCommasInAName() + 1;
+    const qsizetype longest = library.mostCommas + 1;
     QList<AbsorberChoice> choices;
     for (qsizetype first = 0; first < pieces.size();) {
         if (choices.size() == room)

@@ -18,7 +18,6 @@ struct LoadedLibrary
 
     bool Clean() const { return status == kLibraryLoaded; }
     // The most commas any entry's name holds.
-    qsizetype MostCommasInAName() const { return mostCommas; }
     qsizetype mostCommas = 0;
     // The start-up message of a load that was not clean, with the file read.
     QString Problem() const;
