@@ -61,8 +61,8 @@ QString EdgeName(int z, int k, float energy)
     return best < 0 ? symbol : symbol + QLatin1Char(' ') + QString::fromLatin1(kShells[std::size_t(best - 1)]);
 }
 
-TReadout GraphReadout(const DataSets &sets, const std::array<bool, 6> &plotted, double energy, double nearLow,
-                      double nearHigh, const QLocale &locale)
+TReadout GraphReadout(const DataSets &sets, const std::array<bool, DataSets::kCount> &plotted, double energy,
+                      double nearLow, double nearHigh, const QLocale &locale)
 {
     TReadout out;
     out.Energy = ReadoutNumber(energy, locale) + QStringLiteral(" keV");

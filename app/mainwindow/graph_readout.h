@@ -47,5 +47,5 @@ QString EdgeName(int z, int k, float energy);
 // cursor when it lies in nearLow..nearHigh (the energies one pixel either
 // side); of several, the one nearest to `energy`. Below an edge is 0.001 keV
 // under it, as the curve is drawn; above is at the edge.
-TReadout GraphReadout(const DataSets &sets, const std::array<bool, 6> &plotted, double energy, double nearLow,
-                      double nearHigh, const QLocale &locale = QLocale());
+TReadout GraphReadout(const DataSets &sets, const std::array<bool, DataSets::kCount> &plotted, double energy,
+                      double nearLow, double nearHigh, const QLocale &locale = QLocale());

@@ -19,7 +19,7 @@ void TmrPlotForm::ShowReadout(std::optional<QPoint> at)
         mrGraph_->SetReadout(QString(), {});
         return;
     }
-    std::array<bool, 6> plotted{};
+    std::array<bool, DataSets::kCount> plotted{};
     for (int slot = 1; slot <= DataSets::Count(); ++slot) {
         const TSeries *series = mrGraph_->Series(slot);
         plotted[std::size_t(slot - 1)] = series && series->Shown();

@@ -49,7 +49,7 @@ TEST(GraphReadout, ValuesAreComputedForEveryPlottedDataSet)
     sets[0].Legend = QStringLiteral(" <b>water</b>");
     sets[2] = ElementsDataSet({82});
     sets[4] = WaterDataSet(kDataSourceH); // in use, but its curve not plotted
-    const std::array<bool, 6> plotted{true, false, true, false, false, false};
+    const std::array<bool, DataSets::kCount> plotted{true, false, true, false, false, false};
     const TReadout r = GraphReadout(sets, plotted, 50.0, 49.8, 50.2, kC);
     EXPECT_EQ(r.Energy, "50.00 keV");
     ASSERT_EQ(r.Entries.size(), 2u);
@@ -66,7 +66,7 @@ TEST(GraphReadout, BothSidesOfAnEdgeWithinAPixel)
     DataSets sets;
     sets[0] = ElementsDataSet({82});
     sets[1] = WaterDataSet();
-    const std::array<bool, 6> plotted{true, true, false, false, false, false};
+    const std::array<bool, DataSets::kCount> plotted{true, true, false, false, false, false};
     const double k = TCmpDataSet::AbsorptionEdge(82, 1, kDataSourceB);
     const float edge = float(k);
     // The cursor a little above the K edge, the edge within the pixel.
@@ -87,7 +87,7 @@ TEST(GraphReadout, TheNearestOfSeveralEdgesUnderTheCursor)
 {
     DataSets sets;
     sets[0] = ElementsDataSet({82});
-    const std::array<bool, 6> plotted{true, false, false, false, false, false};
+    const std::array<bool, DataSets::kCount> plotted{true, false, false, false, false, false};
     // L2 (15.25) and L1 (15.85) both within a wide pixel around 15.3 keV.
     const TReadout r = GraphReadout(sets, plotted, 15.3, 14.0, 16.5, kC);
     ASSERT_EQ(r.Entries.size(), 1u);
