@@ -5,10 +5,12 @@
 //   name; formula; second name; text; source; number; text; density;
 //   Z1; weight1; Z2; weight2; ... up to 14 pairs
 // A line whose name is empty (a blank line, or one that starts with ";") is
-// skipped. A line is faulty when its first pair is no valid pair, when any
-// pair names an atomic number above 99, or when it ends in another kind of
-// line end than the title line; invalid optional numbers and other invalid
-// later pairs are repaired to their empty values.
+// skipped. A line is faulty when its first pair is no valid pair, when a
+// later pair holds something other than two numbers (both fields empty is no
+// pair at all), when any pair names an atomic number above 99, or when it
+// ends in another kind of line end than the title line. Invalid optional
+// numbers are repaired to their empty values; negative numbers in a pair
+// leave its slot empty.
 #pragma once
 
 #include "absorber/compound.h"

@@ -14,8 +14,9 @@
 // title's) says which of the two kinds the file uses. A line that ends in the
 // other kind is a line of mixed line ends (LastLineEndDiffers): read as one
 // kind, it would run into the next line or swallow it, so the loader takes it
-// for a faulty line rather than lose what it holds. A byte of code 26 ends the file wherever it stands. A line
-// end at the very end does not open another, empty line.
+// for a faulty line rather than lose what it holds. A byte of code 26 ends
+// the file wherever it stands. A line end at the very end does not open
+// another, empty line.
 class LineReader
 {
 public:
