@@ -4,6 +4,7 @@
 //   build/release/bin/bench_large_library
 // so that the peak is this library's and no other benchmark's.
 #include "absorber/compound_file.h"
+#include "bench/support/peak_memory.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,20 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 
 namespace {
 
 constexpr int kEntries = 1'000'000;
-
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kB on Linux
-}
 
 // Polyethylene under a million names, in an order the sort has to undo;
 // written a line at a time, so the file's text is never held in memory.

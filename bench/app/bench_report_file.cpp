@@ -6,24 +6,16 @@
 // so that the peak is this report's and no other benchmark's.
 #include "absorber/compound_file.h"
 #include "app/reports/report_file.h"
+#include "bench/support/peak_memory.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 namespace {
 
 const QString kShippedFile = QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat");
-
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kB on Linux
-}
 
 // Water (source B) and lead (source H) in use, all six data sets selected,
 // as the dialog offers by default.
