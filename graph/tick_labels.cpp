@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -56,13 +57,26 @@ std::vector<double> SubdivisionTicks(const TScale &s, const Subdivision &level)
     return out;
 }
 
+// v (above 0) over its power of ten: 1 <= mantissa < 10.
+double Mantissa(double v)
+{
+    return v / std::pow(10.0, std::floor(std::log10(v)));
+}
+
+// The device units a label covers along its axis, [from, to).
+std::pair<int, int> Covered(const TLabelSpan &span)
+{
+    const int from = span.Centre - span.Extent / 2;
+    return {from, from + span.Extent};
+}
+
 // How coarse a tick is: 0 for a decade, 1 for 2 or 5 times a decade, 2 for
 // another whole mantissa, 3 for a half (1.5), 4 for anything finer.
 int Rank(double v)
 {
     if (IsDecade(v))
         return 0;
-    const double m = v / std::pow(10.0, std::floor(std::log10(v)));
+    const double m = Mantissa(v);
     auto near = [&](double k) { return std::fabs(m - k) < 1e-9 * k; };
     if (near(2) || near(5))
         return 1;
@@ -86,7 +100,7 @@ bool WholeMantissa(double v)
 {
     if (!(v > 0) || !std::isfinite(v))
         return false;
-    const double m = v / std::pow(10.0, std::floor(std::log10(v)));
+    const double m = Mantissa(v);
     return std::fabs(m - std::round(m)) < 1e-9 * m;
 }
 
@@ -135,17 +149,16 @@ std::vector<bool> FitLabels(const std::vector<double> &values, const std::vector
     std::vector<bool> shown(values.size(), false);
     std::vector<std::pair<int, int>> placed; // [from, to] of the shown labels
     auto fits = [&](const TLabelSpan &s) {
-        const int from = s.Centre - s.Extent / 2, to = from + s.Extent;
+        const std::pair<int, int> c = Covered(s);
         return std::none_of(placed.begin(), placed.end(),
-                            [&](const auto &p) { return from < p.second + gap && p.first < to + gap; });
+                            [&](const auto &p) { return c.first < p.second + gap && p.first < c.second + gap; });
     };
     for (int rank = 0; rank <= kCoarsestLastRank; ++rank)
         for (std::size_t i = 0; i < n; ++i) {
             if (shown[i] || Rank(values[i]) != rank || !fits(spans[i]))
                 continue;
             shown[i] = true;
-            placed.emplace_back(spans[i].Centre - spans[i].Extent / 2,
-                                spans[i].Centre - spans[i].Extent / 2 + spans[i].Extent);
+            placed.push_back(Covered(spans[i]));
         }
     return shown;
 }
