@@ -43,12 +43,14 @@ BuildupCoefficients StandardCoefficients(const StandardMaterial &material, Build
     BuildupCoefficients result;
     const Ans643Table *table = material.Table(response);
     if (table == nullptr) {
+        result.refused = BuildupRefusal::kResponse;
         result.refusal =
             NoEnergyAbsorptionText(std::string(material.name) + " (Z = " + std::to_string(material.z) + ")");
         return result;
     }
     const std::optional<TableCoefficients> found = TableCoefficientsAt(*table, energyKeV);
     if (!found) {
+        result.refused = BuildupRefusal::kEnergy;
         result.refusal = OutsideTableText(material, *table);
         return result;
     }
@@ -64,6 +66,7 @@ BuildupCoefficients EquivalentZCoefficients(const MassFractions &composition, Bu
     BuildupCoefficients result;
     const std::optional<EquivalentZ> equivalent = EquivalentAtomicNumber(composition, energyKeV);
     if (!equivalent) {
+        result.refused = BuildupRefusal::kEquivalentZ;
         result.refusal = "no equivalent Z at " + MessageNumber(energyKeV) +
             " keV: the material's share of incoherent scattering, R = " +
             MessageNumber(IncoherentShare(composition, energyKeV)) +
@@ -74,13 +77,16 @@ BuildupCoefficients EquivalentZCoefficients(const MassFractions &composition, Bu
     result.basis.lower = equivalent->lower;
     result.basis.upper = equivalent->upper;
     if (response == BuildupResponse::kEnergyAbsorption && equivalent->zEq > kCopper) {
+        result.refused = BuildupRefusal::kResponse;
         result.refusal = NoEnergyAbsorptionText("Z_eq " + MessageNumber(equivalent->zEq));
         return result;
     }
     const BuildupCoefficients low = StandardCoefficients(*equivalent->lower, response, energyKeV);
     const BuildupCoefficients high = StandardCoefficients(*equivalent->upper, response, energyKeV);
     if (!low.ok() || !high.ok()) {
-        result.refusal = "Z_eq " + MessageNumber(equivalent->zEq) + ": " + (low.ok() ? high.refusal : low.refusal);
+        const BuildupCoefficients &refused = low.ok() ? high : low;
+        result.refused = refused.refused;
+        result.refusal = "Z_eq " + MessageNumber(equivalent->zEq) + ": " + refused.refusal;
         return result;
     }
     result.flags = low.flags | high.flags;
@@ -148,6 +154,7 @@ BuildupCoefficients BuildupCoefficientsFor(const BuildupMaterial &material, Buil
 {
     if (!(energyKeV >= kBuildupLowestKeV && energyKeV <= kBuildupHighestKeV)) {
         BuildupCoefficients refused;
+        refused.refused = BuildupRefusal::kEnergy;
         refused.refusal =
             MessageNumber(energyKeV) + " keV lies outside the build-up factors of ANSI/ANS-6.4.3 (15 keV to 15 MeV)";
         return refused;
@@ -166,14 +173,17 @@ BuildupFactor BuildupAt(const BuildupCoefficients &coefficients, double mfp)
     factor.basis = coefficients.basis;
     factor.flags = coefficients.flags;
     if (!coefficients.ok()) {
+        factor.refused = coefficients.refused;
         factor.refusal = coefficients.refusal;
         return factor;
     }
     if (!(mfp >= 0.0)) {
+        factor.refused = BuildupRefusal::kDepth;
         factor.refusal = "a depth of " + MessageNumber(mfp) + " mfp: depths must not be negative";
         return factor;
     }
     if (mfp > kExtrapolationDeepestMfp) {
+        factor.refused = BuildupRefusal::kDepth;
         factor.refusal = MessageNumber(mfp) +
             " mfp lies beyond 100 mfp, as deep as the extrapolation of the "
             "standard's fit reaches";

@@ -56,6 +56,15 @@ enum BuildupFlag : unsigned {
 // Each flag set, in plain words, one line apiece.
 std::vector<std::string> BuildupFlagTexts(unsigned flags);
 
+// Why a build-up factor was refused.
+enum class BuildupRefusal {
+    kNone,
+    kEnergy,      // outside 15 keV to 15 MeV, or outside the material's table (lead, uranium below 30 keV)
+    kResponse,    // no energy-absorption data for the material
+    kEquivalentZ, // no two standard elements bracket the material
+    kDepth,       // negative, or beyond 100 mfp
+};
+
 // The coefficients of one material, response and energy: everything of B(E, x)
 // that does not depend on the depth, worked out once.
 struct BuildupCoefficients
@@ -63,8 +72,9 @@ struct BuildupCoefficients
     GpCoefficients coefficients;
     BuildupBasis basis;
     unsigned flags = 0;
-    std::string refusal; // why there are none; empty when there are
-    bool ok() const { return refusal.empty(); }
+    BuildupRefusal refused = BuildupRefusal::kNone;
+    std::string refusal; // why there are none, in one line; empty when there are
+    bool ok() const { return refused == BuildupRefusal::kNone; }
 };
 BuildupCoefficients BuildupCoefficientsFor(const BuildupMaterial &material, BuildupResponse response, double energyKeV);
 
@@ -73,8 +83,9 @@ struct BuildupFactor
     double value = std::numeric_limits<double>::quiet_NaN();
     BuildupBasis basis;
     unsigned flags = 0;
-    std::string refusal; // why there is no value; empty when there is
-    bool ok() const { return refusal.empty(); }
+    BuildupRefusal refused = BuildupRefusal::kNone;
+    std::string refusal; // why there is no value, in one line; empty when there is
+    bool ok() const { return refused == BuildupRefusal::kNone; }
 };
 // B at a depth in mean free paths (coherent-free): refused below 0 and beyond
 // 100 mfp, extrapolated and flagged beyond 40.
