@@ -91,7 +91,7 @@ int RunNuclide(const CommandContext &context)
         FromSources([&] { return pheltra::LibraryMaterial(library.library, pheltra::kAirName, source); });
     const double gamma = FromSources([&] { return pheltra::AirKermaRateConstant(nuclide, air, cutoff); });
 
-    QString title = QStringLiteral("# %1, half-life %2 %3")
+    QString title = QStringLiteral("# %1: half-life %2 %3")
                         .arg(QString::fromStdString(nuclide.name), ShortestText(nuclide.halfLife),
                              QString::fromStdString(nuclide.halfLifeUnit));
     if (!nuclide.remarks.empty())
@@ -108,8 +108,9 @@ int RunNuclide(const CommandContext &context)
         notes << QStringLiteral("# air-kerma rate %1 uGy/h at %2 m from %3 GBq, in vacuum (no attenuation in air)")
                      .arg(RoundedText(rate), ShortestText(distance), ShortestText(activity));
     }
+    // Comment lines as they stand in either format: a reader skips them whole.
     for (const QString &note : notes)
-        Write(context.out, TableRow({note}, format) + QLatin1Char('\n'));
+        Write(context.out, note + QLatin1Char('\n'));
     Write(context.out,
           TableRow({QStringLiteral("energy_keV"), QStringLiteral("yield_per_decay"), QStringLiteral("kind"),
                     QStringLiteral("line"), QStringLiteral("emitter"), QStringLiteral("gamma_uGy_m2_per_GBq_h")},
