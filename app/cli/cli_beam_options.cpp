@@ -1,0 +1,102 @@
+#include "app/cli/cli_beam_options.h"
+
+#include "absorber/formula/formula.h"
+#include "app/cli/cli_error.h"
+#include "sources/filtration.h"
+#include "sources/spectrum_file.h"
+
+namespace {
+
+const QString kKv = QStringLiteral("kv");
+const QString kSpectrum = QStringLiteral("spectrum");
+const QString kEnergyUnit = QStringLiteral("energy-unit");
+const QString kPerBin = QStringLiteral("per-bin");
+const QString kFilter = QStringLiteral("filter");
+const QString kSource = QStringLiteral("source");
+
+// The library's single-element entry whose formula is text, or -1.
+int ElementEntry(const QString &text, const CompoundLibrary &library)
+{
+    for (int i = 0; i < library.Count(); ++i) {
+        const TCompound &compound = library.Compound(i);
+        if (compound.ConstituentCount() == 1 && compound.Formula.str() == text)
+            return i;
+    }
+    return -1;
+}
+
+pheltra::Spectrum SpectrumOption(const CommandContext &context)
+{
+    const CommandLine &line = context.line;
+    if (line.Has(kKv) == line.Has(kSpectrum))
+        throw CliError{QStringLiteral("give either --kv KV or --spectrum FILE")};
+    if (line.Has(kKv)) {
+        if (line.Has(kEnergyUnit) || line.Has(kPerBin))
+            throw CliError{QStringLiteral("--energy-unit and --per-bin describe a --spectrum file, not --kv")};
+        const double kv = ParseDouble(line.Value(kKv), QStringLiteral("--kv"));
+        return FromSources([&] { return pheltra::Spectrum::Tasmip(kv); });
+    }
+    pheltra::SpectrumReadOptions options;
+    options.perBin = line.Has(kPerBin);
+    if (line.Has(kEnergyUnit)) {
+        options.energyUnit = pheltra::ParseEnergyUnit(line.Value(kEnergyUnit).toStdString());
+        if (!options.energyUnit)
+            throw CliError{QStringLiteral("--energy-unit is eV, keV or MeV, not '%1'").arg(line.Value(kEnergyUnit))};
+    }
+    return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrum).toStdString(), options); });
+}
+
+pheltra::FilterLayer FilterArgument(const QString &text, const LoadedLibrary &library, int source)
+{
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        throw CliError{QStringLiteral("--filter is MATERIAL:THICKNESS, as in Aluminum:2.5mm, not '%1'").arg(text)};
+    const QString option = QStringLiteral("--filter");
+    pheltra::SourceMaterial material = SourceMaterialArgument(text.left(colon).trimmed(), library, source, option);
+    const pheltra::Thickness thickness =
+        FromSources([&] { return pheltra::ParseThickness(text.mid(colon + 1).trimmed().toStdString()); });
+    return {std::move(material), thickness};
+}
+
+} // namespace
+
+std::vector<OptionSpec> BeamSourceOptions()
+{
+    return {{"kv", true, false},       {"spectrum", true, false}, {"energy-unit", true, false},
+            {"per-bin", false, false}, {"filter", true, true},    {"source", true, false}};
+}
+
+pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const LoadedLibrary &library, int source,
+                                               const QString &option)
+{
+    int index = library.library.IndexOf(text);
+    if (index < 0)
+        index = ElementEntry(text, library.library);
+    if (index >= 0) {
+        return FromSources([&] {
+            return pheltra::LibraryMaterial(library.library, library.library.Name(index).toStdString(), source);
+        });
+    }
+    try {
+        const TCompound compound = FormulaCompound(text);
+        return FromSources([&] { return pheltra::CompoundMaterial(text.toStdString(), compound, source); });
+    } catch (const FormulaError &error) {
+        throw CliError{
+            QStringLiteral("%1 '%2' is neither a library entry nor a formula: %3").arg(option, text, error.message)};
+    }
+}
+
+Beam BeamOption(const CommandContext &context)
+{
+    const int source = ParseSource(context.line.Value(kSource, QStringLiteral("H")));
+    pheltra::Spectrum spectrum = SpectrumOption(context);
+    const QStringList filters = context.line.Values(kFilter);
+    if (filters.size() > qsizetype(pheltra::kMaxFilterLayers))
+        throw CliError{QStringLiteral("at most %1 --filter layers").arg(pheltra::kMaxFilterLayers)};
+    LoadedLibrary library = LoadLibraryOption(context);
+    std::vector<pheltra::FilterLayer> layers;
+    for (const QString &text : filters)
+        layers.push_back(FilterArgument(text, library, source));
+    spectrum = FromSources([&] { return pheltra::Filtered(spectrum, layers); });
+    return {std::move(library), source, std::move(spectrum)};
+}
