@@ -25,6 +25,8 @@ const char kUsage[] =
     "  report       the saved report (absorbers and coefficients) of up to six data sets\n"
     "  element      the atomic data of one element\n"
     "  slab         narrow-beam transmission, HVL, TVL and mean free path of a material\n"
+    "  buildup      build-up factors of ANSI/ANS-6.4.3 of a material at energies and depths\n"
+    "  shield       a point source behind layers in broad beam; the thickness for a target\n"
     "\n"
     "pheltra-cli COMMAND --help tells more.\n"
     "\n";

@@ -1,5 +1,6 @@
 // The commands of pheltra-cli, their options and their --help texts.
 #include "app/cli/cli_commands.h"
+#include "app/cli/cli_shielding.h"
 
 namespace {
 
@@ -150,6 +151,8 @@ const std::vector<Command> &Commands()
         {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
         {"slab", MaterialTableOptions({{"thickness", true, false}, {"transmission", true, false}}), &RunSlab,
          kSlabHelp},
+        {"buildup", BuildupOptions(), &RunBuildup, kBuildupHelp},
+        {"shield", ShieldOptions(), &RunShield, kShieldHelp},
     };
     return commands;
 }

@@ -43,6 +43,8 @@ int RunComposition(const CommandContext &context);
 int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
 int RunSlab(const CommandContext &context);
+int RunBuildup(const CommandContext &context);
+int RunShield(const CommandContext &context);
 
 // The library named by --library or the working folder's CmpMix.dat. A file
 // that is missing or unreadable throws (exit status 3); after a faulty line
