@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace pheltra {
 
@@ -60,9 +61,11 @@ std::string Shield::Prepare()
     const ShieldLayer &last = setup_.layers.back();
     const BuildupMaterial material = setup_.buildupMaterial != nullptr ? NamedBuildupMaterial(*setup_.buildupMaterial)
                                                                        : BuildupMaterialOf(last.material.massFractions);
+    if (!setup_.weights.empty() && setup_.weights.size() != setup_.lines.size())
+        return "the weights do not match the lines one to one";
     const bool singleLine = setup_.lines.size() == 1;
     for (const PhotonLine &line : setup_.lines) {
-        if (!(line.energyKeV > 0.0) || !(line.photonsPerDecay >= 0.0) || !std::isfinite(line.photonsPerDecay))
+        if (!(line.energyKeV > 0.0) || !(line.yieldPerDecay >= 0.0) || !std::isfinite(line.yieldPerDecay))
             return "a photon line needs an energy above 0 and a yield of at least 0";
         PreparedLine prepared;
         prepared.line = line;
@@ -83,8 +86,9 @@ std::string Shield::Prepare()
         }
         const MassFractions &medium =
             setup_.response == BuildupResponse::kExposure ? AirComposition() : last.material.massFractions;
-        prepared.weight =
-            line.photonsPerDecay * line.energyKeV * CrossSectionsOf(medium, line.energyKeV).energyAbsorption;
+        prepared.weight = setup_.weights.empty()
+            ? line.yieldPerDecay * line.energyKeV * CrossSectionsOf(medium, line.energyKeV).energyAbsorption
+            : setup_.weights[prepared_.size()];
         prepared.coefficients = BuildupCoefficientsFor(material, setup_.response, line.energyKeV);
         if (!prepared.coefficients.ok()) {
             // A line of a source of several below the standard's energies (or
@@ -249,15 +253,18 @@ ThicknessSolution Shield::ThicknessFor(double broadBeamTransmission) const
     return solution;
 }
 
-ValueLayers BroadBeamValueLayers(const ShieldMaterial &material, const std::vector<PhotonLine> &lines,
-                                 BuildupResponse response, const StandardMaterial *buildupMaterial)
+ValueLayers BroadBeamValueLayers(const ShieldSetup &setup)
 {
     ValueLayers layers;
-    const Shield shield(ShieldSetup{lines, {ShieldLayer{material, 0.0}}, response, buildupMaterial});
-    double thickness[4] = {};
-    const double targets[4] = {0.5, 0.25, 0.1, 0.01};
-    for (int i = 0; i < 4; ++i) {
-        const ThicknessSolution solution = shield.ThicknessFor(targets[i]);
+    ShieldSetup alone = setup;
+    alone.layers.clear();
+    if (!setup.layers.empty())
+        alone.layers.push_back({setup.layers.back().material, 0.0});
+    const Shield shield(std::move(alone));
+    constexpr double kTargets[] = {0.5, 0.25, 0.1, 0.01};
+    double thickness[std::size(kTargets)] = {};
+    for (std::size_t i = 0; i < std::size(kTargets); ++i) {
+        const ThicknessSolution solution = shield.ThicknessFor(kTargets[i]);
         if (!solution.ok()) {
             layers.refusal = solution.refusal;
             return layers;

@@ -13,6 +13,7 @@
 
 #include "shielding/buildup_factor.h"
 #include "shielding/shield_material.h"
+#include "sources/nuclide.h"
 
 #include <limits>
 #include <string>
@@ -28,22 +29,21 @@ struct ShieldLayer
     double thicknessCm = 0.0;
 };
 
-// One photon line of the source: its energy and how many photons of it a
-// decay gives (any relative intensity will do where only ratios matter).
-struct PhotonLine
-{
-    double energyKeV = 0.0;
-    double photonsPerDecay = 1.0;
-};
-
 struct ShieldSetup
 {
-    std::vector<PhotonLine> lines;
-    std::vector<ShieldLayer> layers; // from the source outwards
+    // The source's lines (energy and photons per decay; any relative
+    // intensity will do where only ratios matter).
+    std::vector<PhotonLine> lines{};
+    std::vector<ShieldLayer> layers{}; // from the source outwards
     BuildupResponse response = BuildupResponse::kExposure;
     // A table of the standard named by the user for the build-up; nullptr for
     // the last layer's material.
     const StandardMaterial *buildupMaterial = nullptr;
+    // Each line's unshielded response, when the caller weighs the lines
+    // itself (by their share of an air-kerma-rate constant, say); empty for
+    // y E mu_en/rho of the response's medium. A line weighted 0 counts for
+    // nothing.
+    std::vector<double> weights{};
 };
 
 // How a line of a source of several lines enters the totals.
@@ -144,7 +144,8 @@ struct ValueLayers
     std::string refusal;
     bool ok() const { return refusal.empty(); }
 };
-ValueLayers BroadBeamValueLayers(const ShieldMaterial &material, const std::vector<PhotonLine> &lines,
-                                 BuildupResponse response, const StandardMaterial *buildupMaterial = nullptr);
+// Those of the setup's last layer alone (the others left out), for its lines,
+// response, weights and build-up table.
+ValueLayers BroadBeamValueLayers(const ShieldSetup &setup);
 
 } // namespace pheltra

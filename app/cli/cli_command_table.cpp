@@ -1,5 +1,6 @@
 // The commands of pheltra-cli, their options and their --help texts.
 #include "app/cli/cli_commands.h"
+#include "app/cli/cli_shielding.h"
 
 namespace {
 
@@ -155,6 +156,8 @@ const std::vector<Command> &Commands()
          kSlabHelp},
         {"nuclide", NuclideOptions(), &RunNuclide, kNuclideHelp},
         {"beam", BeamOptions(), &RunBeam, kBeamHelp},
+        {"buildup", BuildupOptions(), &RunBuildup, kBuildupHelp},
+        {"shield", ShieldOptions(), &RunShield, kShieldHelp},
     };
     return commands;
 }

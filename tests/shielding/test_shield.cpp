@@ -21,9 +21,17 @@ ShieldLayer Layer(const char *name, double density, double cm)
     return {Standard(name, density), cm};
 }
 
-const PhotonLine kCs137{661.657, 0.8499};
-// Co-60's two lines (yields per decay).
-const std::vector<PhotonLine> kCo60{{1173.228, 0.9985}, {1332.492, 0.999826}};
+PhotonLine Line(double energyKeV, double yield = 1.0)
+{
+    PhotonLine line;
+    line.energyKeV = energyKeV;
+    line.yieldPerDecay = yield;
+    return line;
+}
+
+// Cs-137's gamma line and Co-60's two (yields per decay, DDEP).
+const PhotonLine kCs137 = Line(661.657, 0.8499);
+const std::vector<PhotonLine> kCo60{Line(1173.228, 0.9985), Line(1332.492, 0.999826)};
 
 TEST(Shield, SingleLineIsBuildupTimesCoherentFreeAttenuation)
 {
@@ -99,7 +107,7 @@ TEST(Shield, SolvesTheLastLayerForATargetTransmission)
 TEST(Shield, FirstHalfValueLayerIsThickerThanTheNarrowBeamOne)
 {
     const ShieldMaterial concrete = Standard("Concrete", 2.3);
-    const ValueLayers layers = BroadBeamValueLayers(concrete, {kCs137}, BuildupResponse::kExposure);
+    const ValueLayers layers = BroadBeamValueLayers({{kCs137}, {Layer("Iron", 7.874, 3.0), {concrete, 1.0}}});
     ASSERT_TRUE(layers.ok()) << layers.refusal;
     const double mu = CrossSectionsOf(concrete.massFractions, kCs137.energyKeV).coherentFree * 2.3;
     EXPECT_GT(layers.firstHvl, std::log(2.0) / mu);
@@ -111,14 +119,14 @@ TEST(Shield, FirstHalfValueLayerIsThickerThanTheNarrowBeamOne)
 TEST(Shield, LinesBelowTheStandardsEnergiesCountWithoutBuildup)
 {
     // Two lines: one below 15 keV, one at 100 keV.
-    const ShieldResult result = Shield({{{10.0, 1.0}, {100.0, 1.0}}, {Layer("Water", 1.0, 1.0)}}).Evaluate();
+    const ShieldResult result = Shield({{Line(10.0), Line(100.0)}, {Layer("Water", 1.0, 1.0)}}).Evaluate();
     ASSERT_TRUE(result.ok()) << result.refusal;
     EXPECT_EQ(result.lines[0].treatment, LineTreatment::kNoBuildup);
     EXPECT_EQ(result.lines[0].buildup.value, 1.0);
     EXPECT_GT(result.noBuildupShareUnshielded, 0.0);
     EXPECT_LT(result.noBuildupShareTransmitted, result.noBuildupShareUnshielded);
     // A line beyond 100 mfp among others transmits nothing, and says so.
-    const ShieldResult deep = Shield({{{30.0, 1.0}, {1000.0, 1.0}}, {Layer("Lead", 11.35, 5.0)}}).Evaluate();
+    const ShieldResult deep = Shield({{Line(30.0), Line(1000.0)}, {Layer("Lead", 11.35, 5.0)}}).Evaluate();
     ASSERT_TRUE(deep.ok()) << deep.refusal;
     EXPECT_EQ(deep.lines[0].treatment, LineTreatment::kBeyondReach);
     EXPECT_GT(deep.beyondReachShareUnshielded, 0.0);
@@ -139,8 +147,8 @@ TEST(Shield, RefusesWhatItCannotAnswer)
         {{{kCs137}, seven}, 0.0, "at most 6 layers"},
         {{{kCs137}, {Layer("Water", 0.0, 1.0)}}, 0.0, "layer 1 (Water) has no density"},
         {{{kCs137}, {Layer("Water", 1.0, -1.0)}}, 0.0, "must not be negative"},
-        {{{{10.0, 1.0}}, {Layer("Water", 1.0, 1.0)}}, 0.0, "outside the build-up factors"},
-        {{{{662.0, 1.0}, {20000.0, 1.0}}, {Layer("Water", 1.0, 1.0)}}, 0.0, "outside the build-up factors"},
+        {{{Line(10.0)}, {Layer("Water", 1.0, 1.0)}}, 0.0, "outside the build-up factors"},
+        {{{Line(662.0), Line(20000.0)}, {Layer("Water", 1.0, 1.0)}}, 0.0, "outside the build-up factors"},
         {{{kCs137}, {Layer("Lead", 11.35, 100.0)}}, 0.0, "beyond 100 mfp"},
         {{{kCs137}, {Layer("Lead", 11.35, 1.0)}, BuildupResponse::kEnergyAbsorption},
          0.0,
