@@ -1,6 +1,7 @@
 #include "app/cli/cli_beam_options.h"
 
 #include "absorber/formula/formula.h"
+#include "absorber/material/source_and_type.h"
 #include "app/cli/cli_error.h"
 #include "sources/filtration.h"
 #include "sources/spectrum_file.h"
@@ -46,7 +47,7 @@ pheltra::Spectrum SpectrumOption(const CommandContext &context)
     return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrum).toStdString(), options); });
 }
 
-pheltra::FilterLayer FilterArgument(const QString &text, const LoadedLibrary &library, int source)
+pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLibrary &library, int source)
 {
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0)
@@ -66,7 +67,7 @@ std::vector<OptionSpec> BeamSourceOptions()
             {"per-bin", false, false}, {"filter", true, true},    {"source", true, false}};
 }
 
-pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const LoadedLibrary &library, int source,
+pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
                                                const QString &option)
 {
     int index = library.library.IndexOf(text);
@@ -88,12 +89,12 @@ pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const Loaded
 
 Beam BeamOption(const CommandContext &context)
 {
-    const int source = ParseSource(context.line.Value(kSource, QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(kSource, QStringLiteral("H")));
     pheltra::Spectrum spectrum = SpectrumOption(context);
     const QStringList filters = context.line.Values(kFilter);
     if (filters.size() > qsizetype(pheltra::kMaxFilterLayers))
         throw CliError{QStringLiteral("at most %1 --filter layers").arg(pheltra::kMaxFilterLayers)};
-    LoadedLibrary library = LoadLibraryOption(context);
+    pheltra::LoadedLibrary library = LoadLibraryOption(context);
     std::vector<pheltra::FilterLayer> layers;
     for (const QString &text : filters)
         layers.push_back(FilterArgument(text, library, source));

@@ -22,12 +22,12 @@ std::vector<OptionSpec> BeamSourceOptions();
 // A material for the sources code: a library entry by name (ignoring case),
 // else the library's element whose formula is the text ("Al", "Cu"), else a
 // chemical formula (without a density). What throws names option.
-pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const LoadedLibrary &library, int source,
+pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
                                                const QString &option);
 
 struct Beam
 {
-    LoadedLibrary library; // read for the air and the materials
+    pheltra::LoadedLibrary library; // read for the air and the materials
     int source;            // the data source of every coefficient
     pheltra::Spectrum spectrum;
 };
