@@ -23,6 +23,8 @@ inline constexpr char kTopicAbsorberSelection[] = "dlg_AbsSelection";
 inline constexpr char kTopicPrintSave[] = "menu_PrintSave";
 inline constexpr char kTopicPrintGraph[] = "menu_PrintGraph";
 inline constexpr char kTopicView[] = "menu_View";
+inline constexpr char kTopicShielding[] = "tool_Shielding";
+inline constexpr char kTopicXrayBeam[] = "tool_XrayBeam";
 
 // The application's help file, set once at start-up; empty before.
 void SetHelpFile(const QString &fileName);

@@ -6,6 +6,8 @@
 #include "app/output/output_commands.h"
 #include "app/mainwindow/plot_data.h"
 #include "app/mainwindow/splash_form.h"
+#include "app/tools/shielding_form.h"
+#include "app/tools/xray_beam_form.h"
 #include "app/kit/user_prompt.h"
 #include "graph/font_map.h"
 #include "graph/vexplot.h"
@@ -131,6 +133,10 @@ void TmrPlotForm::BuildMenu()
     menuAtomicData = LaterCommand(menuView, "menuAtomicData", QStringLiteral("&Atomic Data"));
     menuCoefficientData = LaterCommand(menuView, "menuCoefficientData", QStringLiteral("&Coefficient Data"));
 
+    menuTools = mrMenu->addMenu(QStringLiteral("&Tools"));
+    menuShielding = LaterCommand(menuTools, "menuShielding", QStringLiteral("&Shielding..."));
+    menuXrayBeam = LaterCommand(menuTools, "menuXrayBeam", QStringLiteral("&X-ray Beam..."));
+
     menuHelpMenu = mrMenu->addMenu(QStringLiteral("&Help"));
     menuHelp = Command(menuHelpMenu, "menuHelp", QStringLiteral("&Help"));
     menuAbout = Command(menuHelpMenu, "menuAbout", QStringLiteral("&About"));
@@ -158,6 +164,14 @@ void TmrPlotForm::ConnectDialogs(const TMainWindowDialogs &dialogs)
     connect(menuPrintGraph, &QAction::triggered, commands, &TOutputCommands::menuPrintGraphClick);
 
     ConnectPlotShapeAndViewDialogs(dialogs);
+}
+
+void TmrPlotForm::ConnectToolWindows(TShieldingForm &shielding, TXrayBeamForm &beam)
+{
+    menuShielding->setEnabled(true);
+    menuXrayBeam->setEnabled(true);
+    connect(menuShielding, &QAction::triggered, &shielding, &TShieldingForm::ShowWindow);
+    connect(menuXrayBeam, &QAction::triggered, &beam, &TXrayBeamForm::ShowWindow);
 }
 
 bool TmrPlotForm::eventFilter(QObject *watched, QEvent *event)

@@ -21,8 +21,10 @@ class TLegendsDlg;
 class TMRDataDlg;
 class TOutputCommands;
 class TPlotRangeDlg;
+class TShieldingForm;
 class TSplashForm;
 class TVexplot;
+class TXrayBeamForm;
 class TmrPlotForm;
 
 // The windows the main window's menu opens, all of them children of the main
@@ -71,6 +73,9 @@ public:
     // coordinates of the plot box, and the way back to the full range.
     void ShowReadout(std::optional<QPoint> at);
     void ZoomTo(int left, int right);
+    // The Tools menu opens the two tool windows (non-modal; chosen again, a
+    // window comes to the front).
+    void ConnectToolWindows(TShieldingForm &shielding, TXrayBeamForm &beam);
     void menuFullScaleClick();
 
     // The close question: true when the window may close (no data set in
@@ -78,12 +83,13 @@ public:
     bool CloseQuery();
 
     // The main menu. Commands whose windows do not exist yet are disabled.
-    QMenu *menuFile, *menuEdit, *menuView, *menuHelpMenu, *menuLegendPosition;
+    QMenu *menuFile, *menuEdit, *menuView, *menuTools, *menuHelpMenu, *menuLegendPosition;
     QAction *menuNew, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuPrinterSetup, *menuPrintData, *menuPrintGraph,
         *menuExit;
     QAction *menuPlotRange, *menuLegends, *menuLegendTop, *menuLegendBottom, *menuLegendNorthEast, *menuLegendSouthWest,
         *menuNoLegends, *menuShowTitle, *menuTitleText;
     QAction *menuAtomicData, *menuCoefficientData;
+    QAction *menuShielding, *menuXrayBeam;
     QAction *menuHelp, *menuAbout;
 
 protected:

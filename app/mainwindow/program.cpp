@@ -11,6 +11,8 @@
 #include "app/mainwindow/plot_form.h"
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
+#include "app/tools/shielding_form.h"
+#include "app/tools/xray_beam_form.h"
 
 #include <QFileInfo>
 
@@ -35,6 +37,11 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
         return TMainWindowDialogs{*splash_,        *dataSetupDialog_, *outputCommands_,  *plotRangeDialog_,
                                   *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_};
     });
+
+    xrayBeamForm_ = new TXrayBeamForm(library_, *absorberDialog_, outputCommands_->CurrentPrinter(), mainForm_.get());
+    shieldingForm_ = new TShieldingForm(library_, *absorberDialog_, *xrayBeamForm_, outputCommands_->CurrentPrinter(),
+                                        mainForm_.get());
+    mainForm_->ConnectToolWindows(*shieldingForm_, *xrayBeamForm_);
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.
     mainForm_->show();

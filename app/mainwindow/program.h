@@ -25,7 +25,9 @@ class TLegendsDlg;
 class TMRDataDlg;
 class TOutputCommands;
 class TPlotRangeDlg;
+class TShieldingForm;
 class TSplashForm;
+class TXrayBeamForm;
 class TmrPlotForm;
 
 class TPheltraProgram
@@ -60,6 +62,9 @@ public:
     TPlotRangeDlg &PlotRangeDialog() const { return *plotRangeDialog_; }
     TLegendsDlg &LegendsDialog() const { return *legendsDialog_; }
     TCoeffTableDlg &CoeffTableDialog() const { return *coeffTableDialog_; }
+    // The Tools menu's windows.
+    TShieldingForm &ShieldingWindow() const { return *shieldingForm_; }
+    TXrayBeamForm &XrayBeamWindow() const { return *xrayBeamForm_; }
 
 private:
     // Declared in the order of creation.
@@ -78,4 +83,6 @@ private:
     TPlotRangeDlg *plotRangeDialog_ = nullptr;
     TLegendsDlg *legendsDialog_ = nullptr;
     TCoeffTableDlg *coeffTableDialog_ = nullptr;
+    TXrayBeamForm *xrayBeamForm_ = nullptr;
+    TShieldingForm *shieldingForm_ = nullptr;
 };

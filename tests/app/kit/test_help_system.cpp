@@ -24,7 +24,8 @@ QString ShippedHelp()
 }
 
 const char *const kProgramTopics[] = {Help::kTopicMain,      Help::kTopicDataSetup,  Help::kTopicAbsorberSelection,
-                                      Help::kTopicPrintSave, Help::kTopicPrintGraph, Help::kTopicView};
+                                      Help::kTopicPrintSave, Help::kTopicPrintGraph, Help::kTopicView,
+                                      Help::kTopicShielding, Help::kTopicXrayBeam};
 
 class HelpSystem : public ::testing::Test
 {
