@@ -20,8 +20,9 @@ constexpr int kColumns = 4;
 
 } // namespace
 
-TLayerList::TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog, QWidget *parent)
-    : QGroupBox(title, parent), library_(library), layerDialog_(layerDialog)
+TLayerList::TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog,
+                       pheltra::ThicknessUnit unit, QWidget *parent)
+    : QGroupBox(title, parent), library_(library), layerDialog_(layerDialog), unit_(unit)
 {
     LayerGrid = Named(new StringGrid(kRows + 1, kColumns, this), "LayerGrid");
     LayerGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Material"), QStringLiteral("g/cm\u00b3"),
@@ -108,8 +109,7 @@ void TLayerList::btnAddClick()
         return;
     }
     pheltra::LayerChoice layer;
-    if (!layers_.empty())
-        layer.thickness.unit = layers_.back().thickness.unit;
+    layer.thickness.unit = layers_.empty() ? unit_ : layers_.back().thickness.unit;
     if (!layerDialog_.Execute(layer))
         return;
     layers_.push_back(layer);

@@ -23,8 +23,10 @@ class TLayerList : public QGroupBox
 public:
     static constexpr int kRows = 6;
 
-    // The library and the layer dialog outlive the list.
-    TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog, QWidget *parent = nullptr);
+    // The library and the layer dialog outlive the list. A first layer is
+    // offered in `unit`; later ones in the unit of the last.
+    TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog, pheltra::ThicknessUnit unit,
+               QWidget *parent = nullptr);
 
     const std::vector<pheltra::LayerChoice> &Layers() const { return layers_; }
     void SetLayers(std::vector<pheltra::LayerChoice> layers);
@@ -47,5 +49,6 @@ private:
 
     const CompoundLibrary &library_;
     TLayerDlg &layerDialog_;
+    pheltra::ThicknessUnit unit_;
     std::vector<pheltra::LayerChoice> layers_;
 };

@@ -268,7 +268,7 @@ std::vector<ResultRow> ShieldingSummary(const ShieldingOutcome &outcome)
               return a.depthMfp < b.depthMfp;
           })->depthMfp;
     std::vector<ResultRow> rows{
-        {QStringLiteral("Depth of the most penetrating line"), deepest, QStringLiteral("mfp")},
+        {QStringLiteral("Depth (most penetrating line)"), deepest, QStringLiteral("mfp")},
         {QStringLiteral("Narrow-beam transmission"), result.narrowBeam, QString()},
         {QStringLiteral("Build-up factor"), result.buildup, QString()},
         {QStringLiteral("Broad-beam transmission"), result.broadBeam, QString()},
@@ -278,7 +278,7 @@ std::vector<ResultRow> ShieldingSummary(const ShieldingOutcome &outcome)
         {QStringLiteral("Equilibrium TVL of the last layer"), layers.equilibriumTvl, QStringLiteral("cm")},
     };
     if (outcome.kerma) {
-        rows.push_back({QStringLiteral("Air-kerma-rate constant (above %1 keV)").arg(ShortestText(kDefaultCutoffKeV)),
+        rows.push_back({QStringLiteral("Air-kerma-rate constant"),
                         outcome.kerma->gammaConstant, QStringLiteral("\u00b5Gy m\u00b2/(GBq h)")});
         rows.push_back(
             {QStringLiteral("Air-kerma rate without the shield"), outcome.kerma->unshielded, QStringLiteral("\u00b5Gy/h")});

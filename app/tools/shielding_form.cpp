@@ -38,6 +38,7 @@ constexpr int kGbqUnit = 3; // the activity list's GBq
 constexpr int kLineRows = 8;
 const char kDefaultNuclide[] = "Cs-137";
 constexpr double kDefaultLeadCm = 5.0;
+constexpr int kInputWidth = 440;
 
 QString Name(std::string_view name)
 {
@@ -145,20 +146,21 @@ QWidget *TShieldingForm::BuildShieldOptions()
 
 void TShieldingForm::BuildControls()
 {
-    Layers = Named(new TLayerList(QStringLiteral("Shield (from the source outwards):"), library_, *layerDialog_, this),
+    Layers = Named(new TLayerList(QStringLiteral("Shield (from the source outwards):"), library_, *layerDialog_,
+                                  pheltra::ThicknessUnit::Cm, this),
                    "Layers");
     lblRefusal = RefusalLabel(this);
     ResultGrid = ResultRowsGrid(this, 12);
-    ResultGrid->setFixedHeight(ResultGrid->rowHeight(0) * 9 + 2 * ResultGrid->frameWidth());
+    ResultGrid->setFixedHeight(ResultGrid->rowHeight(0) * 10 + 2 * ResultGrid->frameWidth());
     LineResultGrid = Named(new StringGrid(2, 7, this), "LineResultGrid");
     LineResultGrid->SetHeaders({QStringLiteral("keV"), QStringLiteral("Yield"), QStringLiteral("Share"),
                                 QStringLiteral("mfp"), QStringLiteral("Narrow"), QStringLiteral("B"),
                                 QStringLiteral("Broad")});
     ConfigureToolGrid(*LineResultGrid, {0, 1, 2, 3, 4, 5, 6},
-                      {QStringLiteral(" 1332.492 "), QStringLiteral(" 0.0001234 "), QStringLiteral(" 0.0001234 "),
-                       QStringLiteral(" 0.0001234 "), QStringLiteral(" 0.0001234 "), QStringLiteral(" 0.0001234 "),
-                       QStringLiteral(" 0.0001234 ")});
-    LineResultGrid->setFixedHeight(LineResultGrid->rowHeight(0) * 5 + 2 * LineResultGrid->frameWidth());
+                      {QStringLiteral(" 1332.5 "), QStringLiteral(" 0.0001234 "), QStringLiteral(" 0.0001234 "),
+                       QStringLiteral(" 0.0001234 "), QStringLiteral(" 1.234e-100 "), QStringLiteral(" 0.0001234 "),
+                       QStringLiteral(" 1.234e-100 ")});
+    LineResultGrid->setFixedHeight(LineResultGrid->rowHeight(0) * 6 + 2 * LineResultGrid->frameWidth());
     LineResultGrid->setFocusPolicy(Qt::ClickFocus);
     lblNotes = Named(new QLabel(this), "lblNotes");
     lblNotes->setWordWrap(true);
@@ -170,7 +172,10 @@ void TShieldingForm::BuildControls()
     ShieldGraph->setMinimumSize(480, 300);
     ShieldGraph->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };
 
-    auto *inputs = new QVBoxLayout;
+    auto *inputColumn = new QWidget(this);
+    inputColumn->setMaximumWidth(kInputWidth);
+    auto *inputs = new QVBoxLayout(inputColumn);
+    inputs->setContentsMargins(0, 0, 0, 0);
     inputs->addWidget(BuildSource());
     inputs->addWidget(Layers);
     inputs->addWidget(BuildShieldOptions());
@@ -178,13 +183,16 @@ void TShieldingForm::BuildControls()
     auto *results = new QVBoxLayout;
     results->addWidget(lblRefusal);
     auto *tables = new QHBoxLayout;
-    tables->addWidget(ResultGrid, 3);
-    tables->addWidget(LineResultGrid, 4);
+    tables->addWidget(ResultGrid);
+    auto *lineColumn = new QVBoxLayout;
+    lineColumn->addWidget(LineResultGrid);
+    lineColumn->addWidget(lblNotes);
+    lineColumn->addStretch();
+    tables->addLayout(lineColumn, 1);
     results->addLayout(tables);
-    results->addWidget(lblNotes);
     results->addWidget(ShieldGraph, 1);
     auto *columns = new QHBoxLayout;
-    columns->addLayout(inputs);
+    columns->addWidget(inputColumn);
     columns->addLayout(results, 1);
     auto *buttonRow = new QHBoxLayout;
     const TOutputButtons buttons = AddOutputButtons(this, buttonRow);

@@ -9,14 +9,19 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 StringGrid *ResultRowsGrid(QWidget *parent, int rows)
 {
     auto *grid = Named(new StringGrid(rows + 1, 3, parent), "ResultGrid");
     grid->SetHeaders({QStringLiteral("Quantity"), QStringLiteral("Value"), QStringLiteral("Unit")});
-    ConfigureToolGrid(*grid, {1}, {QStringLiteral("Equilibrium TVL of the last layer  "), QStringLiteral(" -0.0001234 "),
-                                   QString()});
-    grid->SetFillColumn(2, 4);
+    ConfigureToolGrid(*grid, {1},
+                      {QStringLiteral("Equilibrium HVL of the last layer  "), QStringLiteral(" -0.0001234 "),
+                       QStringLiteral("\u00b5Gy m\u00b2/(GBq h)  ")});
+    int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < grid->columnCount(); ++column)
+        width += grid->columnWidth(column);
+    grid->setFixedWidth(width);
     grid->setFocusPolicy(Qt::ClickFocus);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;

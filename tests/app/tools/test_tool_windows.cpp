@@ -1,0 +1,264 @@
+// The Shielding and X-ray Beam windows driven through their controls: a lead
+// shield for Cs-137 gives the batch tool's figures, a changed thickness moves
+// the results and the graph, a refused input shows its line and computes
+// nothing, Copy puts the figures and the curve on the clipboard; the Tools
+// menu opens each window once and the windows keep their inputs.
+#include "absorber/data_set_list.h"
+#include "absorber/compound_file.h"
+#include "absorber/compound_library.h"
+#include "absorber/material/number_text.h"
+#include "app/datasetup/absorber_selection_dialog.h"
+#include "app/kit/string_grid.h"
+#include "app/mainwindow/plot_form.h"
+#include "app/output/current_printer.h"
+#include "app/tools/layer_list.h"
+#include "app/tools/shielding_form.h"
+#include "app/tools/tool_reports.h"
+#include "app/tools/xray_beam_form.h"
+#include "graph/vexplot.h"
+#include "tests/app/cli/cli_runner.h"
+#include "tests/app/support/field_typing.h"
+#include "tests/app/support/modal_driver.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+using app_test::TypeInto;
+using dialog_test::Child;
+using dialog_test::Click;
+using dialog_test::WhenModalShows;
+
+// The total line's columns of pheltra-cli's output for the arguments.
+QMap<QString, QString> CliTotals(const QStringList &arguments)
+{
+    const CliResult result = RunInProcess(arguments);
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    QStringList header;
+    QMap<QString, QString> totals;
+    for (const QString &line : QString::fromStdString(result.out).split(QLatin1Char('\n'))) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.first() == QLatin1String("line_keV") || fields.first() == QLatin1String("kv"))
+            header = fields;
+        else if (!header.isEmpty() && fields.size() == header.size())
+            for (qsizetype i = 0; i < fields.size(); ++i)
+                totals[header[i]] = fields[i];
+    }
+    return totals;
+}
+
+// The value shown beside a quantity in a result grid.
+QString Shown(const StringGrid *grid, const QString &quantity)
+{
+    for (int row = 1; row < grid->rowCount(); ++row)
+        if (grid->Cell(row, 0) == quantity)
+            return grid->Cell(row, 1);
+    return QString();
+}
+
+class ToolWindows : public ::testing::Test
+{
+protected:
+    ToolWindows()
+    {
+        EXPECT_EQ(LoadCompoundLibrary(kShippedLibrary, library_), kLibraryLoaded);
+        printer_ = NewCurrentPrinter(dir_.filePath(QStringLiteral("out.pdf")));
+        beam_ = new TXrayBeamForm(library_, absorberDialog_, *printer_);
+        shielding_ = new TShieldingForm(library_, absorberDialog_, *beam_, *printer_);
+    }
+    ~ToolWindows() override
+    {
+        dialog_test::CancelModalActions();
+        delete shielding_;
+        delete beam_;
+    }
+
+    // The layer dialog's answer: a library entry through the selection
+    // dialog, its thickness in cm.
+    static void QueueLayer(const char *entry, const char *thicknessCm)
+    {
+        WhenModalShows([=](QWidget *layer) {
+            if (entry) {
+                WhenModalShows([=](QWidget *selection) {
+                    auto *list = Child<QComboBox>(selection, "CMSelectBox");
+                    const int index = list->findText(QString::fromLatin1(entry));
+                    list->setCurrentIndex(index);
+                    emit list->activated(index);
+                    Click(selection, "OkBtn");
+                });
+                Click(layer, "btnChoose");
+            }
+            TypeInto(Child<pheltra::controls::TNumEdit>(layer, "neThickness"), QString::fromLatin1(thicknessCm));
+            Click(layer, "btnOk");
+        });
+    }
+
+    // Cs-137 behind 2 cm of lead, 1 GBq at 2 m, as a user enters it.
+    void EnterLeadForCs137()
+    {
+        shielding_->Layers->SetLayers({});
+        QueueLayer("Lead", "2");
+        QTest::mouseClick(shielding_->Layers->btnAdd, Qt::LeftButton);
+        shielding_->comboNuclide->setCurrentIndex(shielding_->comboNuclide->findText(QStringLiteral("Cs-137")));
+        TypeInto(shielding_->neActivity, QStringLiteral("1"));
+        TypeInto(shielding_->neDistance, QStringLiteral("2"));
+    }
+
+    QTemporaryDir dir_;
+    CompoundLibrary library_;
+    TCmpMixDlg absorberDialog_;
+    std::unique_ptr<QPrinter> printer_;
+    TXrayBeamForm *beam_;
+    TShieldingForm *shielding_;
+};
+
+TEST_F(ToolWindows, LeadForCs137GivesTheBatchToolsFigures)
+{
+    shielding_->show();
+    EnterLeadForCs137();
+    const QMap<QString, QString> cli = CliTotals(
+        Args({"shield", "--nuclide", "Cs-137", "--layer", "Lead:2cm", "--activity", "1GBq", "--distance", "2"}));
+    const pheltra::ShieldingOutcome &outcome = shielding_->Outcome();
+    ASSERT_TRUE(outcome.ok()) << outcome.refusal.toStdString();
+    struct Figure
+    {
+        const char *quantity;
+        const char *column;
+        double value;
+    };
+    for (const Figure &figure : {Figure{"Narrow-beam transmission", "narrow_beam", outcome.result.narrowBeam},
+                                 Figure{"Build-up factor", "buildup", outcome.result.buildup},
+                                 Figure{"Broad-beam transmission", "broad_beam", outcome.result.broadBeam},
+                                 Figure{"First HVL of the last layer", "hvl1_cm", outcome.valueLayers.firstHvl},
+                                 Figure{"Air-kerma rate behind the shield", "air_kerma_uGy_h", outcome.kerma->shielded}}) {
+        SCOPED_TRACE(figure.quantity);
+        EXPECT_EQ(pheltra::ShortestText(figure.value), cli[QString::fromLatin1(figure.column)]);
+        EXPECT_EQ(Shown(shielding_->ResultGrid, QString::fromLatin1(figure.quantity)),
+                  pheltra::ShownValue(cli[QString::fromLatin1(figure.column)].toDouble()));
+    }
+    EXPECT_TRUE(shielding_->lblRefusal->text().isEmpty());
+    EXPECT_EQ(shielding_->NuclideLineGrid->Cell(5, 1), QStringLiteral("661.655"));
+}
+
+TEST_F(ToolWindows, AChangedThicknessMovesTheResultsAndTheGraph)
+{
+    shielding_->show();
+    EnterLeadForCs137();
+    const double before = shielding_->Outcome().result.broadBeam;
+    shielding_->Layers->SelectRow(0);
+    QueueLayer(nullptr, "3");
+    QTest::mouseClick(shielding_->Layers->btnEdit, Qt::LeftButton);
+
+    const pheltra::ShieldingOutcome &after = shielding_->Outcome();
+    EXPECT_LT(after.result.broadBeam, before);
+    EXPECT_EQ(Shown(shielding_->ResultGrid, QStringLiteral("Broad-beam transmission")),
+              pheltra::ShownValue(after.result.broadBeam));
+    // The curve reaches past the new thickness, which the marker shows.
+    TVexplot &graph = *shielding_->ShieldGraph;
+    EXPECT_DOUBLE_EQ(graph.XScale().Max(), 4.5);
+    EXPECT_EQ(graph.Series(2)->Count(), pheltra::kCurvePoints);
+    ASSERT_TRUE(graph.OverlayPolyline(1)->Enabled);
+    EXPECT_DOUBLE_EQ(graph.OverlayPolyline(1)->Vertices.front().x(), 3.0);
+}
+
+TEST_F(ToolWindows, ARefusedInputShowsItsLineAndComputesNothing)
+{
+    struct Row
+    {
+        const char *energyKeV;
+        const char *says;
+    };
+    shielding_->show();
+    for (const Row &row : {Row{"10", "15 keV"}, Row{"20000", "15 MeV"}}) {
+        SCOPED_TRACE(row.energyKeV);
+        QTest::mouseClick(shielding_->rbEnergy, Qt::LeftButton);
+        TypeInto(shielding_->neEnergy, QString::fromLatin1(row.energyKeV));
+        EXPECT_THAT(shielding_->lblRefusal->text().toStdString(), ::testing::HasSubstr(row.says));
+        EXPECT_TRUE(Shown(shielding_->ResultGrid, QStringLiteral("Broad-beam transmission")).isEmpty());
+        EXPECT_EQ(shielding_->ShieldGraph->Series(1)->Count(), 0);
+        EXPECT_FALSE(shielding_->btnCopy->isEnabled());
+    }
+    TypeInto(shielding_->neEnergy, QStringLiteral("662"));
+    EXPECT_TRUE(shielding_->lblRefusal->text().isEmpty());
+    EXPECT_TRUE(shielding_->btnCopy->isEnabled());
+}
+
+TEST_F(ToolWindows, CopyPutsTheFiguresAndTheCurveOnTheClipboard)
+{
+    shielding_->show();
+    EnterLeadForCs137();
+    QTest::mouseClick(shielding_->btnCopy, Qt::LeftButton);
+    const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    const pheltra::ShieldingOutcome &outcome = shielding_->Outcome();
+    EXPECT_TRUE(copied.contains(QStringLiteral("Broad-beam transmission\t") +
+                                pheltra::ShortestText(outcome.result.broadBeam) + QLatin1Char('\t')));
+    const qsizetype curve = copied.indexOf(QStringLiteral("last_layer_cm\tnarrow_beam\tbroad_beam"));
+    ASSERT_GE(curve, 0);
+    const pheltra::CurvePoint &last = outcome.curve.back();
+    EXPECT_EQ(copied[curve + pheltra::kCurvePoints],
+              QStringList({pheltra::ShortestText(last.thicknessCm), pheltra::ShortestText(last.narrowBeam),
+                           pheltra::ShortestText(last.broadBeam)})
+                  .join(QLatin1Char('\t')));
+
+    beam_->show();
+    QTest::mouseClick(beam_->btnCopy, Qt::LeftButton);
+    const QString beamText = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(beamText.startsWith(QStringLiteral("First HVL\t")));
+    EXPECT_TRUE(beamText.contains(QStringLiteral("\nenergy_keV\tfluence_per_keV_unfiltered")));
+}
+
+TEST_F(ToolWindows, XrayBeamGivesTheBatchToolsFiguresAndRefusesOutsideTasmip)
+{
+    beam_->show();
+    TypeInto(beam_->neKv, QStringLiteral("100"));
+    const QMap<QString, QString> cli = CliTotals(Args({"beam", "--kv", "100", "--filter", "Aluminum:2.5mm"}));
+    EXPECT_EQ(Shown(beam_->ResultGrid, QStringLiteral("First HVL")), pheltra::ShownValue(cli["hvl1_mm"].toDouble()));
+    EXPECT_EQ(QString::number(beam_->Outcome().quality.hvl1Mm, 'g', 5), cli["hvl1_mm"]);
+    EXPECT_EQ(QString::number(*beam_->Outcome().quality.airKermaUGyPerMAsAt1m, 'g', 5),
+              cli["air_kerma_uGy_per_mAs_at_1m"]);
+    EXPECT_EQ(beam_->BeamGraph->Series(2)->Count(), 91); // 10 to 100 keV in 1-keV bins
+
+    TypeInto(beam_->neKv, QStringLiteral("20"));
+    EXPECT_THAT(beam_->lblRefusal->text().toStdString(), ::testing::HasSubstr("30"));
+    EXPECT_TRUE(Shown(beam_->ResultGrid, QStringLiteral("First HVL")).isEmpty());
+    EXPECT_EQ(beam_->BeamGraph->Series(2)->Count(), 0);
+    // The Shielding window's beam source follows, refused with the reason.
+    QTest::mouseClick(shielding_->rbBeam, Qt::LeftButton);
+    EXPECT_TRUE(shielding_->lblRefusal->text().startsWith(QStringLiteral("the X-ray beam: ")));
+}
+
+TEST_F(ToolWindows, ToolsMenuOpensEachWindowOnceAndTheyKeepTheirInputs)
+{
+    DataSets sets;
+    TPlotRange range;
+    TmrPlotForm form(sets, range);
+    form.ConnectToolWindows(*shielding_, *beam_);
+    QStringList menus;
+    for (QAction *menu : form.menuBar()->actions())
+        menus << menu->text().remove(QLatin1Char('&'));
+    EXPECT_EQ(menus, QStringList({"File", "Edit", "View", "Tools", "Help"}));
+
+    form.menuShielding->trigger();
+    ASSERT_TRUE(shielding_->isVisible());
+    EnterLeadForCs137();
+    QTest::mouseClick(shielding_->btnClose, Qt::LeftButton);
+    EXPECT_FALSE(shielding_->isVisible());
+    form.menuShielding->trigger();
+    form.menuShielding->trigger();
+    EXPECT_TRUE(shielding_->isVisible());
+    EXPECT_EQ(shielding_->Layers->Layers().size(), 1u);
+    EXPECT_EQ(shielding_->Layers->LayerGrid->Cell(1, 1), QStringLiteral("Lead"));
+    EXPECT_EQ(app_test::Shown(shielding_->neDistance), QStringLiteral("2"));
+    form.menuXrayBeam->trigger();
+    EXPECT_TRUE(beam_->isVisible());
+}
+
+} // namespace
