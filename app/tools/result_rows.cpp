@@ -2,6 +2,7 @@
 
 #include "absorber/material/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pheltra {
@@ -43,6 +44,46 @@ QStringList TabSeparatedTable(const QStringList &header, const std::vector<std::
         for (const double value : row)
             fields << FullValue(value);
         lines << fields.join(QLatin1Char('\t'));
+    }
+    return lines;
+}
+
+QStringList AlignedRows(const std::vector<ResultRow> &rows)
+{
+    qsizetype labelWidth = 0, valueWidth = 0;
+    for (const ResultRow &row : rows) {
+        labelWidth = std::max(labelWidth, row.label.size());
+        valueWidth = std::max(valueWidth, FullValue(row.value).size());
+    }
+    QStringList lines;
+    for (const ResultRow &row : rows) {
+        const QString value = std::isfinite(row.value) ? FullValue(row.value) : kNoValue;
+        lines << (row.label.leftJustified(labelWidth + 2) + value.rightJustified(valueWidth) + QLatin1Char(' ') +
+                  row.unit)
+                     .trimmed();
+    }
+    return lines;
+}
+
+QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows)
+{
+    std::vector<QStringList> cells{header};
+    for (const std::vector<double> &row : rows) {
+        QStringList fields;
+        for (const double value : row)
+            fields << (std::isfinite(value) ? FullValue(value) : QString());
+        cells.push_back(fields);
+    }
+    std::vector<qsizetype> widths(std::size_t(header.size()), 0);
+    for (const QStringList &fields : cells)
+        for (qsizetype i = 0; i < fields.size() && i < header.size(); ++i)
+            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], fields[i].size());
+    QStringList lines;
+    for (const QStringList &fields : cells) {
+        QString line;
+        for (qsizetype i = 0; i < fields.size() && i < header.size(); ++i)
+            line += fields[i].rightJustified(widths[std::size_t(i)] + 2);
+        lines << line;
     }
     return lines;
 }

@@ -32,4 +32,10 @@ QStringList TabSeparatedRows(const std::vector<ResultRow> &rows);
 // precision.
 QStringList TabSeparatedTable(const QStringList &header, const std::vector<std::vector<double>> &rows);
 
+// The same for a report read on paper or in an editor: the rows as
+// "label  value  unit" with the values in one column, the table with every
+// column padded to its widest field; values in full precision.
+QStringList AlignedRows(const std::vector<ResultRow> &rows);
+QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows);
+
 } // namespace pheltra

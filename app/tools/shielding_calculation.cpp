@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pheltra {
 
@@ -305,8 +306,10 @@ std::vector<std::vector<double>> ShieldingLineRows(const ShieldingOutcome &outco
         weightSum += line.weight;
     std::vector<std::vector<double>> rows;
     for (const LineResult &line : result.lines) {
+        // A line beyond reach has no build-up factor.
+        const double buildup = line.buildup.value > 0.0 ? line.buildup.value : std::numeric_limits<double>::quiet_NaN();
         rows.push_back({line.line.energyKeV, line.line.yieldPerDecay, line.weight / weightSum, line.depthMfp,
-                        line.narrowBeam, line.buildup.value, line.broadBeam});
+                        line.narrowBeam, buildup, line.broadBeam});
     }
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     if (!result.lines.empty())

@@ -151,7 +151,7 @@ void TShieldingForm::BuildControls()
                    "Layers");
     lblRefusal = RefusalLabel(this);
     ResultGrid = ResultRowsGrid(this, 12);
-    ResultGrid->setFixedHeight(ResultGrid->rowHeight(0) * 10 + 2 * ResultGrid->frameWidth());
+    ResultGrid->setFixedHeight(ResultGrid->rowHeight(0) * 13 + 2 * ResultGrid->frameWidth());
     LineResultGrid = Named(new StringGrid(2, 7, this), "LineResultGrid");
     LineResultGrid->SetHeaders({QStringLiteral("keV"), QStringLiteral("Yield"), QStringLiteral("Share"),
                                 QStringLiteral("mfp"), QStringLiteral("Narrow"), QStringLiteral("B"),
@@ -229,9 +229,13 @@ void TShieldingForm::BuildControls()
     connect(btnCopy, &QPushButton::clicked, this,
             [this] { CopyLines(pheltra::ShieldingCopyLines(outcome_)); });
     connect(btnSave, &QPushButton::clicked, this,
-            [this] { SaveReportLines(this, QStringLiteral("Saving the shielding ..."), ReportLines()); });
+            [this] {
+        SaveReportLines(this, QStringLiteral("Saving the shielding ..."), ReportLines(pheltra::ReportCurve::With));
+    });
     connect(btnPrint, &QPushButton::clicked, this,
-            [this] { PrintReportAndGraph(this, printer_, ReportLines(), *ShieldGraph, kCaption); });
+            [this] {
+        PrintReportAndGraph(this, printer_, ReportLines(pheltra::ReportCurve::Without), *ShieldGraph, kCaption);
+    });
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { Help::ShowTopic(this, QString::fromLatin1(Help::kTopicShielding)); });
 }
@@ -399,7 +403,7 @@ void TShieldingForm::ShowReadout(std::optional<QPoint> at)
                              {Qt::black, QStringLiteral("B"), pheltra::ShownValue(result.buildup)}});
 }
 
-QStringList TShieldingForm::ReportLines() const
+QStringList TShieldingForm::ReportLines(pheltra::ReportCurve curve) const
 {
-    return pheltra::ShieldingReportLines(Inputs(), outcome_, QDateTime::currentDateTime());
+    return pheltra::ShieldingReportLines(Inputs(), outcome_, curve, QDateTime::currentDateTime());
 }

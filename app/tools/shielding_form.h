@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/tools/shielding_calculation.h"
+#include "app/tools/tool_reports.h"
 
 #include <QDialog>
 
@@ -75,7 +76,7 @@ private:
     void ShowLineResults();
     void PlotCurve();
     void ShowReadout(std::optional<QPoint> at);
-    QStringList ReportLines() const;
+    QStringList ReportLines(pheltra::ReportCurve curve) const;
 
     const CompoundLibrary &library_;
     TXrayBeamForm &beamWindow_;

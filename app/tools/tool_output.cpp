@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -109,9 +110,9 @@ void PrintReportAndGraph(QWidget *window, QPrinter &printer, const QStringList &
             window, printer, [&](QPrinter &target) { return PrintLinesAndGraph(target, lines, graph, title); });
         if (result == TPrintJobResult::Failed)
             UserPrompt::Error(window, QStringLiteral("Error printing the report."));
+        // The screen's drawing state again after the page's.
+        graph.Paint();
     } catch (const std::exception &fault) {
         UserPrompt::Error(window, QString::fromUtf8(fault.what()));
     }
-    // The screen's drawing state again after the page's.
-    graph.Paint();
 }

@@ -15,14 +15,33 @@ QStringList Header(const QString &title, const QDateTime &now, const QLocale &lo
             locale.toString(now, QLocale::ShortFormat), kBlank};
 }
 
-QStringList Curve(const QStringList &header, const std::vector<std::vector<double>> &rows)
+// Copy's tab-separated text, or a report's aligned columns.
+struct Layout
 {
-    return QStringList{kBlank} + TabSeparatedTable(header, rows);
-}
+    bool aligned;
+    ReportCurve curve;
 
-QStringList BeamBody(const BeamOutcome &outcome)
+    QStringList Rows(const std::vector<ResultRow> &rows) const
+    {
+        return aligned ? AlignedRows(rows) : TabSeparatedRows(rows);
+    }
+    QStringList Table(const QStringList &header, const std::vector<std::vector<double>> &rows) const
+    {
+        return QStringList{kBlank} + (aligned ? AlignedTable(header, rows) : TabSeparatedTable(header, rows));
+    }
+    QString Labelled(const QString &label, const QString &text) const
+    {
+        return label + (aligned ? QStringLiteral(": ") : QStringLiteral("\t")) + text;
+    }
+};
+
+constexpr Layout kCopyLayout{false, ReportCurve::With};
+
+QStringList BeamBody(const BeamOutcome &outcome, const Layout &layout)
 {
-    QStringList lines = TabSeparatedRows(BeamSummary(outcome));
+    QStringList lines = layout.Rows(BeamSummary(outcome));
+    if (layout.curve == ReportCurve::Without)
+        return lines;
     const Spectrum &before = outcome.beam->unfiltered;
     const Spectrum &after = outcome.beam->filtered;
     const std::vector<double> perKeVBefore = FluencePerKeV(before);
@@ -30,23 +49,39 @@ QStringList BeamBody(const BeamOutcome &outcome)
     std::vector<std::vector<double>> rows;
     for (std::size_t i = 0; i < after.Size(); ++i)
         rows.push_back({after.Energies()[i], perKeVBefore[i], perKeVAfter[i], after.Fluence()[i]});
-    return lines + Curve({QStringLiteral("energy_keV"), QStringLiteral("fluence_per_keV_unfiltered"),
-                          QStringLiteral("fluence_per_keV_filtered"), QStringLiteral("fluence_per_bin_filtered")},
-                         rows);
+    return lines + layout.Table({QStringLiteral("energy_keV"), QStringLiteral("fluence_per_keV_unfiltered"),
+                                 QStringLiteral("fluence_per_keV_filtered"), QStringLiteral("fluence_per_bin_filtered")},
+                                rows);
 }
 
-QStringList ShieldingBody(const ShieldingOutcome &outcome)
+QStringList ShieldingBody(const ShieldingOutcome &outcome, const Layout &layout)
 {
-    QStringList lines = TabSeparatedRows(ShieldingSummary(outcome));
-    lines << QStringLiteral("Build-up from\t") + outcome.basis;
+    QStringList lines = layout.Rows(ShieldingSummary(outcome));
+    lines << layout.Labelled(QStringLiteral("Build-up from"), outcome.basis);
     for (const QString &note : outcome.notes)
-        lines << QStringLiteral("Note\t") + note;
-    lines += Curve(ShieldingLineHeader(), ShieldingLineRows(outcome));
+        lines << layout.Labelled(QStringLiteral("Note"), note);
+    lines += layout.Table(ShieldingLineHeader(), ShieldingLineRows(outcome));
+    if (layout.curve == ReportCurve::Without)
+        return lines;
     std::vector<std::vector<double>> curve;
     for (const CurvePoint &point : outcome.curve)
         curve.push_back({point.thicknessCm, point.narrowBeam, point.broadBeam});
-    return lines + Curve({QStringLiteral("last_layer_cm"), QStringLiteral("narrow_beam"), QStringLiteral("broad_beam")},
-                         curve);
+    return lines + layout.Table(
+                       {QStringLiteral("last_layer_cm"), QStringLiteral("narrow_beam"), QStringLiteral("broad_beam")},
+                       curve);
+}
+
+QString TargetText(const ShieldingInputs &inputs)
+{
+    switch (inputs.target) {
+    case ShieldTarget::None:
+        break;
+    case ShieldTarget::Transmission:
+        return QStringLiteral("Target: a broad-beam transmission of %1").arg(ShortestText(inputs.targetValue));
+    case ShieldTarget::AirKermaRate:
+        return QStringLiteral("Target: an air-kerma rate of %1 uGy/h").arg(ShortestText(inputs.targetValue));
+    }
+    return QString();
 }
 
 QString ResponseText(BuildupResponse response)
@@ -89,11 +124,11 @@ std::vector<double> FluencePerKeV(const Spectrum &spectrum)
 
 QStringList BeamCopyLines(const BeamOutcome &outcome)
 {
-    return outcome.ok() ? BeamBody(outcome) : QStringList{outcome.refusal};
+    return outcome.ok() ? BeamBody(outcome, kCopyLayout) : QStringList{outcome.refusal};
 }
 
-QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, const QDateTime &now,
-                            const QLocale &locale)
+QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportCurve curve,
+                            const QDateTime &now, const QLocale &locale)
 {
     QStringList lines = Header(QStringLiteral("X-ray beam"), now, locale);
     lines << QStringLiteral("Beam: ") + BeamDescription(inputs)
@@ -101,16 +136,16 @@ QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome
           << QStringLiteral("Medium: ") + ChoiceText(inputs.medium)
           << QStringLiteral("Data source: %1").arg(QString::fromLatin1(DataSourceAt(inputs.dataSource).letter))
           << kBlank;
-    return lines + BeamCopyLines(outcome);
+    return lines + (outcome.ok() ? BeamBody(outcome, {true, curve}) : QStringList{outcome.refusal});
 }
 
 QStringList ShieldingCopyLines(const ShieldingOutcome &outcome)
 {
-    return outcome.ok() ? ShieldingBody(outcome) : QStringList{outcome.refusal};
+    return outcome.ok() ? ShieldingBody(outcome, kCopyLayout) : QStringList{outcome.refusal};
 }
 
-QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, const QDateTime &now,
-                                 const QLocale &locale)
+QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportCurve curve,
+                                 const QDateTime &now, const QLocale &locale)
 {
     QStringList lines = Header(QStringLiteral("Shielding"), now, locale);
     lines << QStringLiteral("Point isotropic source, broad beam with the build-up factors of ANSI/ANS-6.4.3");
@@ -124,7 +159,9 @@ QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingO
           << QStringLiteral("Build-up material: ") +
                  (inputs.buildupMaterial.isEmpty() ? QStringLiteral("the last layer's") : inputs.buildupMaterial)
           << kBlank;
-    return lines + ShieldingCopyLines(outcome);
+    if (inputs.target != ShieldTarget::None)
+        lines.insert(lines.size() - 1, TargetText(inputs));
+    return lines + (outcome.ok() ? ShieldingBody(outcome, {true, curve}) : QStringList{outcome.refusal});
 }
 
 QString LayersText(const std::vector<LayerChoice> &layers)

@@ -18,12 +18,17 @@ std::vector<ResultRow> BeamSummary(const BeamOutcome &outcome);
 // width reaching halfway to each neighbour).
 std::vector<double> FluencePerKeV(const Spectrum &spectrum);
 
+// What a report holds besides the figures: the curve (the spectrum, the
+// transmission curve) in a saved report, not in a printed one, where the
+// graph shows it.
+enum class ReportCurve { With, Without };
+
 QStringList BeamCopyLines(const BeamOutcome &outcome);
-QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, const QDateTime &now,
-                            const QLocale &locale = QLocale());
+QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportCurve curve,
+                            const QDateTime &now, const QLocale &locale = QLocale());
 
 QStringList ShieldingCopyLines(const ShieldingOutcome &outcome);
-QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome,
+QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportCurve curve,
                                  const QDateTime &now, const QLocale &locale = QLocale());
 
 // One line naming the layers: "Lead 2 cm; formula PbO (9.53 g/cm3) 1 mm".

@@ -303,11 +303,13 @@ void TXrayBeamForm::btnCopyClick()
 void TXrayBeamForm::btnSaveClick()
 {
     SaveReportLines(this, QStringLiteral("Saving the X-ray beam ..."),
-                    pheltra::BeamReportLines(Inputs(), outcome_, QDateTime::currentDateTime()));
+                    pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportCurve::With, QDateTime::currentDateTime()));
 }
 
 void TXrayBeamForm::btnPrintClick()
 {
-    PrintReportAndGraph(this, printer_, pheltra::BeamReportLines(Inputs(), outcome_, QDateTime::currentDateTime()),
-                        *BeamGraph, kCaption);
+    PrintReportAndGraph(
+        this, printer_,
+        pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportCurve::Without, QDateTime::currentDateTime()),
+        *BeamGraph, kCaption);
 }
