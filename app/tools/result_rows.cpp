@@ -65,13 +65,15 @@ QStringList AlignedRows(const std::vector<ResultRow> &rows)
     return lines;
 }
 
-QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows)
+QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows, int digits)
 {
     std::vector<QStringList> cells{header};
     for (const std::vector<double> &row : rows) {
         QStringList fields;
         for (const double value : row)
-            fields << (std::isfinite(value) ? FullValue(value) : QString());
+            fields << (!std::isfinite(value) ? QString()
+                       : digits > 0      ? QString::number(value, 'g', digits)
+                                         : FullValue(value));
         cells.push_back(fields);
     }
     std::vector<qsizetype> widths(std::size_t(header.size()), 0);

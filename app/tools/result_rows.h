@@ -36,6 +36,7 @@ QStringList TabSeparatedTable(const QStringList &header, const std::vector<std::
 // "label  value  unit" with the values in one column, the table with every
 // column padded to its widest field; values in full precision.
 QStringList AlignedRows(const std::vector<ResultRow> &rows);
-QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows);
+// digits: significant digits of the table's values; 0 for full precision.
+QStringList AlignedTable(const QStringList &header, const std::vector<std::vector<double>> &rows, int digits = 0);
 
 } // namespace pheltra

@@ -230,11 +230,11 @@ void TShieldingForm::BuildControls()
             [this] { CopyLines(pheltra::ShieldingCopyLines(outcome_)); });
     connect(btnSave, &QPushButton::clicked, this,
             [this] {
-        SaveReportLines(this, QStringLiteral("Saving the shielding ..."), ReportLines(pheltra::ReportCurve::With));
+        SaveReportLines(this, QStringLiteral("Saving the shielding ..."), ReportLines(pheltra::ReportMedium::File));
     });
     connect(btnPrint, &QPushButton::clicked, this,
             [this] {
-        PrintReportAndGraph(this, printer_, ReportLines(pheltra::ReportCurve::Without), *ShieldGraph, kCaption);
+        PrintReportAndGraph(this, printer_, ReportLines(pheltra::ReportMedium::Paper), *ShieldGraph, kCaption);
     });
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { Help::ShowTopic(this, QString::fromLatin1(Help::kTopicShielding)); });
@@ -403,7 +403,7 @@ void TShieldingForm::ShowReadout(std::optional<QPoint> at)
                              {Qt::black, QStringLiteral("B"), pheltra::ShownValue(result.buildup)}});
 }
 
-QStringList TShieldingForm::ReportLines(pheltra::ReportCurve curve) const
+QStringList TShieldingForm::ReportLines(pheltra::ReportMedium medium) const
 {
-    return pheltra::ShieldingReportLines(Inputs(), outcome_, curve, QDateTime::currentDateTime());
+    return pheltra::ShieldingReportLines(Inputs(), outcome_, medium, QDateTime::currentDateTime());
 }

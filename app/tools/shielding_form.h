@@ -76,7 +76,7 @@ private:
     void ShowLineResults();
     void PlotCurve();
     void ShowReadout(std::optional<QPoint> at);
-    QStringList ReportLines(pheltra::ReportCurve curve) const;
+    QStringList ReportLines(pheltra::ReportMedium medium) const;
 
     const CompoundLibrary &library_;
     TXrayBeamForm &beamWindow_;

@@ -19,7 +19,8 @@ QStringList Header(const QString &title, const QDateTime &now, const QLocale &lo
 struct Layout
 {
     bool aligned;
-    ReportCurve curve;
+    bool curve;
+    int tableDigits; // 0: full precision
 
     QStringList Rows(const std::vector<ResultRow> &rows) const
     {
@@ -27,7 +28,8 @@ struct Layout
     }
     QStringList Table(const QStringList &header, const std::vector<std::vector<double>> &rows) const
     {
-        return QStringList{kBlank} + (aligned ? AlignedTable(header, rows) : TabSeparatedTable(header, rows));
+        return QStringList{kBlank} +
+            (aligned ? AlignedTable(header, rows, tableDigits) : TabSeparatedTable(header, rows));
     }
     QString Labelled(const QString &label, const QString &text) const
     {
@@ -35,12 +37,18 @@ struct Layout
     }
 };
 
-constexpr Layout kCopyLayout{false, ReportCurve::With};
+constexpr Layout kCopyLayout{false, true, 0};
+constexpr int kPaperDigits = 4;
+
+Layout ReportLayout(ReportMedium medium)
+{
+    return medium == ReportMedium::File ? Layout{true, true, 0} : Layout{true, false, kPaperDigits};
+}
 
 QStringList BeamBody(const BeamOutcome &outcome, const Layout &layout)
 {
     QStringList lines = layout.Rows(BeamSummary(outcome));
-    if (layout.curve == ReportCurve::Without)
+    if (!layout.curve)
         return lines;
     const Spectrum &before = outcome.beam->unfiltered;
     const Spectrum &after = outcome.beam->filtered;
@@ -61,7 +69,7 @@ QStringList ShieldingBody(const ShieldingOutcome &outcome, const Layout &layout)
     for (const QString &note : outcome.notes)
         lines << layout.Labelled(QStringLiteral("Note"), note);
     lines += layout.Table(ShieldingLineHeader(), ShieldingLineRows(outcome));
-    if (layout.curve == ReportCurve::Without)
+    if (!layout.curve)
         return lines;
     std::vector<std::vector<double>> curve;
     for (const CurvePoint &point : outcome.curve)
@@ -127,7 +135,7 @@ QStringList BeamCopyLines(const BeamOutcome &outcome)
     return outcome.ok() ? BeamBody(outcome, kCopyLayout) : QStringList{outcome.refusal};
 }
 
-QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportCurve curve,
+QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportMedium medium,
                             const QDateTime &now, const QLocale &locale)
 {
     QStringList lines = Header(QStringLiteral("X-ray beam"), now, locale);
@@ -136,7 +144,7 @@ QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome
           << QStringLiteral("Medium: ") + ChoiceText(inputs.medium)
           << QStringLiteral("Data source: %1").arg(QString::fromLatin1(DataSourceAt(inputs.dataSource).letter))
           << kBlank;
-    return lines + (outcome.ok() ? BeamBody(outcome, {true, curve}) : QStringList{outcome.refusal});
+    return lines + (outcome.ok() ? BeamBody(outcome, ReportLayout(medium)) : QStringList{outcome.refusal});
 }
 
 QStringList ShieldingCopyLines(const ShieldingOutcome &outcome)
@@ -144,7 +152,7 @@ QStringList ShieldingCopyLines(const ShieldingOutcome &outcome)
     return outcome.ok() ? ShieldingBody(outcome, kCopyLayout) : QStringList{outcome.refusal};
 }
 
-QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportCurve curve,
+QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportMedium medium,
                                  const QDateTime &now, const QLocale &locale)
 {
     QStringList lines = Header(QStringLiteral("Shielding"), now, locale);
@@ -161,7 +169,7 @@ QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingO
           << kBlank;
     if (inputs.target != ShieldTarget::None)
         lines.insert(lines.size() - 1, TargetText(inputs));
-    return lines + (outcome.ok() ? ShieldingBody(outcome, {true, curve}) : QStringList{outcome.refusal});
+    return lines + (outcome.ok() ? ShieldingBody(outcome, ReportLayout(medium)) : QStringList{outcome.refusal});
 }
 
 QString LayersText(const std::vector<LayerChoice> &layers)

@@ -18,17 +18,18 @@ std::vector<ResultRow> BeamSummary(const BeamOutcome &outcome);
 // width reaching halfway to each neighbour).
 std::vector<double> FluencePerKeV(const Spectrum &spectrum);
 
-// What a report holds besides the figures: the curve (the spectrum, the
-// transmission curve) in a saved report, not in a printed one, where the
-// graph shows it.
-enum class ReportCurve { With, Without };
+// Where a report goes: a saved file holds the curve (the spectrum, the
+// transmission curve) and every value in full precision; on paper the graph
+// shows the curve and the line table's values have four significant digits,
+// so that a row fits the page.
+enum class ReportMedium { File, Paper };
 
 QStringList BeamCopyLines(const BeamOutcome &outcome);
-QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportCurve curve,
+QStringList BeamReportLines(const BeamInputs &inputs, const BeamOutcome &outcome, ReportMedium medium,
                             const QDateTime &now, const QLocale &locale = QLocale());
 
 QStringList ShieldingCopyLines(const ShieldingOutcome &outcome);
-QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportCurve curve,
+QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingOutcome &outcome, ReportMedium medium,
                                  const QDateTime &now, const QLocale &locale = QLocale());
 
 // One line naming the layers: "Lead 2 cm; formula PbO (9.53 g/cm3) 1 mm".

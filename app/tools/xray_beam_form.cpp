@@ -303,13 +303,13 @@ void TXrayBeamForm::btnCopyClick()
 void TXrayBeamForm::btnSaveClick()
 {
     SaveReportLines(this, QStringLiteral("Saving the X-ray beam ..."),
-                    pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportCurve::With, QDateTime::currentDateTime()));
+                    pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportMedium::File, QDateTime::currentDateTime()));
 }
 
 void TXrayBeamForm::btnPrintClick()
 {
     PrintReportAndGraph(
         this, printer_,
-        pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportCurve::Without, QDateTime::currentDateTime()),
+        pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportMedium::Paper, QDateTime::currentDateTime()),
         *BeamGraph, kCaption);
 }
