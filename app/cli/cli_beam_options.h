@@ -28,7 +28,7 @@ pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltr
 struct Beam
 {
     pheltra::LoadedLibrary library; // read for the air and the materials
-    int source;            // the data source of every coefficient
+    int source;                     // the data source of every coefficient
     pheltra::Spectrum spectrum;
 };
 

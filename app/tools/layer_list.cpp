@@ -25,11 +25,12 @@ TLayerList::TLayerList(const QString &title, const CompoundLibrary &library, TLa
     : QGroupBox(title, parent), library_(library), layerDialog_(layerDialog), unit_(unit)
 {
     LayerGrid = Named(new StringGrid(kRows + 1, kColumns, this), "LayerGrid");
-    LayerGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("Material"), QStringLiteral("g/cm\u00b3"),
-                           QStringLiteral("Thickness")});
+    LayerGrid->SetHeaders(
+        {QStringLiteral("#"), QStringLiteral("Material"), QStringLiteral("g/cm\u00b3"), QStringLiteral("Thickness")});
     LayerGrid->NumberRows();
-    ConfigureToolGrid(*LayerGrid, {2, 3}, {QStringLiteral(" 6:"), QString(), QStringLiteral(" 11.35   "),
-                                           QStringLiteral(" 0.0001 g/cm\u00b2 ")});
+    ConfigureToolGrid(
+        *LayerGrid, {2, 3},
+        {QStringLiteral(" 6:"), QString(), QStringLiteral(" 11.35   "), QStringLiteral(" 0.0001 g/cm\u00b2 ")});
     LayerGrid->SetFillColumn(1, 4);
     LayerGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     LayerGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -93,11 +94,11 @@ void TLayerList::ShowRows()
         double density = 0.0;
         try {
             density = pheltra::ChoiceDensity(layer.material, library_);
-        } catch (const pheltra::ToolInputError &) {
-        }
+        } catch (const pheltra::ToolInputError &) { }
         LayerGrid->SetCell(row + 1, 2, density > 0.0 ? pheltra::ShownValue(density) : QStringLiteral("--"));
         QString thickness = pheltra::ThicknessText(layer.thickness);
-        thickness.replace(QLatin1String("um"), QStringLiteral("\u00b5m")).replace(QLatin1String("cm2"), QStringLiteral("cm\u00b2"));
+        thickness.replace(QLatin1String("um"), QStringLiteral("\u00b5m"))
+            .replace(QLatin1String("cm2"), QStringLiteral("cm\u00b2"));
         LayerGrid->SetCell(row + 1, 3, thickness);
     }
 }

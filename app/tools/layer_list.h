@@ -25,8 +25,8 @@ public:
 
     // The library and the layer dialog outlive the list. A first layer is
     // offered in `unit`; later ones in the unit of the last.
-    TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog, pheltra::ThicknessUnit unit,
-               QWidget *parent = nullptr);
+    TLayerList(const QString &title, const CompoundLibrary &library, TLayerDlg &layerDialog,
+               pheltra::ThicknessUnit unit, QWidget *parent = nullptr);
 
     const std::vector<pheltra::LayerChoice> &Layers() const { return layers_; }
     void SetLayers(std::vector<pheltra::LayerChoice> layers);

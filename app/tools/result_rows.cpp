@@ -72,8 +72,8 @@ QStringList AlignedTable(const QStringList &header, const std::vector<std::vecto
         QStringList fields;
         for (const double value : row)
             fields << (!std::isfinite(value) ? QString()
-                       : digits > 0      ? QString::number(value, 'g', digits)
-                                         : FullValue(value));
+                           : digits > 0      ? QString::number(value, 'g', digits)
+                                             : FullValue(value));
         cells.push_back(fields);
     }
     std::vector<qsizetype> widths(std::size_t(header.size()), 0);

@@ -161,13 +161,15 @@ QStringList Notes(const ShieldResult &result, const ValueLayers &valueLayers)
                 break;
             }
         }
-        notes << QStringLiteral("Lines taken without build-up (B = 1) carry %1 of the unshielded and %2 of the "
-                                "transmitted response (%3).")
+        notes << QStringLiteral(
+                     "Lines taken without build-up (B = 1) carry %1 of the unshielded and %2 of the "
+                     "transmitted response (%3).")
                      .arg(Percent(result.noBuildupShareUnshielded), Percent(result.noBuildupShareTransmitted), reason);
     }
     if (result.beyondReachShareUnshielded > 0.0)
-        notes << QStringLiteral("Lines deeper than 100 mfp, %1 of the unshielded response, count as transmitting "
-                                "nothing.")
+        notes << QStringLiteral(
+                     "Lines deeper than 100 mfp, %1 of the unshielded response, count as transmitting "
+                     "nothing.")
                      .arg(Percent(result.beyondReachShareUnshielded));
     for (const std::string &flag : BuildupFlagTexts(result.flags))
         notes << Words(flag);
@@ -206,7 +208,8 @@ void Compute(const ShieldingInputs &inputs, const CompoundLibrary &library, cons
     if (!inputs.buildupMaterial.isEmpty()) {
         setup.buildupMaterial = StandardMaterialByName(inputs.buildupMaterial.toStdString());
         if (setup.buildupMaterial == nullptr)
-            throw ToolInputError{QStringLiteral("'%1' is none of the standard's materials").arg(inputs.buildupMaterial)};
+            throw ToolInputError{
+                QStringLiteral("'%1' is none of the standard's materials").arg(inputs.buildupMaterial)};
     }
     SourceLines source = Lines(inputs, beam, beamRefusal);
     outcome.sourceText = source.text;
@@ -279,12 +282,12 @@ std::vector<ResultRow> ShieldingSummary(const ShieldingOutcome &outcome)
         {QStringLiteral("Equilibrium TVL of the last layer"), layers.equilibriumTvl, QStringLiteral("cm")},
     };
     if (outcome.kerma) {
-        rows.push_back({QStringLiteral("Air-kerma-rate constant"),
-                        outcome.kerma->gammaConstant, QStringLiteral("\u00b5Gy m\u00b2/(GBq h)")});
-        rows.push_back(
-            {QStringLiteral("Air-kerma rate without the shield"), outcome.kerma->unshielded, QStringLiteral("\u00b5Gy/h")});
-        rows.push_back(
-            {QStringLiteral("Air-kerma rate behind the shield"), outcome.kerma->shielded, QStringLiteral("\u00b5Gy/h")});
+        rows.push_back({QStringLiteral("Air-kerma-rate constant"), outcome.kerma->gammaConstant,
+                        QStringLiteral("\u00b5Gy m\u00b2/(GBq h)")});
+        rows.push_back({QStringLiteral("Air-kerma rate without the shield"), outcome.kerma->unshielded,
+                        QStringLiteral("\u00b5Gy/h")});
+        rows.push_back({QStringLiteral("Air-kerma rate behind the shield"), outcome.kerma->shielded,
+                        QStringLiteral("\u00b5Gy/h")});
     }
     if (outcome.solvedThicknessCm)
         rows.push_back({QStringLiteral("Last layer for the target"), *outcome.solvedThicknessCm, QStringLiteral("cm")});

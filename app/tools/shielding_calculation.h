@@ -32,8 +32,7 @@ struct UnitFactor
 };
 // Activities and their factor to GBq, the unit of the air-kerma-rate
 // constant.
-inline constexpr UnitFactor kActivityUnits[] = {
-    {"Bq", 1e-9}, {"kBq", 1e-6}, {"MBq", 1e-3}, {"GBq", 1.0}, {"TBq", 1e3}};
+inline constexpr UnitFactor kActivityUnits[] = {{"Bq", 1e-9}, {"kBq", 1e-6}, {"MBq", 1e-3}, {"GBq", 1.0}, {"TBq", 1e3}};
 
 struct ShieldingInputs
 {

@@ -83,8 +83,8 @@ QWidget *TShieldingForm::BuildSource()
     btnBeamWindow = Named(new QPushButton(QStringLiteral("X-ray Beam..."), source), "btnBeamWindow");
 
     NuclideLineGrid = Named(new StringGrid(kLineRows + 1, 4, source), "NuclideLineGrid");
-    NuclideLineGrid->SetHeaders({QStringLiteral("#"), QStringLiteral("keV"), QStringLiteral("Yield"),
-                                 QStringLiteral("Kind")});
+    NuclideLineGrid->SetHeaders(
+        {QStringLiteral("#"), QStringLiteral("keV"), QStringLiteral("Yield"), QStringLiteral("Kind")});
     NuclideLineGrid->NumberRows();
     ConfigureToolGrid(*NuclideLineGrid, {1, 2},
                       {QStringLiteral(" 27:"), QStringLiteral(" 1332.492 "), QStringLiteral(" 0.99985 "), QString()});
@@ -166,8 +166,8 @@ void TShieldingForm::BuildControls()
     lblNotes->setWordWrap(true);
     lblNotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ShieldGraph = Named(new TVexplot(this), "ShieldGraph");
-    ConfigureToolGraph(*ShieldGraph, QStringLiteral("thickness of the last layer, cm"),
-                       QStringLiteral("transmission"), true);
+    ConfigureToolGraph(*ShieldGraph, QStringLiteral("thickness of the last layer, cm"), QStringLiteral("transmission"),
+                       true);
     ShieldGraph->SetBuffered(true);
     ShieldGraph->setMinimumSize(480, 300);
     ShieldGraph->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };
@@ -226,14 +226,11 @@ void TShieldingForm::BuildControls()
     connect(Layers, &TLayerList::changed, this, recompute);
     connect(&beamWindow_, &TXrayBeamForm::beamChanged, this, recompute);
     connect(btnBeamWindow, &QPushButton::clicked, &beamWindow_, &TXrayBeamForm::ShowWindow);
-    connect(btnCopy, &QPushButton::clicked, this,
-            [this] { CopyLines(pheltra::ShieldingCopyLines(outcome_)); });
-    connect(btnSave, &QPushButton::clicked, this,
-            [this] {
+    connect(btnCopy, &QPushButton::clicked, this, [this] { CopyLines(pheltra::ShieldingCopyLines(outcome_)); });
+    connect(btnSave, &QPushButton::clicked, this, [this] {
         SaveReportLines(this, QStringLiteral("Saving the shielding ..."), ReportLines(pheltra::ReportMedium::File));
     });
-    connect(btnPrint, &QPushButton::clicked, this,
-            [this] {
+    connect(btnPrint, &QPushButton::clicked, this, [this] {
         PrintReportAndGraph(this, printer_, ReportLines(pheltra::ReportMedium::Paper), *ShieldGraph, kCaption);
     });
     connect(btnHelp, &QPushButton::clicked, this,
@@ -249,9 +246,9 @@ void TShieldingForm::ShowWindow()
 pheltra::ShieldingInputs TShieldingForm::Inputs() const
 {
     pheltra::ShieldingInputs inputs;
-    inputs.sourceKind = rbEnergy->isChecked()    ? pheltra::ShieldSourceKind::Energy
-        : rbBeam->isChecked()                    ? pheltra::ShieldSourceKind::Beam
-                                                 : pheltra::ShieldSourceKind::Nuclide;
+    inputs.sourceKind = rbEnergy->isChecked() ? pheltra::ShieldSourceKind::Energy
+        : rbBeam->isChecked()                 ? pheltra::ShieldSourceKind::Beam
+                                              : pheltra::ShieldSourceKind::Nuclide;
     inputs.energyKeV = FieldNumber(neEnergy);
     inputs.nuclide = comboNuclide->currentText();
     const int unit = std::max(0, comboActivityUnit->currentIndex());
@@ -287,7 +284,8 @@ void TShieldingForm::SetInputs(const pheltra::ShieldingInputs &inputs)
     neDistance->SetValue(static_cast<long double>(inputs.distanceM));
     Layers->SetLayers(inputs.layers);
     comboResponse->setCurrentIndex(inputs.response == pheltra::BuildupResponse::kExposure ? 0 : 1);
-    comboBuildup->setCurrentIndex(inputs.buildupMaterial.isEmpty() ? 0 : comboBuildup->findText(inputs.buildupMaterial));
+    comboBuildup->setCurrentIndex(inputs.buildupMaterial.isEmpty() ? 0
+                                                                   : comboBuildup->findText(inputs.buildupMaterial));
     comboTarget->setCurrentIndex(static_cast<int>(inputs.target));
     neTarget->SetValue(static_cast<long double>(inputs.targetValue));
     ShowNuclideLines();
@@ -300,8 +298,7 @@ void TShieldingForm::ShowNuclideLines()
     std::vector<pheltra::PhotonLine> lines;
     try {
         lines = pheltra::FindNuclide(comboNuclide->currentText().toStdString()).lines;
-    } catch (const std::exception &) {
-    }
+    } catch (const std::exception &) { }
     const int needed = int(lines.size()) + 1;
     if (NuclideLineGrid->rowCount() < needed) {
         const int first = NuclideLineGrid->AppendRows(needed - NuclideLineGrid->rowCount());

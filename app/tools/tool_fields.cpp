@@ -55,7 +55,8 @@ QComboBox *ThicknessUnitCombo(QWidget *parent, QAnyStringView name)
     auto *combo = Named(new QComboBox(parent), name);
     for (const pheltra::ThicknessUnit unit : kUnits) {
         QString text = QString::fromLatin1(pheltra::ThicknessUnitName(unit));
-        text.replace(QLatin1String("um"), QStringLiteral("\u00b5m")).replace(QLatin1String("cm2"), QStringLiteral("cm\u00b2"));
+        text.replace(QLatin1String("um"), QStringLiteral("\u00b5m"))
+            .replace(QLatin1String("cm2"), QStringLiteral("cm\u00b2"));
         combo->addItem(text, static_cast<int>(unit));
     }
     return combo;

@@ -57,9 +57,10 @@ QStringList BeamBody(const BeamOutcome &outcome, const Layout &layout)
     std::vector<std::vector<double>> rows;
     for (std::size_t i = 0; i < after.Size(); ++i)
         rows.push_back({after.Energies()[i], perKeVBefore[i], perKeVAfter[i], after.Fluence()[i]});
-    return lines + layout.Table({QStringLiteral("energy_keV"), QStringLiteral("fluence_per_keV_unfiltered"),
-                                 QStringLiteral("fluence_per_keV_filtered"), QStringLiteral("fluence_per_bin_filtered")},
-                                rows);
+    return lines +
+        layout.Table({QStringLiteral("energy_keV"), QStringLiteral("fluence_per_keV_unfiltered"),
+                      QStringLiteral("fluence_per_keV_filtered"), QStringLiteral("fluence_per_bin_filtered")},
+                     rows);
 }
 
 QStringList ShieldingBody(const ShieldingOutcome &outcome, const Layout &layout)
@@ -74,9 +75,9 @@ QStringList ShieldingBody(const ShieldingOutcome &outcome, const Layout &layout)
     std::vector<std::vector<double>> curve;
     for (const CurvePoint &point : outcome.curve)
         curve.push_back({point.thicknessCm, point.narrowBeam, point.broadBeam});
-    return lines + layout.Table(
-                       {QStringLiteral("last_layer_cm"), QStringLiteral("narrow_beam"), QStringLiteral("broad_beam")},
-                       curve);
+    return lines +
+        layout.Table({QStringLiteral("last_layer_cm"), QStringLiteral("narrow_beam"), QStringLiteral("broad_beam")},
+                     curve);
 }
 
 QString TargetText(const ShieldingInputs &inputs)
@@ -95,7 +96,7 @@ QString TargetText(const ShieldingInputs &inputs)
 QString ResponseText(BuildupResponse response)
 {
     return response == BuildupResponse::kExposure ? QStringLiteral("exposure (air kerma)")
-                                                   : QStringLiteral("energy absorption (kerma in the last layer)");
+                                                  : QStringLiteral("energy absorption (kerma in the last layer)");
 }
 
 } // namespace
@@ -165,7 +166,7 @@ QStringList ShieldingReportLines(const ShieldingInputs &inputs, const ShieldingO
     lines << QStringLiteral("Layers from the source outwards: ") + LayersText(inputs.layers)
           << QStringLiteral("Response: ") + ResponseText(inputs.response)
           << QStringLiteral("Build-up material: ") +
-                 (inputs.buildupMaterial.isEmpty() ? QStringLiteral("the last layer's") : inputs.buildupMaterial)
+            (inputs.buildupMaterial.isEmpty() ? QStringLiteral("the last layer's") : inputs.buildupMaterial)
           << kBlank;
     if (inputs.target != ShieldTarget::None)
         lines.insert(lines.size() - 1, TargetText(inputs));

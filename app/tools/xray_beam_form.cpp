@@ -73,7 +73,8 @@ TXrayBeamForm::TXrayBeamForm(const CompoundLibrary &library, TCmpMixDlg &absorbe
 
     pheltra::BeamInputs defaults;
     defaults.kv = kDefaultKv;
-    defaults.filters = {{{QString::fromLatin1(pheltra::kAluminiumName)}, {kDefaultAluminiumMm, pheltra::ThicknessUnit::Mm}}};
+    defaults.filters = {
+        {{QString::fromLatin1(pheltra::kAluminiumName)}, {kDefaultAluminiumMm, pheltra::ThicknessUnit::Mm}}};
     SetInputs(defaults);
 }
 
@@ -104,7 +105,9 @@ void TXrayBeamForm::BuildControls()
     beamLayout->addWidget(comboEnergyUnit, 2, 1, 1, 2, Qt::AlignLeft);
     beamLayout->addWidget(cbPerBin, 3, 1, 1, 3);
 
-    Filters = Named(new TLayerList(QStringLiteral("Filters:"), library_, *layerDialog_, pheltra::ThicknessUnit::Mm, this), "Filters");
+    Filters =
+        Named(new TLayerList(QStringLiteral("Filters:"), library_, *layerDialog_, pheltra::ThicknessUnit::Mm, this),
+              "Filters");
 
     auto *quality = Named(new QGroupBox(QStringLiteral("Beam quality:"), this), "grpQuality");
     comboDataSource = Named(new QComboBox(quality), "comboDataSource");
@@ -246,13 +249,12 @@ void TXrayBeamForm::PlotSpectra()
     if (outcome_.ok()) {
         const pheltra::Spectrum &before = outcome_.beam->unfiltered;
         const pheltra::Spectrum &after = outcome_.beam->filtered;
-        BeamGraph->YAxis().SetCaption(after.IsPerMAsAt1m()
-                                          ? QStringLiteral("fluence per keV, 1/(mm\u00b2 mAs) at 1 m")
-                                          : QStringLiteral("fluence per keV (the file's units)"));
+        BeamGraph->YAxis().SetCaption(after.IsPerMAsAt1m() ? QStringLiteral("fluence per keV, 1/(mm\u00b2 mAs) at 1 m")
+                                                           : QStringLiteral("fluence per keV (the file's units)"));
         curves.push_back({QStringLiteral(" before the filters"), kUnfilteredColour, before.Energies(),
                           pheltra::FluencePerKeV(before)});
-        curves.push_back({QStringLiteral(" behind the filters"), kFilteredColour, after.Energies(),
-                          pheltra::FluencePerKeV(after)});
+        curves.push_back(
+            {QStringLiteral(" behind the filters"), kFilteredColour, after.Energies(), pheltra::FluencePerKeV(after)});
     }
     PlotToolCurves(*BeamGraph, curves, std::nullopt);
     if (isVisible()) {
@@ -302,8 +304,9 @@ void TXrayBeamForm::btnCopyClick()
 
 void TXrayBeamForm::btnSaveClick()
 {
-    SaveReportLines(this, QStringLiteral("Saving the X-ray beam ..."),
-                    pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportMedium::File, QDateTime::currentDateTime()));
+    SaveReportLines(
+        this, QStringLiteral("Saving the X-ray beam ..."),
+        pheltra::BeamReportLines(Inputs(), outcome_, pheltra::ReportMedium::File, QDateTime::currentDateTime()));
 }
 
 void TXrayBeamForm::btnPrintClick()

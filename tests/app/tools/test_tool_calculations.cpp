@@ -123,9 +123,9 @@ pheltra::ShieldingInputs WithTarget(pheltra::ShieldingInputs inputs, pheltra::Sh
 INSTANTIATE_TEST_SUITE_P(
     Rows, ShieldAsTheBatchTool,
     ::testing::Values(
-        ShieldRow{"Cs137Lead", Nuclide("Cs-137", {Layer("Lead", 2, ThicknessUnit::Cm)}, 1.0, 2.0),
-                  Args({"shield", "--nuclide", "Cs-137", "--layer", "Lead:2cm", "--activity", "1GBq", "--distance",
-                        "2"})},
+        ShieldRow{
+            "Cs137Lead", Nuclide("Cs-137", {Layer("Lead", 2, ThicknessUnit::Cm)}, 1.0, 2.0),
+            Args({"shield", "--nuclide", "Cs-137", "--layer", "Lead:2cm", "--activity", "1GBq", "--distance", "2"})},
         ShieldRow{"WaterThenLeadAt1MeV",
                   Energy(1000, {Layer("Water, Liquid", 30, ThicknessUnit::Cm), Layer("Lead", 10, ThicknessUnit::Mm)}),
                   Args({"shield", "--energy", "1000", "--layer", "Water, Liquid:30cm", "--layer", "Lead:10mm"})},
@@ -217,22 +217,22 @@ TEST_P(ShieldingRefusal, ComputesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ShieldingRefusal,
-    ::testing::Values(
-        RefusalRow{"BelowTheStandard", Energy(10, {Layer("Lead", 1, ThicknessUnit::Mm)}), "15"},
-        RefusalRow{"NoLayer", Energy(662, {}), "no layer"},
-        RefusalRow{"DistanceWithoutActivity", Nuclide("Cs-137", {Layer("Lead", 1, ThicknessUnit::Cm)}, 0, 2),
-                   "both the activity and the distance"},
-        RefusalRow{"RateTargetWithoutActivity",
-                   WithTarget(Nuclide("Cs-137", {Layer("Lead", 1, ThicknessUnit::Cm)}),
-                              pheltra::ShieldTarget::AirKermaRate, 1),
-                   "needs the activity"},
-        RefusalRow{"BeamWithoutBeam",
-                   [] {
-                       pheltra::ShieldingInputs inputs = Energy(0, {Layer("Lead", 1, ThicknessUnit::Mm)});
-                       inputs.sourceKind = pheltra::ShieldSourceKind::Beam;
-                       return inputs;
-                   }(),
-                   "the X-ray beam"}),
+    ::testing::Values(RefusalRow{"BelowTheStandard", Energy(10, {Layer("Lead", 1, ThicknessUnit::Mm)}), "15"},
+                      RefusalRow{"NoLayer", Energy(662, {}), "no layer"},
+                      RefusalRow{"DistanceWithoutActivity",
+                                 Nuclide("Cs-137", {Layer("Lead", 1, ThicknessUnit::Cm)}, 0, 2),
+                                 "both the activity and the distance"},
+                      RefusalRow{"RateTargetWithoutActivity",
+                                 WithTarget(Nuclide("Cs-137", {Layer("Lead", 1, ThicknessUnit::Cm)}),
+                                            pheltra::ShieldTarget::AirKermaRate, 1),
+                                 "needs the activity"},
+                      RefusalRow{"BeamWithoutBeam",
+                                 [] {
+                                     pheltra::ShieldingInputs inputs = Energy(0, {Layer("Lead", 1, ThicknessUnit::Mm)});
+                                     inputs.sourceKind = pheltra::ShieldSourceKind::Beam;
+                                     return inputs;
+                                 }(),
+                                 "the X-ray beam"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -134,11 +134,12 @@ TEST_F(ToolWindows, LeadForCs137GivesTheBatchToolsFigures)
         const char *column;
         double value;
     };
-    for (const Figure &figure : {Figure{"Narrow-beam transmission", "narrow_beam", outcome.result.narrowBeam},
-                                 Figure{"Build-up factor", "buildup", outcome.result.buildup},
-                                 Figure{"Broad-beam transmission", "broad_beam", outcome.result.broadBeam},
-                                 Figure{"First HVL of the last layer", "hvl1_cm", outcome.valueLayers.firstHvl},
-                                 Figure{"Air-kerma rate behind the shield", "air_kerma_uGy_h", outcome.kerma->shielded}}) {
+    for (const Figure &figure :
+         {Figure{"Narrow-beam transmission", "narrow_beam", outcome.result.narrowBeam},
+          Figure{"Build-up factor", "buildup", outcome.result.buildup},
+          Figure{"Broad-beam transmission", "broad_beam", outcome.result.broadBeam},
+          Figure{"First HVL of the last layer", "hvl1_cm", outcome.valueLayers.firstHvl},
+          Figure{"Air-kerma rate behind the shield", "air_kerma_uGy_h", outcome.kerma->shielded}}) {
         SCOPED_TRACE(figure.quantity);
         EXPECT_EQ(pheltra::ShortestText(figure.value), cli[QString::fromLatin1(figure.column)]);
         EXPECT_EQ(Shown(shielding_->ResultGrid, QString::fromLatin1(figure.quantity)),
