@@ -1,6 +1,6 @@
 #include "app/cli/cli_beam_options.h"
 
-#include "absorber/formula/formula.h"
+#include "absorber/material/source_and_type.h"
 #include "app/cli/cli_error.h"
 #include "sources/filtration.h"
 #include "sources/spectrum_file.h"
@@ -13,17 +13,6 @@ const QString kEnergyUnit = QStringLiteral("energy-unit");
 const QString kPerBin = QStringLiteral("per-bin");
 const QString kFilter = QStringLiteral("filter");
 const QString kSource = QStringLiteral("source");
-
-// The library's single-element entry whose formula is text, or -1.
-int ElementEntry(const QString &text, const CompoundLibrary &library)
-{
-    for (int i = 0; i < library.Count(); ++i) {
-        const TCompound &compound = library.Compound(i);
-        if (compound.ConstituentCount() == 1 && compound.Formula.str() == text)
-            return i;
-    }
-    return -1;
-}
 
 pheltra::Spectrum SpectrumOption(const CommandContext &context)
 {
@@ -46,7 +35,7 @@ pheltra::Spectrum SpectrumOption(const CommandContext &context)
     return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrum).toStdString(), options); });
 }
 
-pheltra::FilterLayer FilterArgument(const QString &text, const LoadedLibrary &library, int source)
+pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLibrary &library, int source)
 {
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0)
@@ -66,34 +55,24 @@ std::vector<OptionSpec> BeamSourceOptions()
             {"per-bin", false, false}, {"filter", true, true},    {"source", true, false}};
 }
 
-pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const LoadedLibrary &library, int source,
+pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
                                                const QString &option)
 {
-    int index = library.library.IndexOf(text);
-    if (index < 0)
-        index = ElementEntry(text, library.library);
-    if (index >= 0) {
-        return FromSources([&] {
-            return pheltra::LibraryMaterial(library.library, library.library.Name(index).toStdString(), source);
-        });
-    }
     try {
-        const TCompound compound = FormulaCompound(text);
-        return FromSources([&] { return pheltra::CompoundMaterial(text.toStdString(), compound, source); });
-    } catch (const FormulaError &error) {
-        throw CliError{
-            QStringLiteral("%1 '%2' is neither a library entry nor a formula: %3").arg(option, text, error.message)};
+        return pheltra::NamedMaterial(text.toStdString(), library, source);
+    } catch (const pheltra::SourceError &error) {
+        throw CliError{option + QLatin1Char(' ') + QString::fromStdString(error.what())};
     }
 }
 
 Beam BeamOption(const CommandContext &context)
 {
-    const int source = ParseSource(context.line.Value(kSource, QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(kSource, QStringLiteral("H")));
     pheltra::Spectrum spectrum = SpectrumOption(context);
     const QStringList filters = context.line.Values(kFilter);
     if (filters.size() > qsizetype(pheltra::kMaxFilterLayers))
         throw CliError{QStringLiteral("at most %1 --filter layers").arg(pheltra::kMaxFilterLayers)};
-    LoadedLibrary library = LoadLibraryOption(context);
+    pheltra::LoadedLibrary library = LoadLibraryOption(context);
     std::vector<pheltra::FilterLayer> layers;
     for (const QString &text : filters)
         layers.push_back(FilterArgument(text, library, source));

@@ -19,16 +19,15 @@
 // The beam options, for a command's option list.
 std::vector<OptionSpec> BeamSourceOptions();
 
-// A material for the sources code: a library entry by name (ignoring case),
-// else the library's element whose formula is the text ("Al", "Cu"), else a
-// chemical formula (without a density). What throws names option.
-pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const LoadedLibrary &library, int source,
+// A material for the sources code, named as NamedMaterial takes it; a
+// refusal names option.
+pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
                                                const QString &option);
 
 struct Beam
 {
-    LoadedLibrary library; // read for the air and the materials
-    int source;            // the data source of every coefficient
+    pheltra::LoadedLibrary library; // read for the air and the materials
+    int source;                     // the data source of every coefficient
     pheltra::Spectrum spectrum;
 };
 

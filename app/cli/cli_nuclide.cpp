@@ -1,6 +1,7 @@
 // pheltra-cli nuclide: the photon lines, half-life and air-kerma-rate
 // constant of a nuclide, or the list of nuclides.
 #include "app/cli/cli_beam_options.h"
+#include "absorber/material/source_and_type.h"
 #include "app/cli/cli_error.h"
 #include "sources/nuclide.h"
 
@@ -80,13 +81,13 @@ int RunNuclide(const CommandContext &context)
     ExpectPositionals(context, 1, "NAME");
     const pheltra::Nuclide nuclide =
         FromSources([&] { return pheltra::FindNuclide(context.line.positionals[0].toStdString()); });
-    const int source = ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("H")));
     const double cutoff = NumberOption(context, QStringLiteral("cutoff"), pheltra::kDefaultCutoffKeV);
     if (!(cutoff >= 0.0))
         throw CliError{QStringLiteral("--cutoff must be 0 or more keV")};
     if (context.line.Has(QStringLiteral("distance")) && !context.line.Has(QStringLiteral("activity")))
         throw CliError{QStringLiteral("--distance needs --activity")};
-    const LoadedLibrary library = LoadLibraryOption(context);
+    const pheltra::LoadedLibrary library = LoadLibraryOption(context);
     const pheltra::SourceMaterial air =
         FromSources([&] { return pheltra::LibraryMaterial(library.library, pheltra::kAirName, source); });
     const double gamma = FromSources([&] { return pheltra::AirKermaRateConstant(nuclide, air, cutoff); });
