@@ -58,12 +58,8 @@ const char kBeamHelp[] =
 
 std::vector<OptionSpec> BeamOptions()
 {
-    std::vector<OptionSpec> options{kHelpOption,
-                                    kLibraryOption,
-                                    kFormatOption,
-                                    {"hvl-material", true, false},
-                                    {"medium", true, false},
-                                    {"print-spectrum", false, false}};
+    std::vector<OptionSpec> options{kHelpOption,        kLibraryOption, kFormatOption,
+                                    kHvlMaterialOption, kMediumOption,  kPrintSpectrumOption};
     const std::vector<OptionSpec> beam = BeamSourceOptions();
     options.insert(options.end(), beam.begin(), beam.end());
     return options;
@@ -74,17 +70,16 @@ int RunBeam(const CommandContext &context)
     const TableFormat format = FormatOption(context);
     ExpectPositionals(context, 0, "");
     const Beam beam = BeamOption(context);
-    if (context.line.Has(QStringLiteral("print-spectrum"))) {
+    if (context.line.Has(NameOf(kPrintSpectrumOption))) {
         PrintSpectrum(context, beam.spectrum, format);
         return FinishedStatus(context, beam.library);
     }
-    const auto material = [&](const char *option, const char *fallback) {
-        const QString name = QLatin1String(option);
-        return SourceMaterialArgument(context.line.Value(name, QLatin1String(fallback)), beam.library, beam.source,
-                                      QStringLiteral("--") + name);
+    const auto material = [&](const OptionSpec &option, const char *fallback) {
+        return SourceMaterialArgument(context.line.Value(NameOf(option), QLatin1String(fallback)), beam.library,
+                                      beam.source, DashedNameOf(option));
     };
-    const pheltra::SourceMaterial hvlMaterial = material("hvl-material", pheltra::kAluminiumName);
-    const pheltra::SourceMaterial medium = material("medium", pheltra::kWaterName);
+    const pheltra::SourceMaterial hvlMaterial = material(kHvlMaterialOption, pheltra::kAluminiumName);
+    const pheltra::SourceMaterial medium = material(kMediumOption, pheltra::kWaterName);
     const pheltra::BeamQuality quality = FromSources([&] {
         const pheltra::SourceMaterial air =
             pheltra::LibraryMaterial(beam.library.library, pheltra::kAirName, beam.source);

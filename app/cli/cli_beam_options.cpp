@@ -7,12 +7,12 @@
 
 namespace {
 
-const QString kKv = QStringLiteral("kv");
-const QString kSpectrum = QStringLiteral("spectrum");
-const QString kEnergyUnit = QStringLiteral("energy-unit");
-const QString kPerBin = QStringLiteral("per-bin");
-const QString kFilter = QStringLiteral("filter");
-const QString kSource = QStringLiteral("source");
+const QString kKv = NameOf(kKvOption);
+const QString kSpectrum = NameOf(kSpectrumOption);
+const QString kEnergyUnit = NameOf(kEnergyUnitOption);
+const QString kPerBin = NameOf(kPerBinOption);
+const QString kFilter = NameOf(kFilterOption);
+const QString kSource = NameOf(kDataSourceOption);
 
 pheltra::Spectrum SpectrumOption(const CommandContext &context)
 {
@@ -51,8 +51,7 @@ pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLi
 
 std::vector<OptionSpec> BeamSourceOptions()
 {
-    return {{"kv", true, false},       {"spectrum", true, false}, {"energy-unit", true, false},
-            {"per-bin", false, false}, {"filter", true, true},    {"source", true, false}};
+    return {kKvOption, kSpectrumOption, kEnergyUnitOption, kPerBinOption, kFilterOption, kDataSourceOption};
 }
 
 pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,

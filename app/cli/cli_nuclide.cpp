@@ -32,9 +32,10 @@ void ListNuclides(const CommandContext &context, TableFormat format)
     }
 }
 
-double NumberOption(const CommandContext &context, const QString &name, double fallback)
+double NumberOption(const CommandContext &context, const OptionSpec &option, double fallback)
 {
-    return context.line.Has(name) ? ParseDouble(context.line.Value(name), QStringLiteral("--") + name) : fallback;
+    const QString name = NameOf(option);
+    return context.line.Has(name) ? ParseDouble(context.line.Value(name), DashedNameOf(option)) : fallback;
 }
 
 } // namespace
@@ -58,22 +59,18 @@ const char kNuclideHelp[] =
 
 std::vector<OptionSpec> NuclideOptions()
 {
-    return {kHelpOption,
-            kLibraryOption,
-            kFormatOption,
-            {"cutoff", true, false},
-            {"activity", true, false},
-            {"distance", true, false},
-            {"source", true, false}};
+    return {kHelpOption,     kLibraryOption,  kFormatOption,    kCutoffOption,
+            kActivityOption, kDistanceOption, kDataSourceOption};
 }
 
 int RunNuclide(const CommandContext &context)
 {
     const TableFormat format = FormatOption(context);
     if (context.line.positionals.isEmpty()) {
-        for (const char *option : {"cutoff", "activity", "distance", "source", "library"}) {
-            if (context.line.Has(QLatin1String(option)))
-                throw CliError{QStringLiteral("--%1 needs a nuclide NAME").arg(QLatin1String(option))};
+        for (const OptionSpec &option :
+             {kCutoffOption, kActivityOption, kDistanceOption, kDataSourceOption, kLibraryOption}) {
+            if (context.line.Has(NameOf(option)))
+                throw CliError{QStringLiteral("%1 needs a nuclide NAME").arg(DashedNameOf(option))};
         }
         ListNuclides(context, format);
         return kExitOk;
@@ -81,11 +78,11 @@ int RunNuclide(const CommandContext &context)
     ExpectPositionals(context, 1, "NAME");
     const pheltra::Nuclide nuclide =
         FromSources([&] { return pheltra::FindNuclide(context.line.positionals[0].toStdString()); });
-    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("H")));
-    const double cutoff = NumberOption(context, QStringLiteral("cutoff"), pheltra::kDefaultCutoffKeV);
+    const int source = pheltra::ParseSource(context.line.Value(NameOf(kDataSourceOption), QStringLiteral("H")));
+    const double cutoff = NumberOption(context, kCutoffOption, pheltra::kDefaultCutoffKeV);
     if (!(cutoff >= 0.0))
         throw CliError{QStringLiteral("--cutoff must be 0 or more keV")};
-    if (context.line.Has(QStringLiteral("distance")) && !context.line.Has(QStringLiteral("activity")))
+    if (context.line.Has(NameOf(kDistanceOption)) && !context.line.Has(NameOf(kActivityOption)))
         throw CliError{QStringLiteral("--distance needs --activity")};
     const pheltra::LoadedLibrary library = LoadLibraryOption(context);
     const pheltra::SourceMaterial air =
@@ -102,9 +99,9 @@ int RunNuclide(const CommandContext &context)
                                      "(source %3, %4), in vacuum")
                           .arg(RoundedText(gamma), ShortestText(cutoff), QLatin1String(DataSourceAt(source).letter),
                                QLatin1String(pheltra::kAirName))};
-    if (context.line.Has(QStringLiteral("activity"))) {
-        const double activity = NumberOption(context, QStringLiteral("activity"), 0.0);
-        const double distance = NumberOption(context, QStringLiteral("distance"), 1.0);
+    if (context.line.Has(NameOf(kActivityOption))) {
+        const double activity = NumberOption(context, kActivityOption, 0.0);
+        const double distance = NumberOption(context, kDistanceOption, 1.0);
         const double rate = FromSources([&] { return pheltra::AirKermaRateInVacuum(gamma, activity, distance); });
         notes << QStringLiteral("# air-kerma rate %1 uGy/h at %2 m from %3 GBq, in vacuum (no attenuation in air)")
                      .arg(RoundedText(rate), ShortestText(distance), ShortestText(activity));
