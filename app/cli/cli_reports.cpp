@@ -3,9 +3,9 @@
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/report_file.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 #include "app/reports/reports.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include <QRegularExpression>
 
