@@ -72,7 +72,7 @@ def tracked_sources(tree):
     except (OSError, subprocess.CalledProcessError):
         files = [os.path.relpath(os.path.join(folder, name), tree)
                  for folder, _, names in os.walk(tree) for name in names]
-    return sorted(f for f in files if f.endswith(SOURCE_ENDINGS))
+    return sorted(f for f in files if f.endswith(SOURCE_ENDINGS) and os.path.isfile(os.path.join(tree, f)))
 
 
 def fault(layers, source, target, top_folders):
@@ -105,7 +105,8 @@ def main():
         layers = Layers(f.read())
     sources = tracked_sources(tree)
     listed = list(layers.layer) + layers.free + layers.tests + layers.support
-    top_folders = {path.split("/", 1)[0] for path in sources + listed if "/" in path or path in listed}
+    top_folders = {path.split("/", 1)[0] for path in sources if "/" in path}
+    top_folders |= {folder.split("/", 1)[0] for folder in listed}
     faults = 0
     for source in sources:
         with open(os.path.join(tree, source), encoding="utf-8", errors="replace") as f:
