@@ -11,6 +11,8 @@
 namespace pheltra::vornak {
 namespace {
 
+static_assert(kSplineCapacity >= kMaxRows, "a threshold spline has a knot for each row of an element but one");
+
 // Between the threshold T and the first tabulated energy above it (row
 // `upper`), the value follows the natural cubic spline in ln-ln space through
 // (ln T, ln 1e-99) and every row from `upper` to the element's last.

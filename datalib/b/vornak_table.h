@@ -34,7 +34,7 @@ extern const float kRows[][kColumnCount];
 // checks that no bucket of any element holds more rows than that. Energies
 // are compared as the bits of their doubles, which for positive values are
 // ordered as the values.
-inline constexpr int kMaxRows = 209;
+inline constexpr int kMaxRows = 240;
 inline constexpr int kMaxEdges = 13;
 inline constexpr int kBucketBits = 6;
 inline constexpr int kBucketCount = 16 << kBucketBits; // 1 keV .. 65 536 keV
