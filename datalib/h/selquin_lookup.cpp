@@ -54,28 +54,26 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     const ElementIndex &element = kElements[z - 1];
     const int rel = LastRowAtOrBelow(z, energy, bits);
     const int j = element.first + rel;
-    // The interval's rows, asked for before logl runs: the spline's piece
-    // (the last one for 20 MeV itself) above the K edge, the log-log interval
-    // at and below it, where j is never the last row. Both ways need the
-    // logarithm; taken before the branch between them, which random energies
-    // mispredict, it is not thrown away with it.
-    const RowLogs &lo = kRowLogs[std::min(j, element.last - 1)];
-    const RowLogs &hi = *(&lo + 1);
-    Prefetch(lo);
-    const long double x = std::log(datalib::WidenPositive(bits));
     if (element.splineAboveBits < static_cast<std::int64_t>(bits)) {
         // Above the K edge: the natural spline through the rows from the edge (or
         // the row after it) to 20 MeV, on the piece the bisection of the per-call
         // spline would pick.
-        const long double value =
-            datalib::SplinePieceValue(lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column],
-                                      lo.secondDerivative[column], hi.secondDerivative[column], lo.curvatureWeight, x);
+        const RowLogs &lo = kRowLogs[std::min(j, element.last - 1)];
+        const RowLogs &hi = *(&lo + 1);
+        Prefetch(lo);
+        const long double value = datalib::SplinePieceValue(
+            lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column], lo.secondDerivative[column],
+            hi.secondDerivative[column], lo.curvatureWeight, std::log(datalib::WidenPositive(bits)));
         return datalib::RoundToDouble(std::exp(value));
     }
     if (kPaddedEnergyBits[z - 1][rel] == bits) {
         // A stored energy gives its stored value; at an edge, the value above it.
         return static_cast<double>(kRows[j][column + 1]);
     }
+    const RowLogs &lo = kRowLogs[j];
+    const RowLogs &hi = kRowLogs[j + 1];
+    Prefetch(lo);
+    const long double x = std::log(datalib::WidenPositive(bits));
     const long double value = lo.lnValue[column] +
         (x - lo.lnEnergy) * (hi.lnValue[column] - lo.lnValue[column]) / (hi.lnEnergy - lo.lnEnergy);
     return datalib::RoundToDouble(std::exp(value));
