@@ -1,6 +1,5 @@
 #include "app/cli/cli_beam_options.h"
 
-#include "absorber/formula/formula.h"
 #include "absorber/material/source_and_type.h"
 #include "app/cli/cli_error.h"
 #include "sources/filtration.h"
@@ -8,43 +7,26 @@
 
 namespace {
 
-const QString kKv = QStringLiteral("kv");
-const QString kSpectrum = QStringLiteral("spectrum");
-const QString kEnergyUnit = QStringLiteral("energy-unit");
-const QString kPerBin = QStringLiteral("per-bin");
-const QString kFilter = QStringLiteral("filter");
-const QString kSource = QStringLiteral("source");
-
-// The library's single-element entry whose formula is text, or -1.
-int ElementEntry(const QString &text, const CompoundLibrary &library)
-{
-    for (int i = 0; i < library.Count(); ++i) {
-        const TCompound &compound = library.Compound(i);
-        if (compound.ConstituentCount() == 1 && compound.Formula.str() == text)
-            return i;
-    }
-    return -1;
-}
-
 pheltra::Spectrum SpectrumOption(const CommandContext &context)
 {
     const CommandLine &line = context.line;
-    if (line.Has(kKv) == line.Has(kSpectrum))
+    if (line.Has(kKvOption) == line.Has(kSpectrumOption))
         throw CliError{QStringLiteral("give either --kv KV or --spectrum FILE")};
-    if (line.Has(kKv)) {
-        if (line.Has(kEnergyUnit) || line.Has(kPerBin))
+    if (line.Has(kKvOption)) {
+        if (line.Has(kEnergyUnitOption) || line.Has(kPerBinOption))
             throw CliError{QStringLiteral("--energy-unit and --per-bin describe a --spectrum file, not --kv")};
-        const double kv = ParseDouble(line.Value(kKv), QStringLiteral("--kv"));
+        const double kv = ParseDouble(line.Value(kKvOption), Dashed(kKvOption));
         return FromSources([&] { return pheltra::Spectrum::Tasmip(kv); });
     }
     pheltra::SpectrumReadOptions options;
-    options.perBin = line.Has(kPerBin);
-    if (line.Has(kEnergyUnit)) {
-        options.energyUnit = pheltra::ParseEnergyUnit(line.Value(kEnergyUnit).toStdString());
+    options.perBin = line.Has(kPerBinOption);
+    if (line.Has(kEnergyUnitOption)) {
+        options.energyUnit = pheltra::ParseEnergyUnit(line.Value(kEnergyUnitOption).toStdString());
         if (!options.energyUnit)
-            throw CliError{QStringLiteral("--energy-unit is eV, keV or MeV, not '%1'").arg(line.Value(kEnergyUnit))};
+            throw CliError{
+                QStringLiteral("--energy-unit is eV, keV or MeV, not '%1'").arg(line.Value(kEnergyUnitOption))};
     }
-    return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrum).toStdString(), options); });
+    return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrumOption).toStdString(), options); });
 }
 
 pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLibrary &library, int source)
@@ -63,35 +45,24 @@ pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLi
 
 std::vector<OptionSpec> BeamSourceOptions()
 {
-    return {{"kv", true, false},       {"spectrum", true, false}, {"energy-unit", true, false},
-            {"per-bin", false, false}, {"filter", true, true},    {"source", true, false}};
+    return {kKvOption, kSpectrumOption, kEnergyUnitOption, kPerBinOption, kFilterOption, kSourceOption};
 }
 
 pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
                                                const QString &option)
 {
-    int index = library.library.IndexOf(text);
-    if (index < 0)
-        index = ElementEntry(text, library.library);
-    if (index >= 0) {
-        return FromSources([&] {
-            return pheltra::LibraryMaterial(library.library, library.library.Name(index).toStdString(), source);
-        });
-    }
     try {
-        const TCompound compound = FormulaCompound(text);
-        return FromSources([&] { return pheltra::CompoundMaterial(text.toStdString(), compound, source); });
-    } catch (const FormulaError &error) {
-        throw CliError{
-            QStringLiteral("%1 '%2' is neither a library entry nor a formula: %3").arg(option, text, error.message)};
+        return pheltra::NamedMaterial(text.toStdString(), library, source);
+    } catch (const pheltra::SourceError &error) {
+        throw CliError{option + QLatin1Char(' ') + QString::fromStdString(error.what())};
     }
 }
 
 Beam BeamOption(const CommandContext &context)
 {
-    const int source = pheltra::ParseSource(context.line.Value(kSource, QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(kSourceOption, QStringLiteral("H")));
     pheltra::Spectrum spectrum = SpectrumOption(context);
-    const QStringList filters = context.line.Values(kFilter);
+    const QStringList filters = context.line.Values(kFilterOption);
     if (filters.size() > qsizetype(pheltra::kMaxFilterLayers))
         throw CliError{QStringLiteral("at most %1 --filter layers").arg(pheltra::kMaxFilterLayers)};
     pheltra::LoadedLibrary library = LoadLibraryOption(context);

@@ -12,9 +12,8 @@
 int RunSlab(const CommandContext &context)
 {
     const TableFormat format = FormatOption(context);
-    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
-    const int type =
-        pheltra::ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
+    const int source = pheltra::ParseSource(context.line.Value(kSourceOption, QStringLiteral("B")));
+    const int type = pheltra::ParseCoeffType(context.line.Value(kTypeOption, QStringLiteral("attenuation-total")));
     pheltra::CheckTypeOffered(source, type);
     std::vector<double> energies;
     for (const QString &text : context.line.positionals)

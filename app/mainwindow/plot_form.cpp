@@ -9,7 +9,7 @@
 #include "app/tools/shielding_form.h"
 #include "app/tools/xray_beam_form.h"
 #include "app/kit/user_prompt.h"
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 #include "graph/vexplot.h"
 #include "app/kit/center_on_screen.h"
 

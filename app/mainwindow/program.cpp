@@ -8,6 +8,7 @@
 #include "app/kit/help_system.h"
 #include "app/viewdialogs/legends_dialog.h"
 #include "app/output/output_commands.h"
+#include "app/mainwindow/main_window_graph.h"
 #include "app/mainwindow/plot_form.h"
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
@@ -38,9 +39,10 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
                                   *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_};
     });
 
-    xrayBeamForm_ = new TXrayBeamForm(library_, *absorberDialog_, outputCommands_->CurrentPrinter(), mainForm_.get());
+    xrayBeamForm_ = new TXrayBeamForm(library_, *absorberDialog_, outputCommands_->CurrentPrinter(),
+                                      &ConfigureMainWindowGraph, mainForm_.get());
     shieldingForm_ = new TShieldingForm(library_, *absorberDialog_, *xrayBeamForm_, outputCommands_->CurrentPrinter(),
-                                        mainForm_.get());
+                                        &ConfigureMainWindowGraph, mainForm_.get());
     mainForm_->ConnectToolWindows(*shieldingForm_, *xrayBeamForm_);
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.

@@ -48,11 +48,12 @@ QString Name(std::string_view name)
 } // namespace
 
 TShieldingForm::TShieldingForm(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, TXrayBeamForm &beamWindow,
-                               QPrinter &printer, QWidget *parent)
+                               QPrinter &printer, TGraphLook look, QWidget *parent)
     : QDialog(parent),
       library_(library),
       beamWindow_(beamWindow),
       printer_(printer),
+      look_(look),
       layerDialog_(new TLayerDlg(library, absorberDialog, QString::fromLatin1(Help::kTopicShielding), this))
 {
     setObjectName(QStringLiteral("ShieldingForm"));
@@ -166,8 +167,8 @@ void TShieldingForm::BuildControls()
     lblNotes->setWordWrap(true);
     lblNotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ShieldGraph = Named(new TVexplot(this), "ShieldGraph");
-    ConfigureToolGraph(*ShieldGraph, QStringLiteral("thickness of the last layer, cm"), QStringLiteral("transmission"),
-                       true);
+    ConfigureToolGraph(*ShieldGraph, look_, QStringLiteral("thickness of the last layer, cm"),
+                       QStringLiteral("transmission"), true);
     ShieldGraph->SetBuffered(true);
     ShieldGraph->setMinimumSize(480, 300);
     ShieldGraph->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };

@@ -9,6 +9,8 @@
 // program ends.
 #pragma once
 
+#include "app/tools/tool_graph.h"
+
 #include "app/tools/shielding_calculation.h"
 #include "app/tools/tool_reports.h"
 
@@ -39,7 +41,7 @@ public:
     // The library, the selection dialog, the X-ray Beam window (the source
     // "X-ray beam") and the printer outlive the window.
     TShieldingForm(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, TXrayBeamForm &beamWindow,
-                   QPrinter &printer, QWidget *parent = nullptr);
+                   QPrinter &printer, TGraphLook look, QWidget *parent = nullptr);
 
     void ShowWindow();
 
@@ -81,6 +83,7 @@ private:
     const CompoundLibrary &library_;
     TXrayBeamForm &beamWindow_;
     QPrinter &printer_;
+    TGraphLook look_;
     TLayerDlg *layerDialog_;
     pheltra::ShieldingOutcome outcome_;
     bool loading_ = false;

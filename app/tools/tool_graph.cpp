@@ -1,6 +1,5 @@
 #include "app/tools/tool_graph.h"
 
-#include "app/mainwindow/main_window_graph.h"
 #include "graph/plot_engine.h"
 
 #include <algorithm>
@@ -42,14 +41,17 @@ void SetDecades(TScale &scale, double low, double high)
 
 } // namespace
 
-void ConfigureToolGraph(TPlotEngine &graph, const QString &xCaption, const QString &yCaption, bool logY)
+void ConfigureToolGraph(TPlotEngine &graph, TGraphLook look, const QString &xCaption, const QString &yCaption,
+                        bool logY)
 {
-    ConfigureMainWindowGraph(graph);
+    look(graph);
     graph.XAxis().SetCaption(xCaption);
     graph.XAxis().SetLabelFormat(QStringLiteral("%g"));
     graph.YAxis().SetCaption(yCaption);
     SetLinear(graph.XScale(), 0.0, 1.0);
     if (logY) {
+        graph.YScale().SetScaleType(stLog);
+        graph.YScale().SetAutoSizing(false);
         graph.YAxis().SetLabelFormat(QStringLiteral("%-.2e"));
     } else {
         graph.YAxis().SetLabelFormat(QStringLiteral("%g"));

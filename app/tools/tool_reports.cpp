@@ -1,7 +1,7 @@
 #include "app/tools/tool_reports.h"
 
 #include "absorber/material/number_text.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 
 namespace pheltra {
 

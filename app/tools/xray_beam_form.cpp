@@ -55,7 +55,7 @@ QLineEdit *MaterialEdit(QWidget *parent, const char *name, const char *text)
 } // namespace
 
 TXrayBeamForm::TXrayBeamForm(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, QPrinter &printer,
-                             QWidget *parent)
+                             TGraphLook look, QWidget *parent)
     : QDialog(parent),
       ChooseSpectrumFile([](QWidget *window) {
           return QFileDialog::getOpenFileName(window, QStringLiteral("Spectrum File"), QString(),
@@ -64,6 +64,7 @@ TXrayBeamForm::TXrayBeamForm(const CompoundLibrary &library, TCmpMixDlg &absorbe
       library_(library),
       absorberDialog_(absorberDialog),
       printer_(printer),
+      look_(look),
       layerDialog_(new TLayerDlg(library, absorberDialog, QString::fromLatin1(Help::kTopicXrayBeam), this))
 {
     setObjectName(QStringLiteral("XrayBeamForm"));
@@ -132,7 +133,8 @@ void TXrayBeamForm::BuildControls()
     ResultGrid = ResultRowsGrid(this, 9);
     ResultGrid->setFixedHeight(ResultGrid->rowHeight(0) * 10 + 2 * ResultGrid->frameWidth());
     BeamGraph = Named(new TVexplot(this), "BeamGraph");
-    ConfigureToolGraph(*BeamGraph, QStringLiteral("photon energy, keV"), QStringLiteral("fluence per keV"), false);
+    ConfigureToolGraph(*BeamGraph, look_, QStringLiteral("photon energy, keV"), QStringLiteral("fluence per keV"),
+                       false);
     BeamGraph->SetBuffered(true);
     BeamGraph->setMinimumSize(520, 360);
     BeamGraph->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };

@@ -6,6 +6,8 @@
 // non-modal window, made once; it keeps its inputs until the program ends.
 #pragma once
 
+#include "app/tools/tool_graph.h"
+
 #include "app/tools/beam_calculation.h"
 
 #include <QDialog>
@@ -35,8 +37,9 @@ class TXrayBeamForm : public QDialog
     Q_OBJECT
 
 public:
-    // The library, the selection dialog and the printer outlive the window.
-    TXrayBeamForm(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, QPrinter &printer,
+    // The library, the selection dialog and the printer outlive the window;
+    // look gives the graph the program's look.
+    TXrayBeamForm(const CompoundLibrary &library, TCmpMixDlg &absorberDialog, QPrinter &printer, TGraphLook look,
                   QWidget *parent = nullptr);
 
     // Shows the window, or brings it to the front.
@@ -82,6 +85,7 @@ private:
     const CompoundLibrary &library_;
     TCmpMixDlg &absorberDialog_;
     QPrinter &printer_;
+    TGraphLook look_;
     TLayerDlg *layerDialog_;
     pheltra::BeamOutcome outcome_;
     bool loading_ = false;

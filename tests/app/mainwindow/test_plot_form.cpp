@@ -81,7 +81,7 @@ TEST_F(PlotFormTest, MenuTree)
     QStringList titles;
     for (const QAction *menu : menus)
         titles.append(menu->text().remove(u'&'));
-    EXPECT_EQ(titles, QStringList({"File", "Edit", "View", "Help"}));
+    EXPECT_EQ(titles, QStringList({"File", "Edit", "View", "Tools", "Help"}));
     EXPECT_EQ(Captions(form.menuFile),
               QStringList({"New", "Data Setup", "Save Data", "Save Graph", "Printer Setup", "Print Data", "Print Graph",
                            "Exit"}));
@@ -90,6 +90,7 @@ TEST_F(PlotFormTest, MenuTree)
     EXPECT_EQ(Captions(form.menuLegendPosition),
               QStringList({"Top", "Bottom", "North east", "South west", "No Legends"}));
     EXPECT_EQ(Captions(form.menuView), QStringList({"Atomic Data", "Coefficient Data"}));
+    EXPECT_EQ(Captions(form.menuTools), QStringList({"Shielding...", "X-ray Beam..."}));
     EXPECT_EQ(Captions(form.menuHelpMenu), QStringList({"Help", "About"}));
     EXPECT_TRUE(form.menuLegendNorthEast->isChecked());
     EXPECT_FALSE(form.menuLegendTop->isChecked());
@@ -99,9 +100,9 @@ TEST_F(PlotFormTest, MenuTree)
 
 TEST_F(PlotFormTest, CommandsOfWindowsStillToComeAreDisabled)
 {
-    for (QAction *later :
-         {form.menuSaveData, form.menuPrintData, form.menuSaveGraph, form.menuPrinterSetup, form.menuPrintGraph,
-          form.menuPlotRange, form.menuLegends, form.menuAtomicData, form.menuCoefficientData}) {
+    for (QAction *later : {form.menuSaveData, form.menuPrintData, form.menuSaveGraph, form.menuPrinterSetup,
+                           form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuAtomicData,
+                           form.menuCoefficientData, form.menuShielding, form.menuXrayBeam}) {
         EXPECT_TRUE(later->isVisible()) << later->objectName().toStdString();
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
     }

@@ -1,22 +1,19 @@
 // The Shielding and X-ray Beam windows driven through their controls: a lead
-// shield for Cs-137 gives the batch tool's figures, a changed thickness moves
-// the results and the graph, a refused input shows its line and computes
-// nothing, Copy puts the figures and the curve on the clipboard; the Tools
-// menu opens each window once and the windows keep their inputs.
-#include "absorber/data_set_list.h"
+// shield for Cs-137 shows the figures its calculation gives (which are
+// pheltra-cli's, tests/app/cli/test_cli_tool_calculations.cpp), a changed
+// thickness moves the results and the graph, a refused input shows its line
+// and computes nothing, Copy puts the figures and the curve on the clipboard.
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
 #include "absorber/material/number_text.h"
 #include "app/datasetup/absorber_selection_dialog.h"
 #include "app/kit/string_grid.h"
-#include "app/mainwindow/plot_form.h"
 #include "app/output/current_printer.h"
 #include "app/tools/layer_list.h"
 #include "app/tools/shielding_form.h"
 #include "app/tools/tool_reports.h"
 #include "app/tools/xray_beam_form.h"
 #include "graph/vexplot.h"
-#include "tests/app/cli/cli_runner.h"
 #include "tests/app/support/field_typing.h"
 #include "tests/app/support/modal_driver.h"
 
@@ -24,36 +21,24 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
+
 namespace {
+
+const QString kShippedLibrary = QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat");
+
+// The tests look at series and scales, not at fonts and grids.
+void PlainLook(TPlotEngine &) { }
 
 using app_test::TypeInto;
 using dialog_test::Child;
 using dialog_test::Click;
 using dialog_test::WhenModalShows;
-
-// The total line's columns of pheltra-cli's output for the arguments.
-QMap<QString, QString> CliTotals(const QStringList &arguments)
-{
-    const CliResult result = RunInProcess(arguments);
-    EXPECT_EQ(result.status, kExitOk) << result.err;
-    QStringList header;
-    QMap<QString, QString> totals;
-    for (const QString &line : QString::fromStdString(result.out).split(QLatin1Char('\n'))) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.first() == QLatin1String("line_keV") || fields.first() == QLatin1String("kv"))
-            header = fields;
-        else if (!header.isEmpty() && fields.size() == header.size())
-            for (qsizetype i = 0; i < fields.size(); ++i)
-                totals[header[i]] = fields[i];
-    }
-    return totals;
-}
 
 // The value shown beside a quantity in a result grid.
 QString Shown(const StringGrid *grid, const QString &quantity)
@@ -71,8 +56,8 @@ protected:
     {
         EXPECT_EQ(LoadCompoundLibrary(kShippedLibrary, library_), kLibraryLoaded);
         printer_ = NewCurrentPrinter(dir_.filePath(QStringLiteral("out.pdf")));
-        beam_ = new TXrayBeamForm(library_, absorberDialog_, *printer_);
-        shielding_ = new TShieldingForm(library_, absorberDialog_, *beam_, *printer_);
+        beam_ = new TXrayBeamForm(library_, absorberDialog_, *printer_, &PlainLook);
+        shielding_ = new TShieldingForm(library_, absorberDialog_, *beam_, *printer_, &PlainLook);
     }
     ~ToolWindows() override
     {
@@ -120,30 +105,26 @@ protected:
     TShieldingForm *shielding_;
 };
 
-TEST_F(ToolWindows, LeadForCs137GivesTheBatchToolsFigures)
+TEST_F(ToolWindows, LeadForCs137ShowsItsCalculationsFigures)
 {
     shielding_->show();
     EnterLeadForCs137();
-    const QMap<QString, QString> cli = CliTotals(
-        Args({"shield", "--nuclide", "Cs-137", "--layer", "Lead:2cm", "--activity", "1GBq", "--distance", "2"}));
+    pheltra::ShieldingInputs inputs;
+    inputs.nuclide = QStringLiteral("Cs-137");
+    inputs.layers = {{{QStringLiteral("Lead")}, {2.0, pheltra::ThicknessUnit::Cm}}};
+    inputs.activityGBq = 1.0;
+    inputs.distanceM = 2.0;
+    const pheltra::ShieldingOutcome expected = pheltra::ComputeShielding(inputs, library_);
+    ASSERT_TRUE(expected.ok()) << expected.refusal.toStdString();
     const pheltra::ShieldingOutcome &outcome = shielding_->Outcome();
     ASSERT_TRUE(outcome.ok()) << outcome.refusal.toStdString();
-    struct Figure
-    {
-        const char *quantity;
-        const char *column;
-        double value;
-    };
-    for (const Figure &figure :
-         {Figure{"Narrow-beam transmission", "narrow_beam", outcome.result.narrowBeam},
-          Figure{"Build-up factor", "buildup", outcome.result.buildup},
-          Figure{"Broad-beam transmission", "broad_beam", outcome.result.broadBeam},
-          Figure{"First HVL of the last layer", "hvl1_cm", outcome.valueLayers.firstHvl},
-          Figure{"Air-kerma rate behind the shield", "air_kerma_uGy_h", outcome.kerma->shielded}}) {
-        SCOPED_TRACE(figure.quantity);
-        EXPECT_EQ(pheltra::ShortestText(figure.value), cli[QString::fromLatin1(figure.column)]);
-        EXPECT_EQ(Shown(shielding_->ResultGrid, QString::fromLatin1(figure.quantity)),
-                  pheltra::ShownValue(cli[QString::fromLatin1(figure.column)].toDouble()));
+    const std::vector<pheltra::ResultRow> rows = pheltra::ShieldingSummary(expected);
+    const std::vector<pheltra::ResultRow> shown = pheltra::ShieldingSummary(outcome);
+    ASSERT_EQ(shown.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].label.toStdString());
+        EXPECT_EQ(pheltra::ShortestText(shown[i].value), pheltra::ShortestText(rows[i].value));
+        EXPECT_EQ(Shown(shielding_->ResultGrid, rows[i].label), pheltra::ShownValue(rows[i].value));
     }
     EXPECT_TRUE(shielding_->lblRefusal->text().isEmpty());
     EXPECT_EQ(shielding_->NuclideLineGrid->Cell(5, 1), QStringLiteral("661.655"));
@@ -216,15 +197,18 @@ TEST_F(ToolWindows, CopyPutsTheFiguresAndTheCurveOnTheClipboard)
     EXPECT_TRUE(beamText.contains(QStringLiteral("\nenergy_keV\tfluence_per_keV_unfiltered")));
 }
 
-TEST_F(ToolWindows, XrayBeamGivesTheBatchToolsFiguresAndRefusesOutsideTasmip)
+TEST_F(ToolWindows, XrayBeamShowsItsCalculationsFiguresAndRefusesOutsideTasmip)
 {
     beam_->show();
     TypeInto(beam_->neKv, QStringLiteral("100"));
-    const QMap<QString, QString> cli = CliTotals(Args({"beam", "--kv", "100", "--filter", "Aluminum:2.5mm"}));
-    EXPECT_EQ(Shown(beam_->ResultGrid, QStringLiteral("First HVL")), pheltra::ShownValue(cli["hvl1_mm"].toDouble()));
-    EXPECT_EQ(QString::number(beam_->Outcome().quality.hvl1Mm, 'g', 5), cli["hvl1_mm"]);
-    EXPECT_EQ(QString::number(*beam_->Outcome().quality.airKermaUGyPerMAsAt1m, 'g', 5),
-              cli["air_kerma_uGy_per_mAs_at_1m"]);
+    pheltra::BeamInputs inputs;
+    inputs.kv = 100.0;
+    inputs.filters = {{{QStringLiteral("Aluminum")}, {2.5, pheltra::ThicknessUnit::Mm}}};
+    const pheltra::BeamOutcome expected = pheltra::ComputeBeam(inputs, library_);
+    ASSERT_TRUE(expected.ok()) << expected.refusal.toStdString();
+    EXPECT_EQ(beam_->Outcome().quality.hvl1Mm, expected.quality.hvl1Mm);
+    EXPECT_EQ(beam_->Outcome().quality.airKermaUGyPerMAsAt1m, expected.quality.airKermaUGyPerMAsAt1m);
+    EXPECT_EQ(Shown(beam_->ResultGrid, QStringLiteral("First HVL")), pheltra::ShownValue(expected.quality.hvl1Mm));
     EXPECT_EQ(beam_->BeamGraph->Series(2)->Count(), 91); // 10 to 100 keV in 1-keV bins
 
     TypeInto(beam_->neKv, QStringLiteral("20"));
@@ -234,32 +218,6 @@ TEST_F(ToolWindows, XrayBeamGivesTheBatchToolsFiguresAndRefusesOutsideTasmip)
     // The Shielding window's beam source follows, refused with the reason.
     QTest::mouseClick(shielding_->rbBeam, Qt::LeftButton);
     EXPECT_TRUE(shielding_->lblRefusal->text().startsWith(QStringLiteral("the X-ray beam: ")));
-}
-
-TEST_F(ToolWindows, ToolsMenuOpensEachWindowOnceAndTheyKeepTheirInputs)
-{
-    DataSets sets;
-    TPlotRange range;
-    TmrPlotForm form(sets, range);
-    form.ConnectToolWindows(*shielding_, *beam_);
-    QStringList menus;
-    for (QAction *menu : form.menuBar()->actions())
-        menus << menu->text().remove(QLatin1Char('&'));
-    EXPECT_EQ(menus, QStringList({"File", "Edit", "View", "Tools", "Help"}));
-
-    form.menuShielding->trigger();
-    ASSERT_TRUE(shielding_->isVisible());
-    EnterLeadForCs137();
-    QTest::mouseClick(shielding_->btnClose, Qt::LeftButton);
-    EXPECT_FALSE(shielding_->isVisible());
-    form.menuShielding->trigger();
-    form.menuShielding->trigger();
-    EXPECT_TRUE(shielding_->isVisible());
-    EXPECT_EQ(shielding_->Layers->Layers().size(), 1u);
-    EXPECT_EQ(shielding_->Layers->LayerGrid->Cell(1, 1), QStringLiteral("Lead"));
-    EXPECT_EQ(app_test::Shown(shielding_->neDistance), QStringLiteral("2"));
-    form.menuXrayBeam->trigger();
-    EXPECT_TRUE(beam_->isVisible());
 }
 
 } // namespace

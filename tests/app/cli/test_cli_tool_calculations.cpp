@@ -1,4 +1,4 @@
-// The tool windows' figures are pheltra-cli's: each row computes a shield or a
+// pheltra-cli's figures are the tool windows': each row computes a shield or a
 // beam through the windows' calculations and runs the batch tool with the same
 // inputs, and the numbers must agree to the last digit the tool prints.
 #include "absorber/compound_file.h"
