@@ -152,16 +152,16 @@ std::vector<std::string> BuildupFlagTexts(unsigned flags)
 
 BuildupCoefficients BuildupCoefficientsFor(const BuildupMaterial &material, BuildupResponse response, double energyKeV)
 {
+    BuildupCoefficients result;
     if (!(energyKeV >= kBuildupLowestKeV && energyKeV <= kBuildupHighestKeV)) {
-        BuildupCoefficients refused;
-        refused.refused = BuildupRefusal::kEnergy;
-        refused.refusal =
+        result.refused = BuildupRefusal::kEnergy;
+        result.refusal =
             MessageNumber(energyKeV) + " keV lies outside the build-up factors of ANSI/ANS-6.4.3 (15 keV to 15 MeV)";
-        return refused;
-    }
-    if (material.standard == nullptr)
+    } else if (material.standard == nullptr) {
         return EquivalentZCoefficients(material.composition, response, energyKeV);
-    BuildupCoefficients result = StandardCoefficients(*material.standard, response, energyKeV);
+    } else {
+        result = StandardCoefficients(*material.standard, response, energyKeV);
+    }
     result.basis.table = material.standard;
     result.basis.named = material.named;
     return result;
