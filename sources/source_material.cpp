@@ -1,6 +1,9 @@
 #include "sources/source_material.h"
 
 #include "absorber/compound_library.h"
+#include "absorber/material/input_error.h"
+#include "absorber/material/loaded_library.h"
+#include "absorber/material/material_parts.h"
 #include "sources/source_error.h"
 
 #include <QString>
@@ -18,6 +21,17 @@ TCmpDataSet WithType(const TCmpDataSet &composition, int dataSource, int type)
     set.DataSource = static_cast<std::uint8_t>(dataSource);
     set.CoeffType = static_cast<std::int8_t>(type);
     return set;
+}
+
+// The library's entry of one element whose formula is text, or -1.
+int ElementEntry(const QString &text, const CompoundLibrary &library)
+{
+    for (int i = 0; i < library.Count(); ++i) {
+        const TCompound &compound = library.Compound(i);
+        if (compound.ConstituentCount() == 1 && compound.Formula.str() == text)
+            return i;
+    }
+    return -1;
 }
 
 TCmpDataSet Composed(const CompoundLibrary &library, const QString &name)
@@ -96,6 +110,25 @@ SourceMaterial CompoundMaterial(std::string name, const TCompound &compound, int
     const QString key = QString::fromStdString(name);
     own.Append(key, compound);
     return SourceMaterial(std::move(name), Composed(own, key), dataSource);
+}
+
+SourceMaterial NamedMaterial(std::string_view text, const LoadedLibrary &library, int dataSource)
+{
+    const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
+    int index = library.library.IndexOf(wanted);
+    if (index < 0)
+        index = ElementEntry(wanted, library.library);
+    try {
+        const MaterialPart part = index >= 0
+            ? MaterialPart{library.library.Name(index), library.library.Compound(index), 1.0L}
+            : FormulaPart(wanted);
+        TCmpDataSet set;
+        FillDataSetFromParts(set, {part}, dataSource, kCoeffTypeAttenuationTotal, QString());
+        return SourceMaterial(part.name.toStdString(), set, dataSource);
+    } catch (const InputError &error) {
+        throw SourceError("'" + wanted.toStdString() +
+                          "' is neither a library entry nor a formula: " + error.message.toStdString());
+    }
 }
 
 } // namespace pheltra

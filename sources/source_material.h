@@ -16,6 +16,8 @@ class CompoundLibrary;
 
 namespace pheltra {
 
+struct LoadedLibrary;
+
 // The library entries the beam calculations take by default.
 inline constexpr char kAirName[] = "Air, Dry (near sea level)";
 inline constexpr char kAluminiumName[] = "Aluminum";
@@ -56,5 +58,10 @@ private:
 SourceMaterial LibraryMaterial(const CompoundLibrary &library, std::string_view name, int dataSource = kDataSourceH);
 // A record of its own, such as a formula's, under a name.
 SourceMaterial CompoundMaterial(std::string name, const TCompound &compound, int dataSource = kDataSourceH);
+// A material as a user names one: a library entry (ignoring case), else the
+// library's one-element entry whose formula the text is ("Al", "Cu"), else a
+// chemical formula ("H2O", which has no density). Throws SourceError:
+// "'Xq' is neither a library entry nor a formula: unknown element 'Xq' at 1".
+SourceMaterial NamedMaterial(std::string_view text, const LoadedLibrary &library, int dataSource = kDataSourceH);
 
 } // namespace pheltra

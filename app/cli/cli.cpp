@@ -25,6 +25,8 @@ const char kUsage[] =
     "  report       the saved report (absorbers and coefficients) of up to six data sets\n"
     "  element      the atomic data of one element\n"
     "  slab         narrow-beam transmission, HVL, TVL and mean free path of a material\n"
+    "  nuclide      a nuclide's photon lines, half-life and air-kerma-rate constant\n"
+    "  beam         an X-ray beam's HVLs, mean and effective energies and air kerma\n"
     "  buildup      build-up factors of ANSI/ANS-6.4.3 of a material at energies and depths\n"
     "  shield       a point source behind layers in broad beam; the thickness for a target\n"
     "\n"

@@ -154,6 +154,8 @@ const std::vector<Command> &Commands()
         {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
         {"slab", MaterialTableOptions({{"thickness", true, false}, {"transmission", true, false}}), &RunSlab,
          kSlabHelp},
+        {"nuclide", NuclideOptions(), &RunNuclide, kNuclideHelp},
+        {"beam", BeamOptions(), &RunBeam, kBeamHelp},
         {"buildup", BuildupOptions(), &RunBuildup, kBuildupHelp},
         {"shield", ShieldOptions(), &RunShield, kShieldHelp},
     };

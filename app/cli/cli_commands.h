@@ -43,6 +43,13 @@ int RunComposition(const CommandContext &context);
 int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
 int RunSlab(const CommandContext &context);
+// The sources commands keep their options and help beside their code.
+int RunNuclide(const CommandContext &context);
+int RunBeam(const CommandContext &context);
+std::vector<OptionSpec> NuclideOptions();
+std::vector<OptionSpec> BeamOptions();
+extern const char kNuclideHelp[];
+extern const char kBeamHelp[];
 int RunBuildup(const CommandContext &context);
 int RunShield(const CommandContext &context);
 
