@@ -6,6 +6,7 @@
 #include "absorber/data_sources.h"
 #include "absorber/material/density.h"
 #include "absorber/material/material_parts.h"
+#include "app/cli/cli_beam_options.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_shielding.h"
 #include "app/cli/cli_slab_options.h"
@@ -22,7 +23,8 @@
 using pheltra::BuildupResponse;
 
 const char kShieldHelp[] =
-    "Usage: pheltra-cli shield --energy E | --nuclide NAME\n"
+    "Usage: pheltra-cli shield --energy E | --nuclide NAME | --kv KV | --spectrum FILE\n"
+    "                          [--energy-unit eV|keV|MeV] [--per-bin] [--filter M:T ...] [--source H|B]\n"
     "                          --layer MATERIAL:THICKNESS ... [--buildup-material NAME]\n"
     "                          [--response exposure|energy-absorption]\n"
     "                          [--transmission T | --dose-rate R] [--activity A --distance D]\n"
@@ -41,6 +43,10 @@ const char kShieldHelp[] =
     "Z_eq the build-up was taken from and notes in plain words.\n"
     "  --energy    one line of E keV (one photon per decay)\n"
     "  --nuclide   the lines of a nuclide of the library (pheltra-cli nuclide)\n"
+    "  --kv, --spectrum  an X-ray beam as pheltra-cli beam takes it (with its\n"
+    "              --energy-unit, --per-bin, --filter and --source, which is the\n"
+    "              filters' data source): its bins are the lines, weighted by\n"
+    "              their fluence. The shield itself always uses source B\n"
     "  --layer     from the source outwards; MATERIAL is a library name or\n"
     "              formula=F,density=D (g/cm3); THICKNESS has a unit: cm, mm, um\n"
     "              or g/cm2, as in Lead:2cm or formula=H2O,density=1:30cm. The last\n"
@@ -60,24 +66,29 @@ const char kShieldHelp[] =
     "              (Gy/h, mGy/h, uGy/h or nGy/h, as in 1uGy/h) at D from A\n"
     "No standard method exists for build-up in layered shields: the build-up is\n"
     "that of one material at the total depth, as the first line says. Lines of a\n"
-    "nuclide below 15 keV are taken without build-up and the notes say how much of\n"
-    "the response they carry; a single line below 15 keV or above 15 MeV, depths\n"
-    "beyond 100 mfp and targets no thickness within 100 mfp reaches are refused.\n";
+    "nuclide or bins of a beam below 15 keV (below 30 keV for lead and uranium,\n"
+    "whose tables start there) are taken without build-up and the notes say how\n"
+    "much of the response they carry; a single line below 15 keV or above 15 MeV,\n"
+    "depths beyond 100 mfp and targets no thickness within 100 mfp reaches are\n"
+    "refused.\n";
 
 std::vector<OptionSpec> ShieldOptions()
 {
-    return {kHelpOption,
-            kLibraryOption,
-            kFormatOption,
-            {"energy", true, false},
-            {"nuclide", true, false},
-            {"layer", true, true},
-            {"buildup-material", true, false},
-            {"response", true, false},
-            {"transmission", true, false},
-            {"dose-rate", true, false},
-            {"activity", true, false},
-            {"distance", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,
+                                    kLibraryOption,
+                                    kFormatOption,
+                                    {"energy", true, false},
+                                    {"nuclide", true, false},
+                                    {"layer", true, true},
+                                    {"buildup-material", true, false},
+                                    {"response", true, false},
+                                    {"transmission", true, false},
+                                    {"dose-rate", true, false},
+                                    {"activity", true, false},
+                                    {"distance", true, false}};
+    const std::vector<OptionSpec> beam = BeamSourceOptions();
+    options.insert(options.end(), beam.begin(), beam.end());
+    return options;
 }
 
 namespace {
@@ -123,12 +134,38 @@ struct SourceLines
     std::vector<pheltra::PhotonLine> lines;
 };
 
+SourceLines BeamLines(const CommandContext &context)
+{
+    const Beam beam = BeamOption(context);
+    const pheltra::Spectrum &spectrum = beam.spectrum;
+    SourceLines source;
+    source.name = spectrum.IsPerMAsAt1m()
+        ? QStringLiteral("the X-ray beam of %1 kV (TASMIP)").arg(ShortestText(spectrum.TubeVoltage()))
+        : QStringLiteral("the spectrum of %1").arg(context.line.Value(QStringLiteral("spectrum")));
+    const qsizetype filters = context.line.Values(QStringLiteral("filter")).size();
+    if (filters > 0)
+        source.name += QStringLiteral(" behind %1 filter layer(s)").arg(filters);
+    source.name += QStringLiteral(", %1 bins as lines").arg(spectrum.Size());
+    for (std::size_t i = 0; i < spectrum.Size(); ++i) {
+        pheltra::PhotonLine line;
+        line.energyKeV = spectrum.Energies()[i];
+        line.yieldPerDecay = spectrum.Fluence()[i];
+        source.lines.push_back(line);
+    }
+    return source;
+}
+
 SourceLines SourceOption(const CommandContext &context)
 {
     const bool energy = context.line.Has(QStringLiteral("energy"));
     const bool nuclide = context.line.Has(QStringLiteral("nuclide"));
-    if (energy == nuclide)
-        throw CliError{QStringLiteral("give the source as --energy E or --nuclide NAME (one of them)")};
+    const bool beam = context.line.Has(QStringLiteral("kv")) || context.line.Has(QStringLiteral("spectrum"));
+    if (int(energy) + int(nuclide) + int(beam) != 1)
+        throw CliError{
+            QStringLiteral("give the source as --energy E, --nuclide NAME or a beam (--kv KV or "
+                           "--spectrum FILE), one of them")};
+    if (beam)
+        return BeamLines(context);
     if (energy) {
         pheltra::PhotonLine line;
         line.energyKeV = ParseDouble(context.line.Value(QStringLiteral("energy")), QStringLiteral("--energy"));
@@ -242,6 +279,8 @@ std::optional<KermaGeometry> KermaOption(const CommandContext &context, BuildupR
     }
     if (response != BuildupResponse::kExposure)
         throw CliError{QStringLiteral("an air-kerma rate takes --response exposure")};
+    if (!context.line.Has(QStringLiteral("energy")) && !context.line.Has(QStringLiteral("nuclide")))
+        throw CliError{QStringLiteral("--activity goes with --energy or --nuclide: a beam has no activity")};
     KermaGeometry geometry{};
     geometry.activityGBq =
         WithUnit(context.line.Value(QStringLiteral("activity")).trimmed(), kActivityUnits, "--activity", "1GBq");

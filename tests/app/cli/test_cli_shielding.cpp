@@ -103,6 +103,18 @@ TEST(CliShield, ReachesTheTargetAirKermaRate)
     EXPECT_THAT(result.out, HasSubstr("counted as transmitting nothing")); // the barium X-rays
 }
 
+TEST(CliShield, TakesABeamsBinsAsLines)
+{
+    const CliResult result =
+        RunInProcess(Args({"shield", "--kv", "80", "--filter", "Aluminum:2.5mm", "--layer", "Lead:0.5mm"}));
+    ASSERT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("# source: the X-ray beam of 80 kV (TASMIP) behind 1 filter layer(s), 71 bins"));
+    // Below lead's first tabulated energy (30 keV) the bins go without build-up, and the total says how much.
+    EXPECT_THAT(Row(result.out, "29").back(), HasSubstr("Lead table of ANSI/ANS-6.4.3 covers 30 to 15000 keV"));
+    EXPECT_THAT(Row(result.out, "total").back(), HasSubstr("lines taken without build-up carry"));
+    EXPECT_GT(Column(result.out, "total", "broad_beam"), Column(result.out, "total", "narrow_beam"));
+}
+
 TEST(CliShield, TakesLayersInEveryUnitAndAsFormulas)
 {
     const char *same[][2] = {{"Lead:1cm", "Lead:11.35g/cm2"},
@@ -124,7 +136,7 @@ TEST(CliShield, RefusesWithOneLine)
         std::vector<const char *> arguments;
         const char *message;
     } cases[] = {
-        {{"--layer", "Lead:1cm"}, "give the source as --energy E or --nuclide NAME"},
+        {{"--layer", "Lead:1cm"}, "give the source as --energy E, --nuclide NAME or a beam"},
         {{"--energy", "662", "--nuclide", "Co-60", "--layer", "Lead:1cm"}, "give the source as"},
         {{"--energy", "662"}, "no --layer given"},
         {{"--energy", "662", "--layer", "Lead:1"}, "--layer thickness needs a unit"},
@@ -149,6 +161,8 @@ TEST(CliShield, RefusesWithOneLine)
         {{"--energy", "15", "--layer", "Water, Liquid:1cm", "--activity", "1GBq", "--distance", "1"},
          "no line of the source lies above the 20 keV cut-off"},
         {{"--nuclide", "Tc-98", "--layer", "Lead:1cm"}, "Tc-98"},
+        {{"--kv", "80", "--layer", "Lead:1mm", "--activity", "1GBq", "--distance", "1"}, "a beam has no activity"},
+        {{"--kv", "200", "--layer", "Lead:1mm"}, "kV"},
         {{"--energy", "662", "--layer", "Lead:1cm", "--buildup-material", "Silver"}, "is none of the standard's"},
     };
     for (const auto &c : cases) {
