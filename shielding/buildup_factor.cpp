@@ -202,4 +202,20 @@ BuildupFactor Buildup(const BuildupMaterial &material, BuildupResponse response,
     return BuildupAt(BuildupCoefficientsFor(material, response, energyKeV), mfp);
 }
 
+std::vector<BuildupFactor> Buildups(const BuildupMaterial &material, BuildupResponse response,
+                                    const std::vector<double> &energiesKeV, const std::vector<double> &depthsMfp)
+{
+    std::vector<BuildupFactor> factors;
+    if (energiesKeV.size() != depthsMfp.size())
+        return factors;
+    factors.reserve(energiesKeV.size());
+    BuildupCoefficients coefficients;
+    for (std::size_t i = 0; i < energiesKeV.size(); ++i) {
+        if (i == 0 || !(energiesKeV[i] == energiesKeV[i - 1]))
+            coefficients = BuildupCoefficientsFor(material, response, energiesKeV[i]);
+        factors.push_back(BuildupAt(coefficients, depthsMfp[i]));
+    }
+    return factors;
+}
+
 } // namespace pheltra
