@@ -195,7 +195,7 @@ struct Rows
 {
     std::vector<Row> rows;
     Header header;
-    Line lastComment{0, {}};
+    std::vector<Line> comments;         // those above the rows
     std::optional<std::size_t> endLine; // .spc: the row of negative probability
 };
 
@@ -207,7 +207,7 @@ Rows ReadRows(std::string_view text, bool spc)
             continue;
         if (line.text.starts_with('#')) {
             if (read.rows.empty() && read.header.line == 0)
-                read.lastComment = {line.number, line.text.substr(1)};
+                read.comments.push_back({line.number, line.text.substr(1)});
             continue;
         }
         if (read.endLine)
@@ -273,12 +273,16 @@ Spectrum CoveredSpectrum(const std::vector<Row> &bins)
 
 Spectrum TableSpectrum(const Rows &read, const SpectrumReadOptions &options)
 {
-    // Without a header line, the comment just above the rows may name the
-    // unit (SpekPy's export); an option stated outright wins over a comment.
+    // Without a header line, the lowest comment above the rows that names a
+    // unit names the energies' (SpekPy's export); an option stated outright
+    // wins over a comment.
     Header header = read.header;
-    const bool fromComment = header.line == 0 && read.lastComment.number != 0;
-    if (fromComment)
-        header = ReadHeader(read.lastComment, read.lastComment.text, true);
+    const bool fromComment = header.line == 0;
+    for (auto comment = read.comments.rbegin(); fromComment && comment != read.comments.rend(); ++comment) {
+        header = ReadHeader(*comment, comment->text, true);
+        if (header.unit)
+            break;
+    }
     if (options.energyUnit && header.unit && *options.energyUnit != *header.unit && !fromComment) {
         Refuse(header.line,
                std::string("the header names ") + EnergyUnitName(*header.unit) +

@@ -4,9 +4,9 @@
 //    optional '#' comment lines and one optional header line. The energy unit
 //    is stated by option or by the header (its first field naming eV, keV or
 //    MeV, as in "energy_keV" or "Energy [keV]"; without a header line, the
-//    last comment line above the rows). The fluence is per keV unless the
-//    option or the header says per bin. In a semicolon table a decimal comma
-//    reads as a point. Further columns are passed over.
+//    lowest comment line above the rows that names one). The fluence is per
+//    keV unless the option or the header says per bin. In a semicolon table a
+//    decimal comma reads as a point. Further columns are passed over.
 //  - MC-GPU/penEasy .spc files: '#' comments, then rows of an energy in eV
 //    and the probability of the bin that starts there, ended by a row whose
 //    probability is negative and whose energy closes the last bin.

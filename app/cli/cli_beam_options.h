@@ -16,6 +16,19 @@
 
 #include <vector>
 
+// The options of the sources commands, named once.
+inline constexpr OptionSpec kKvOption{"kv", true, false};
+inline constexpr OptionSpec kSpectrumOption{"spectrum", true, false};
+inline constexpr OptionSpec kEnergyUnitOption{"energy-unit", true, false};
+inline constexpr OptionSpec kPerBinOption{"per-bin", false, false};
+inline constexpr OptionSpec kFilterOption{"filter", true, true};
+inline constexpr OptionSpec kHvlMaterialOption{"hvl-material", true, false};
+inline constexpr OptionSpec kMediumOption{"medium", true, false};
+inline constexpr OptionSpec kPrintSpectrumOption{"print-spectrum", false, false};
+inline constexpr OptionSpec kCutoffOption{"cutoff", true, false};
+inline constexpr OptionSpec kActivityOption{"activity", true, false};
+inline constexpr OptionSpec kDistanceOption{"distance", true, false};
+
 // The beam options, for a command's option list.
 std::vector<OptionSpec> BeamSourceOptions();
 

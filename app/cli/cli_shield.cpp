@@ -61,12 +61,13 @@ QString ShieldHelp()
                "              the last layer's medium; the standard gives it up to copper)\n"
                "  --transmission T  solve the last layer's thickness for a broad-beam\n"
                "              transmission T (0 < T <= 1)\n"
-               "  --activity A (Bq, kBq, MBq, GBq or TBq, as in 1GBq) and --distance D (m):\n"
+               "  --activity A (GBq, or with a unit: Bq, kBq, MBq, GBq or TBq, as in 370MBq)\n"
+               "              and --distance D (m):\n"
                "              the air-kerma rate at D without and behind the shield, from the\n"
                "              air-kerma-rate constant of the lines above %2 keV; the lines are\n"
                "              then weighted by their part of that constant\n"
                "  --dose-rate R  solve the last layer's thickness for an air-kerma rate R\n"
-               "              (Gy/h, mGy/h, uGy/h or nGy/h, as in 1uGy/h) at D from A\n"
+               "              (uGy/h, or with a unit: Gy/h, mGy/h, uGy/h or nGy/h) at D from A\n"
                "No standard method exists for build-up in layered shields: the build-up is\n"
                "that of one material at the total depth, as the first line says. Lines of a\n"
                "nuclide or bins of a beam below %3 keV (below 30 keV for lead and uranium,\n"
@@ -83,18 +84,9 @@ QString ShieldHelp()
 
 std::vector<OptionSpec> ShieldOptions()
 {
-    std::vector<OptionSpec> options{kHelpOption,
-                                    kLibraryOption,
-                                    kFormatOption,
-                                    {"energy", true, false},
-                                    {"nuclide", true, false},
-                                    {"layer", true, true},
-                                    {"buildup-material", true, false},
-                                    {"response", true, false},
-                                    {"transmission", true, false},
-                                    {"dose-rate", true, false},
-                                    {"activity", true, false},
-                                    {"distance", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,         kLibraryOption,  kFormatOption,          kEnergyOption,
+                                    kNuclideOption,      kLayerOption,    kBuildupMaterialOption, kResponseOption,
+                                    kTransmissionOption, kDoseRateOption, kActivityOption,        kDistanceOption};
     const std::vector<OptionSpec> beam = BeamSourceOptions();
     options.insert(options.end(), beam.begin(), beam.end());
     return options;
@@ -113,7 +105,9 @@ constexpr UnitFactor kActivityUnits[] = {{"TBq", 1e3}, {"GBq", 1.0}, {"MBq", 1e-
 constexpr UnitFactor kDoseRateUnits[] = {
     {"mGy/h", 1e3}, {"uGy/h", 1.0}, {"\u00b5Gy/h", 1.0}, {"nGy/h", 1e-3}, {"Gy/h", 1e6}};
 
-double WithUnit(const QString &text, std::span<const UnitFactor> units, const QString &option, const char *example)
+// A number with one of the units, or a plain number in the unit whose factor
+// is 1.
+double WithUnit(const QString &text, std::span<const UnitFactor> units, const QString &option)
 {
     for (const UnitFactor &unit : units) {
         const QString name = QString::fromUtf8(unit.name);
@@ -124,11 +118,10 @@ double WithUnit(const QString &text, std::span<const UnitFactor> units, const QS
             throw CliError{QStringLiteral("%1 must lie above 0, not '%2'").arg(option, text)};
         return value * unit.factor;
     }
-    QStringList names;
-    for (const UnitFactor &unit : units)
-        names << QString::fromUtf8(unit.name);
-    throw CliError{QStringLiteral("%1 needs a unit (%2), as in %3, not '%4'")
-                       .arg(option, names.join(QStringLiteral(", ")), QLatin1String(example), text)};
+    const double value = ParseDouble(text, option);
+    if (!(value > 0.0))
+        throw CliError{QStringLiteral("%1 must lie above 0, not '%2'").arg(option, text)};
+    return value;
 }
 
 QString Percent(double share)
@@ -150,8 +143,8 @@ SourceLines BeamLines(const CommandContext &context)
     SourceLines source;
     source.name = spectrum.IsPerMAsAt1m()
         ? QStringLiteral("the X-ray beam of %1 kV (TASMIP)").arg(ShortestText(spectrum.TubeVoltage()))
-        : QStringLiteral("the spectrum of %1").arg(context.line.Value(QStringLiteral("spectrum")));
-    const qsizetype filters = context.line.Values(QStringLiteral("filter")).size();
+        : QStringLiteral("the spectrum of %1").arg(context.line.Value(kSpectrumOption));
+    const qsizetype filters = context.line.Values(kFilterOption).size();
     if (filters > 0)
         source.name += QStringLiteral(" behind %1 filter layer(s)").arg(filters);
     source.name += QStringLiteral(", %1 bins as lines").arg(spectrum.Size());
@@ -166,9 +159,9 @@ SourceLines BeamLines(const CommandContext &context)
 
 SourceLines SourceOption(const CommandContext &context)
 {
-    const bool energy = context.line.Has(QStringLiteral("energy"));
-    const bool nuclide = context.line.Has(QStringLiteral("nuclide"));
-    const bool beam = context.line.Has(QStringLiteral("kv")) || context.line.Has(QStringLiteral("spectrum"));
+    const bool energy = context.line.Has(kEnergyOption);
+    const bool nuclide = context.line.Has(kNuclideOption);
+    const bool beam = context.line.Has(kKvOption) || context.line.Has(kSpectrumOption);
     if (int(energy) + int(nuclide) + int(beam) != 1)
         throw CliError{
             QStringLiteral("give the source as --energy E, --nuclide NAME or a beam (--kv KV or "
@@ -177,11 +170,11 @@ SourceLines SourceOption(const CommandContext &context)
         return BeamLines(context);
     if (energy) {
         pheltra::PhotonLine line;
-        line.energyKeV = ParseDouble(context.line.Value(QStringLiteral("energy")), QStringLiteral("--energy"));
+        line.energyKeV = ParseDouble(context.line.Value(kEnergyOption), Dashed(kEnergyOption));
         line.yieldPerDecay = 1.0;
         return {QStringLiteral("one line of %1 keV").arg(ShortestText(line.energyKeV)), {line}};
     }
-    const pheltra::Nuclide found = pheltra::FindNuclide(context.line.Value(QStringLiteral("nuclide")).toStdString());
+    const pheltra::Nuclide found = pheltra::FindNuclide(context.line.Value(kNuclideOption).toStdString());
     return {QStringLiteral("%1 (%2 lines of the nuclide library)")
                 .arg(QString::fromStdString(found.name))
                 .arg(found.lines.size()),
@@ -204,11 +197,13 @@ pheltra::MaterialPart FormulaLayer(const QString &text, long double &density)
         else if (field.startsWith(QLatin1String("density=")))
             densityText = field.mid(8);
         else
-            throw CliError{QStringLiteral("--layer '%1': a formula layer is formula=F,density=D").arg(text)};
+            throw CliError{
+                QStringLiteral("%1 '%2': a formula layer is formula=F,density=D").arg(Dashed(kLayerOption), text)};
     }
     if (densityText.isEmpty())
-        throw CliError{QStringLiteral("--layer '%1': a formula layer needs density=D (g/cm3)").arg(text)};
-    density = pheltra::CheckedDensity(ParseNumber(densityText, QStringLiteral("--layer density")));
+        throw CliError{
+            QStringLiteral("%1 '%2': a formula layer needs density=D (g/cm3)").arg(Dashed(kLayerOption), text)};
+    density = pheltra::CheckedDensity(ParseNumber(densityText, Dashed(kLayerOption) + QStringLiteral(" density")));
     return pheltra::FormulaPart(formula);
 }
 
@@ -226,41 +221,41 @@ pheltra::ShieldLayer LayerOption(const QString &text, const pheltra::LoadedLibra
         if (density > 0.0L)
             pheltra::OverrideDensity(set, density);
         if (!(set.Density > 0.0L))
-            throw CliError{QStringLiteral("--layer '%1': %2 has no density in the library; give it as "
-                                          "formula=F,density=D")
-                               .arg(text, part.name)};
+            throw CliError{QStringLiteral("%1 '%2': %3 has no density in the library; give it as formula=F,density=D")
+                               .arg(Dashed(kLayerOption), text, part.name)};
         pheltra::ShieldLayer layer{{part.name.toStdString(), set.ElementWeight, static_cast<double>(set.Density)},
                                    std::numeric_limits<double>::quiet_NaN()};
         if (colon >= 0)
             layer.thicknessCm = ThicknessCm(text.mid(colon + 1).trimmed(), layer.material.densityGCm3,
-                                            QStringLiteral("--layer thickness"));
+                                            Dashed(kLayerOption) + QStringLiteral(" thickness"));
         return layer;
     } catch (const pheltra::InputError &error) {
         const QString field = pheltra::FieldName(error.field);
-        throw CliError{QStringLiteral("--layer '%1': %2").arg(text, pheltra::Worded(error, field, field + '='))};
+        throw CliError{
+            QStringLiteral("%1 '%2': %3").arg(Dashed(kLayerOption), text, pheltra::Worded(error, field, field + '='))};
     }
 }
 
 bool NeedsLibrary(const CommandContext &context)
 {
-    if (context.line.Has(QStringLiteral("activity")))
+    if (context.line.Has(kActivityOption))
         return true;
-    const QStringList layers = context.line.Values(QStringLiteral("layer"));
+    const QStringList layers = context.line.Values(kLayerOption);
     return std::any_of(layers.begin(), layers.end(), [](const QString &text) { return !IsFormulaLayer(text); });
 }
 
 const pheltra::StandardMaterial *BuildupMaterialOption(const CommandContext &context)
 {
-    if (!context.line.Has(QStringLiteral("buildup-material")))
+    if (!context.line.Has(kBuildupMaterialOption))
         return nullptr;
-    const QString name = context.line.Value(QStringLiteral("buildup-material"));
+    const QString name = context.line.Value(kBuildupMaterialOption);
     const pheltra::StandardMaterial *material = pheltra::StandardMaterialByName(name.toStdString());
     if (material == nullptr) {
         QStringList names;
         for (const pheltra::StandardMaterial &standard : pheltra::StandardMaterials())
             names << QString::fromUtf8(standard.name.data(), qsizetype(standard.name.size()));
-        throw CliError{QStringLiteral("--buildup-material '%1' is none of the standard's materials: %2")
-                           .arg(name, names.join(QStringLiteral(", ")))};
+        throw CliError{QStringLiteral("%1 '%2' is none of the standard's materials: %3")
+                           .arg(Dashed(kBuildupMaterialOption), name, names.join(QStringLiteral(", ")))};
     }
     return material;
 }
@@ -277,28 +272,30 @@ struct KermaGeometry
 std::optional<KermaGeometry> KermaOption(const CommandContext &context, BuildupResponse response,
                                          const pheltra::LoadedLibrary &library, pheltra::ShieldSetup &setup)
 {
-    const bool activity = context.line.Has(QStringLiteral("activity"));
-    const bool distance = context.line.Has(QStringLiteral("distance"));
+    const bool activity = context.line.Has(kActivityOption);
+    const bool distance = context.line.Has(kDistanceOption);
     if (activity != distance)
-        throw CliError{QStringLiteral("--activity and --distance go together")};
+        throw CliError{QStringLiteral("%1 and %2 go together").arg(Dashed(kActivityOption), Dashed(kDistanceOption))};
     if (!activity) {
-        if (context.line.Has(QStringLiteral("dose-rate")))
-            throw CliError{QStringLiteral("--dose-rate needs --activity A and --distance D")};
+        if (context.line.Has(kDoseRateOption))
+            throw CliError{QStringLiteral("%1 needs %2 A and %3 D")
+                               .arg(Dashed(kDoseRateOption), Dashed(kActivityOption), Dashed(kDistanceOption))};
         return std::nullopt;
     }
     if (response != BuildupResponse::kExposure)
-        throw CliError{QStringLiteral("an air-kerma rate takes --response exposure")};
-    if (!context.line.Has(QStringLiteral("energy")) && !context.line.Has(QStringLiteral("nuclide")))
-        throw CliError{QStringLiteral("--activity goes with --energy or --nuclide: a beam has no activity")};
+        throw CliError{QStringLiteral("an air-kerma rate takes %1 exposure").arg(Dashed(kResponseOption))};
+    if (!context.line.Has(kEnergyOption) && !context.line.Has(kNuclideOption))
+        throw CliError{QStringLiteral("%1 goes with %2 or %3: a beam has no activity")
+                           .arg(Dashed(kActivityOption), Dashed(kEnergyOption), Dashed(kNuclideOption))};
     KermaGeometry geometry{};
     geometry.activityGBq =
-        WithUnit(context.line.Value(QStringLiteral("activity")).trimmed(), kActivityUnits, "--activity", "1GBq");
-    QString distanceText = context.line.Value(QStringLiteral("distance")).trimmed();
+        WithUnit(context.line.Value(kActivityOption).trimmed(), kActivityUnits, Dashed(kActivityOption));
+    QString distanceText = context.line.Value(kDistanceOption).trimmed();
     if (distanceText.endsWith(QLatin1Char('m')))
         distanceText.chop(1);
-    geometry.distanceM = ParseDouble(distanceText.trimmed(), QStringLiteral("--distance"));
+    geometry.distanceM = ParseDouble(distanceText.trimmed(), Dashed(kDistanceOption));
     if (!(geometry.distanceM > 0.0))
-        throw CliError{QStringLiteral("--distance must lie above 0 m")};
+        throw CliError{QStringLiteral("%1 must lie above 0 m").arg(Dashed(kDistanceOption))};
     const pheltra::SourceMaterial air = pheltra::LibraryMaterial(library.library, pheltra::kAirName, kDataSourceB);
     setup.weights = pheltra::AirKermaRateShares(setup.lines, air);
     for (const double share : setup.weights)
@@ -388,9 +385,9 @@ int RunShield(const CommandContext &context)
     pheltra::ShieldSetup setup;
     setup.response = ResponseOption(context);
     setup.buildupMaterial = BuildupMaterialOption(context);
-    if (context.line.Has(QStringLiteral("transmission")) && context.line.Has(QStringLiteral("dose-rate")))
+    if (context.line.Has(kTransmissionOption) && context.line.Has(kDoseRateOption))
         throw CliError{QStringLiteral("give --transmission T or --dose-rate R, not both")};
-    const QStringList layerTexts = context.line.Values(QStringLiteral("layer"));
+    const QStringList layerTexts = context.line.Values(kLayerOption);
     if (layerTexts.isEmpty())
         throw CliError{QStringLiteral("no --layer given: MATERIAL:THICKNESS, as in Lead:2cm")};
     const pheltra::LoadedLibrary library =
@@ -404,33 +401,33 @@ int RunShield(const CommandContext &context)
     } catch (const pheltra::SourceError &error) {
         throw CliError{QString::fromStdString(error.what())};
     }
-    const bool solving =
-        context.line.Has(QStringLiteral("transmission")) || context.line.Has(QStringLiteral("dose-rate"));
+    const bool solving = context.line.Has(kTransmissionOption) || context.line.Has(kDoseRateOption);
     for (qsizetype i = 0; i < layerTexts.size(); ++i) {
         setup.layers.push_back(LayerOption(layerTexts[i], library));
         if (std::isnan(setup.layers.back().thicknessCm)) {
             if (!solving || i + 1 < layerTexts.size())
-                throw CliError{QStringLiteral("--layer '%1' needs a thickness (only the last layer may leave it out, "
-                                              "when it is solved for)")
-                                   .arg(layerTexts[i])};
+                throw CliError{
+                    QStringLiteral("%1 '%2' needs a thickness (only the last layer may leave it out, when it is "
+                                   "solved for)")
+                        .arg(Dashed(kLayerOption), layerTexts[i])};
             setup.layers.back().thicknessCm = 0.0;
         }
     }
 
     std::optional<double> target;
     QString targetText;
-    if (context.line.Has(QStringLiteral("transmission"))) {
-        target =
-            TransmissionOption(context.line.Value(QStringLiteral("transmission")), QStringLiteral("--transmission"));
+    if (context.line.Has(kTransmissionOption)) {
+        target = TransmissionOption(context.line.Value(kTransmissionOption), Dashed(kTransmissionOption));
         targetText = QStringLiteral("a broad-beam transmission of %1").arg(ShortestText(*target));
-    } else if (context.line.Has(QStringLiteral("dose-rate"))) {
-        const double rate = WithUnit(context.line.Value(QStringLiteral("dose-rate")).trimmed(), kDoseRateUnits,
-                                     "--dose-rate", "1uGy/h");
+    } else if (context.line.Has(kDoseRateOption)) {
+        const double rate =
+            WithUnit(context.line.Value(kDoseRateOption).trimmed(), kDoseRateUnits, Dashed(kDoseRateOption));
         target = rate / kerma->unshieldedUGyPerH;
         targetText = QStringLiteral("an air-kerma rate of %1 uGy/h").arg(ShortestText(rate));
         if (*target > 1.0)
-            throw CliError{QStringLiteral("--dose-rate %1 uGy/h lies above the %2 uGy/h without any shield")
-                               .arg(ShortestText(rate), ShortestText(kerma->unshieldedUGyPerH))};
+            throw CliError{
+                QStringLiteral("%1 %2 uGy/h lies above the %3 uGy/h without any shield")
+                    .arg(Dashed(kDoseRateOption), ShortestText(rate), ShortestText(kerma->unshieldedUGyPerH))};
     }
 
     const pheltra::Shield shield(setup);

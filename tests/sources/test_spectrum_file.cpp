@@ -45,7 +45,7 @@ TEST(SpectrumFile, ReadsEveryKindOfFile)
          {10, 20, 40},
          {10, 15, 20}},
         {"the comment above the rows names the unit",
-         "# made by hand\n# Energy bin [keV]  Fluence [photons cm^-2 keV^-1]\n20 4\n21 5\n",
+         "# made by hand\n# Energy bin [keV]  Fluence [photons cm^-2 keV^-1]\n#\n20 4\n21 5\n",
          kTable,
          Options(),
          {20, 21},

@@ -256,11 +256,11 @@ TEST(CliRefusals, EveryWriteFailureEndsWithStatus1)
     }
 }
 
-// The options a help text names ("--name").
+// The options a help text names ("--name", "--two-words").
 QStringList NamedOptions(const QString &help)
 {
     QStringList names;
-    static const QRegularExpression option(QStringLiteral("--([a-z]+)"));
+    static const QRegularExpression option(QStringLiteral("--([a-z]+(?:-[a-z]+)*)"));
     for (const QRegularExpressionMatch &match : option.globalMatch(help))
         names << match.captured(1);
     names.removeDuplicates();
