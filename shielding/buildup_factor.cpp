@@ -152,16 +152,16 @@ std::vector<std::string> BuildupFlagTexts(unsigned flags)
 
 BuildupCoefficients BuildupCoefficientsFor(const BuildupMaterial &material, BuildupResponse response, double energyKeV)
 {
+    BuildupCoefficients result;
     if (!(energyKeV >= kBuildupLowestKeV && energyKeV <= kBuildupHighestKeV)) {
-        BuildupCoefficients refused;
-        refused.refused = BuildupRefusal::kEnergy;
-        refused.refusal =
+        result.refused = BuildupRefusal::kEnergy;
+        result.refusal =
             MessageNumber(energyKeV) + " keV lies outside the build-up factors of ANSI/ANS-6.4.3 (15 keV to 15 MeV)";
-        return refused;
-    }
-    if (material.standard == nullptr)
+    } else if (material.standard == nullptr) {
         return EquivalentZCoefficients(material.composition, response, energyKeV);
-    BuildupCoefficients result = StandardCoefficients(*material.standard, response, energyKeV);
+    } else {
+        result = StandardCoefficients(*material.standard, response, energyKeV);
+    }
     result.basis.table = material.standard;
     result.basis.named = material.named;
     return result;
@@ -200,6 +200,22 @@ BuildupFactor BuildupAt(const BuildupCoefficients &coefficients, double mfp)
 BuildupFactor Buildup(const BuildupMaterial &material, BuildupResponse response, double energyKeV, double mfp)
 {
     return BuildupAt(BuildupCoefficientsFor(material, response, energyKeV), mfp);
+}
+
+std::vector<BuildupFactor> Buildups(const BuildupMaterial &material, BuildupResponse response,
+                                    const std::vector<double> &energiesKeV, const std::vector<double> &depthsMfp)
+{
+    std::vector<BuildupFactor> factors;
+    if (energiesKeV.size() != depthsMfp.size())
+        return factors;
+    factors.reserve(energiesKeV.size());
+    BuildupCoefficients coefficients;
+    for (std::size_t i = 0; i < energiesKeV.size(); ++i) {
+        if (i == 0 || !(energiesKeV[i] == energiesKeV[i - 1]))
+            coefficients = BuildupCoefficientsFor(material, response, energiesKeV[i]);
+        factors.push_back(BuildupAt(coefficients, depthsMfp[i]));
+    }
+    return factors;
 }
 
 } // namespace pheltra

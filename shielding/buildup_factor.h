@@ -93,5 +93,10 @@ BuildupFactor BuildupAt(const BuildupCoefficients &coefficients, double mfp);
 
 // Both steps at once.
 BuildupFactor Buildup(const BuildupMaterial &material, BuildupResponse response, double energyKeV, double mfp);
+// Element by element over energies and depths of one length (a front end
+// broadcasts its arguments first); the coefficients are worked out once for
+// each run of equal energies. Empty when the lengths differ.
+std::vector<BuildupFactor> Buildups(const BuildupMaterial &material, BuildupResponse response,
+                                    const std::vector<double> &energiesKeV, const std::vector<double> &depthsMfp);
 
 } // namespace pheltra

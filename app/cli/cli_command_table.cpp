@@ -185,9 +185,9 @@ const std::vector<Command> &Commands()
          &NuclideHelp},
         {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam, &BeamHelp},
         {"buildup", "build-up factors of ANSI/ANS-6.4.3 of a material at energies and depths", BuildupOptions(),
-         &RunBuildup, [] { return QString::fromUtf8(kBuildupHelp); }},
+         &RunBuildup, &BuildupHelp},
         {"shield", "a point source behind layers in broad beam; the thickness for a target", ShieldOptions(),
-         &RunShield, [] { return QString::fromUtf8(kShieldHelp); }},
+         &RunShield, &ShieldHelp},
     };
     return commands;
 }

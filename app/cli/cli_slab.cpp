@@ -24,13 +24,11 @@ int RunSlab(const CommandContext &context)
     pheltra::RequireDensity(set);
     const auto density = static_cast<double>(set.Density);
     std::optional<double> thickness;
-    if (context.line.Has(QStringLiteral("thickness")))
-        thickness = ThicknessCm(context.line.Value(QStringLiteral("thickness")).trimmed(), density,
-                                QStringLiteral("--thickness"));
+    if (context.line.Has(kThicknessOption))
+        thickness = ThicknessCm(context.line.Value(kThicknessOption).trimmed(), density, Dashed(kThicknessOption));
     std::optional<double> transmission;
-    if (context.line.Has(QStringLiteral("transmission")))
-        transmission =
-            TransmissionOption(context.line.Value(QStringLiteral("transmission")), QStringLiteral("--transmission"));
+    if (context.line.Has(kTransmissionOption))
+        transmission = TransmissionOption(context.line.Value(kTransmissionOption), Dashed(kTransmissionOption));
 
     QString note = QStringLiteral("# narrow-beam values without build-up; density %1 g/cm3").arg(DensityText(density));
     QStringList header{QStringLiteral("energy_keV"), QStringLiteral("mu_rho_cm2_g"), QStringLiteral("mu_1_cm"),

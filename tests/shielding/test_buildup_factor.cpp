@@ -95,6 +95,21 @@ TEST(BuildupFactor, ExtrapolationMeetsTheFitAt40MfpAndHoldsKWhereItCrossesOne)
     EXPECT_EQ(GpKExtended(concrete, 70.0), GpK(concrete, 40.0));
 }
 
+TEST(BuildupFactor, ElementwiseOverEnergiesAndDepthsIsTheSingleValue)
+{
+    const BuildupMaterial water = BuildupMaterialOf(Named("Water").composition);
+    const std::vector<double> energies{662.0, 662.0, 10.0, 1250.0};
+    const std::vector<double> depths{1.0, 20.0, 1.0, 150.0};
+    const std::vector<BuildupFactor> factors = Buildups(water, BuildupResponse::kExposure, energies, depths);
+    ASSERT_EQ(factors.size(), energies.size());
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+        const BuildupFactor one = Buildup(water, BuildupResponse::kExposure, energies[i], depths[i]);
+        EXPECT_EQ(factors[i].refusal, one.refusal);
+        EXPECT_TRUE(factors[i].value == one.value || (std::isnan(one.value) && std::isnan(factors[i].value)));
+    }
+    EXPECT_TRUE(Buildups(water, BuildupResponse::kExposure, energies, {1.0}).empty());
+}
+
 TEST(BuildupLookup, NeverInterpolatesAcrossTheKEdge)
 {
     // Lead: 88 keV is the last energy below the edge at 88.005 keV, 89 keV the

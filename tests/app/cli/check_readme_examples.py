@@ -15,7 +15,7 @@ import sys
 import tempfile
 
 # The examples the documents hold, so that none is skipped unseen.
-BATCH_EXAMPLES = 8
+BATCH_EXAMPLES = 11
 PYTHON_EXAMPLES = 2
 
 
