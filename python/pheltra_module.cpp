@@ -13,6 +13,7 @@
 #include "app/reports/element_data.h"
 #include "datalib/shell/treffid.h"
 #include "gallomir/gallomir.h"
+#include "pheltra_version.h"
 #include "python/py_material.h"
 
 #include <pybind11/numpy.h>
@@ -272,6 +273,7 @@ std::string Repr(const PyMaterial &material)
 PYBIND11_MODULE(pheltra, m)
 {
     m.doc() = "Photon interaction coefficients of materials, from the data libraries of Pheltra.";
+    m.attr("__version__") = kPheltraVersion;
     py::register_exception_translator([](std::exception_ptr error) {
         try {
             if (error)

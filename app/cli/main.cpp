@@ -3,7 +3,7 @@
 // else the one installed with it.
 #include "absorber/library_location.h"
 #include "app/cli/cli.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include <QCoreApplication>
 
