@@ -197,9 +197,9 @@ DataLine ParseDataLine(QByteArrayView line)
 
 namespace {
 
-// The shortest line that makes an entry, "a;;;;;;;1;1" and its line end:
-// a file of n bytes holds at most n / 12 + 1 entries.
-constexpr qsizetype kShortestEntryLine = 12;
+// The shortest line that makes an entry, "a;;;;;;;;1;1" and its line end:
+// a file of n bytes holds at most n / 13 + 1 entries.
+constexpr qsizetype kShortestEntryLine = 13;
 
 QString NamesText(const QStringList &names, qsizetype total)
 {

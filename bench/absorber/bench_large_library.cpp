@@ -59,7 +59,7 @@ void BM_LoadMillionEntryLibrary(benchmark::State &state)
 }
 BENCHMARK(BM_LoadMillionEntryLibrary)->Unit(benchmark::kSecond)->Iterations(1);
 
-// The most entries 64 MB can hold: "a;;;;;;;1;1" and a line end, names of
+// The most entries 64 MB can hold: "a;;;;;;;;1;1" and a line end, names of
 // one letter (most of them repeated), one constituent each.
 bool WriteDensestLibrary(const QString &fileName, qsizetype &entries)
 {
@@ -68,8 +68,8 @@ bool WriteDensestLibrary(const QString &fileName, qsizetype &entries)
         return false;
     QByteArray data = "t\n";
     data.reserve(kMaxLibraryFileSize);
-    for (entries = 0; data.size() + 12 <= kMaxLibraryFileSize; ++entries)
-        data += QByteArray(1, static_cast<char>('a' + entries % 26)) + ";;;;;;;1;1\n";
+    for (entries = 0; data.size() + 13 <= kMaxLibraryFileSize; ++entries)
+        data += QByteArray(1, static_cast<char>('a' + entries % 26)) + ";;;;;;;;1;1\n";
     const bool written = file.write(data) == data.size();
     return written && file.flush();
 }
