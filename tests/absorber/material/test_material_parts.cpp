@@ -67,6 +67,7 @@ TEST(MaterialParts, RefusalsNameTheFieldInNeutralWords)
         {[&] { ParseAbsorber(QStringLiteral("Lead:0"), library); }, Field::Weight,
          "the relative weight of 'Lead' must lie between 1e-100 and 100000000"},
         {[] { FormulaPart(QStringLiteral("H2Xx")); }, Field::Formula, "'H2Xx': unknown element 'Xx' at 3"},
+        {[] { FormulaPart(QStringLiteral(" H2Xx:2")); }, Field::Formula, "' H2Xx': unknown element 'Xx' at 4"},
         {[] { CheckedDensity(0.0L); }, Field::Density, "must lie between 1e-30 and 1000 g/cm3"},
         {[] { CheckedDensity(1000.001L); }, Field::Density, "must lie between 1e-30 and 1000 g/cm3"},
         {[] { CheckedDensity(std::nanl("")); }, Field::Density, "must lie between 1e-30 and 1000 g/cm3"},
