@@ -225,7 +225,7 @@ QString LibraryWarning(const CompoundLibrary &library)
         if (i > 0 && CompoundLibrary::SameName(library.NameView(i - 1), library.NameView(i)) &&
             (i < 2 || !CompoundLibrary::SameName(library.NameView(i - 2), library.NameView(i))) &&
             repeatedCount++ < kNamesShown) {
-            repeated << library.Name(i);
+            repeated << library.Name(i - 1);
         }
     }
     QStringList parts;

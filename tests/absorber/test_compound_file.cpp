@@ -355,7 +355,7 @@ TEST(LoadBytes, EntriesWithoutElementsAndRepeatedNamesAreAWarning)
              Row{{"t", "Void;;;;;;;;-1;1", "Air;;;;;;;;7;1"}, "File CmpMix.dat: 1 entry has no element ('Void')"},
              Row{{"t", "Water;;;;;;;;1;1", "WATER;;;;;;;;8;1", "water;;;;;;;;8;1", "Air;;;;;;;;0;1"},
                  "File CmpMix.dat: 1 entry has no element ('Air'); 1 name is given more than once, only the first is "
-                 "used ('WATER')"},
+                 "used ('Water')"},
              Row{{"t", "A;;;;;;;;-1;1", "B;;;;;;;;-1;1", "C;;;;;;;;-1;1", "D;;;;;;;;-1;1"},
                  "File CmpMix.dat: 4 entries have no element ('A', 'B', 'C', ...)"},
          }) {
