@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace py = pybind11;
 
@@ -72,7 +73,9 @@ LoadedLibrary ReadLibrary(const py::object &path)
         throw py::value_error(Utf8(loaded.Problem()));
     if (loaded.status < 0)
         throw std::runtime_error(Utf8(loaded.Problem()));
-    if (!loaded.Clean() && PyErr_WarnEx(PyExc_UserWarning, Utf8(loaded.Problem()).c_str(), 1) != 0)
+    // A faulty line, or entries without elements and repeated names.
+    if ((!loaded.Clean() || !loaded.warning.isEmpty()) &&
+        PyErr_WarnEx(PyExc_UserWarning, Utf8(loaded.Problem()).c_str(), 1) != 0)
         throw py::error_already_set();
     return loaded;
 }
@@ -88,21 +91,56 @@ py::dict Composition(const TCompound &compound)
     return composition;
 }
 
-py::list Library(const py::object &path)
+py::dict EntryDict(const CompoundLibrary::Entry &entry)
 {
-    const LoadedLibrary loaded = ReadLibrary(path);
-    py::list entries;
-    for (const CompoundLibrary::Entry &entry : loaded.library.Entries()) {
-        py::dict item;
-        item["name"] = Utf8(entry.name);
-        item["formula"] = Utf8(entry.compound.Formula);
-        item["second_name"] = Utf8(entry.compound.SecondName);
-        item["source"] = Utf8(entry.compound.Source);
-        item["density"] = NumberOrNone(entry.compound.Density);
-        item["composition"] = Composition(entry.compound);
-        entries.append(item);
+    py::dict item;
+    item["name"] = Utf8(entry.name);
+    item["formula"] = Utf8(entry.compound.Formula);
+    item["second_name"] = Utf8(entry.compound.SecondName);
+    item["source"] = Utf8(entry.compound.Source);
+    item["density"] = NumberOrNone(entry.compound.Density);
+    item["composition"] = Composition(entry.compound);
+    return item;
+}
+
+// The library as a read-only sequence whose entries become dicts only when
+// they are asked for: a list of dicts made at once would take gigabytes for
+// a 64 MB library of millions of entries.
+class PyLibrary
+{
+public:
+    explicit PyLibrary(LoadedLibrary loaded) : loaded_(std::make_shared<const LoadedLibrary>(std::move(loaded))) { }
+
+    py::ssize_t Size() const { return loaded_->library.Count(); }
+    py::dict At(py::ssize_t index) const
+    {
+        if (index < 0)
+            index += Size();
+        if (index < 0 || index >= Size())
+            throw py::index_error("library index out of range");
+        return EntryDict(loaded_->library.At(static_cast<int>(index)));
     }
-    return entries;
+    py::list Slice(const py::slice &slice) const
+    {
+        py::ssize_t start = 0;
+        py::ssize_t stop = 0;
+        py::ssize_t step = 0;
+        py::ssize_t length = 0;
+        if (!slice.compute(Size(), &start, &stop, &step, &length))
+            throw py::error_already_set();
+        py::list entries;
+        for (py::ssize_t i = 0; i < length; ++i, start += step)
+            entries.append(At(start));
+        return entries;
+    }
+
+private:
+    std::shared_ptr<const LoadedLibrary> loaded_;
+};
+
+PyLibrary Library(const py::object &path)
+{
+    return PyLibrary(ReadLibrary(path));
 }
 
 // The parts of a material given as a mixture {name or Material: weight}.
@@ -287,10 +325,18 @@ PYBIND11_MODULE(pheltra, m)
         }
     });
 
+    py::class_<PyLibrary>(m, "Library",
+                          "The entries of a compound library, in the library's order: a read-only sequence of "
+                          "dicts of name, formula, second_name, source, density (g/cm3, None when not given) "
+                          "and composition {Z: weight}, each made when it is asked for.")
+        .def("__len__", &PyLibrary::Size)
+        .def("__getitem__", &PyLibrary::At, py::arg("index"))
+        .def("__getitem__", &PyLibrary::Slice, py::arg("slice"));
     m.def("library", &Library, py::arg("path") = py::none(),
           "The entries of the compound library (path, else CmpMix.dat in the working folder, else the one "
-          "installed with Pheltra): dicts of name, "
-          "formula, second_name, source, density (None when not given) and composition {Z: weight}.");
+          "installed with Pheltra) as a Library: a sequence of dicts of name, "
+          "formula, second_name, source, density (None when not given) and composition {Z: weight}. "
+          "A faulty line, entries without elements or repeated names raise a UserWarning.");
     m.def(
         "types",
         [] {

@@ -141,8 +141,10 @@ def test_refusals_say_what_the_batch_tool_says(call, arguments):
 @pytest.mark.parametrize("call, python_text, arguments, cli_text", [
     (lambda: pheltra.Material(formula="Ca(OH)2)"), "formula 'Ca(OH)2)': unbalanced ')' at 8",
      ["mu", "--formula", "Ca(OH)2)", "10"], "--formula 'Ca(OH)2)': unbalanced ')' at 8"),
-    (lambda: pheltra.Material(formula="H2O", density=-1), "density must lie above 0 and at most 1000 g/cm3",
-     ["mu", "--formula", "H2O", "--density", "-1", "10"], "--density must lie above 0 and at most 1000 g/cm3"),
+    (lambda: pheltra.Material(formula="H2O", density=-1), "density must lie between 1e-30 and 1000 g/cm3",
+     ["mu", "--formula", "H2O", "--density", "-1", "10"], "--density must lie between 1e-30 and 1000 g/cm3"),
+    (lambda: pheltra.Material(formula="H2O", density=1e-40), "density must lie between 1e-30 and 1000 g/cm3",
+     ["mu", "--formula", "H2O", "--density", "1e-4000", "10"], "--density must lie between 1e-30 and 1000 g/cm3"),
     (lambda: pheltra.Material(formula="H2O").hvl(10), "the material has no density; give one with density= (g/cm3)",
      ["slab", "--formula", "H2O", "10"], "the material has no density; give one with --density (g/cm3)"),
 ])
@@ -209,6 +211,19 @@ def test_library_entries_and_lists():
     lead = pheltra.Material("Lead")
     assert same(lead.mu(ENERGIES, type="MU_EN"), lead.mu(ENERGIES, type="energy absorption-total", source="B"))
     assert list(pheltra.sources()) == ["H", "B"]
+
+
+def test_library_is_a_sequence_of_entries_made_when_asked_for(tmp_path):
+    entries = pheltra.library()
+    assert entries[-1] == entries[len(entries) - 1] and entries[1:3] == [entries[1], entries[2]]
+    assert [e["name"] for e in entries][:2] == [entries[0]["name"], entries[1]["name"]]
+    with pytest.raises(IndexError):
+        entries[len(entries)]
+    # Entries without an element load, with a warning.
+    own = tmp_path / "CmpMix.dat"
+    own.write_bytes(b"t\r\nVoid;;;;;;;;-1;1\r\nAir;;;;;;;;7;1\r\n")
+    with pytest.warns(UserWarning, match="1 entry has no element"):
+        assert len(pheltra.library(str(own))) == 2
 
 
 def test_element_is_the_atomic_data_view():
