@@ -44,20 +44,22 @@ py::object NumberOrNone(long double value)
     return value > 0.0L ? py::object(py::float_(static_cast<double>(value))) : py::object(py::none());
 }
 
-// The bin folder of the installation the module belongs to, found from the
-// module's own file (PHELTRA_BIN_FROM_MODULE is set by the build from the
-// install folders), so that the module reads the library as the programs do:
-// the working folder's CmpMix.dat, else the installed one.
-QString InstallationBinFolder()
+// The compound library that comes with the package, found from the module's
+// own file: PHELTRA_LIBRARY_FROM_MODULE, set by the build, is the installed
+// share/pheltra/CmpMix.dat relative to the installed module, or the copy a
+// wheel carries beside it. The module reads the library as the programs do:
+// the working folder's CmpMix.dat, else this one.
+QString PackagedLibraryFile()
 {
-    const QString moduleFile = Text(py::str(py::module_::import("pheltra").attr("__file__")));
-    return QDir(QFileInfo(moduleFile).absolutePath()).filePath(QStringLiteral(PHELTRA_BIN_FROM_MODULE));
+    const QString moduleFile = Text(py::str(py::module_::import("pheltra._core").attr("__file__")));
+    return QDir::cleanPath(
+        QDir(QFileInfo(moduleFile).absolutePath()).filePath(QStringLiteral(PHELTRA_LIBRARY_FROM_MODULE)));
 }
 
 LoadedLibrary ReadLibrary(const py::object &path)
 {
     const QString fileName =
-        path.is_none() ? FindCompoundLibrary(InstalledLibraryFile(InstallationBinFolder())) : Text(py::str(path));
+        path.is_none() ? FindCompoundLibrary(PackagedLibraryFile()) : Text(py::str(path));
     LoadedLibrary loaded = LoadLibrary(fileName);
     if (loaded.status == kLibraryNotFound)
         throw py::value_error(Utf8(loaded.Problem()));
@@ -256,9 +258,10 @@ std::string Repr(const PyMaterial &material)
 
 } // namespace
 
-PYBIND11_MODULE(pheltra, m)
+PYBIND11_MODULE(_core, m)
 {
     m.doc() = "Photon interaction coefficients of materials, from the data libraries of Pheltra.";
+    m.attr("__version__") = PHELTRA_VERSION;
     py::register_exception_translator([](std::exception_ptr error) {
         try {
             if (error)
