@@ -1,9 +1,10 @@
 // The commands of pheltra-cli and what they share.
 #pragma once
 
+#include "absorber/data_set.h"
+#include "absorber/material/loaded_library.h"
 #include "app/cli/cli.h"
 #include "app/cli/cli_arguments.h"
-#include "app/cli/cli_data_sets.h"
 #include "app/cli/cli_text.h"
 
 #include <ostream>
@@ -46,13 +47,13 @@ int RunSlab(const CommandContext &context);
 // The library named by --library or the working folder's CmpMix.dat. A file
 // that is missing or unreadable throws (exit status 3); after a faulty line
 // the entries before it are used (FinishedStatus warns).
-LoadedLibrary LoadLibraryOption(const CommandContext &context);
+pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context);
 // The material of the --absorber options (looked up in the library, which is
 // read for them) and the --formula options as one data set; --density
 // replaces its density.
 struct Material
 {
-    LoadedLibrary library;
+    pheltra::LoadedLibrary library;
     TCmpDataSet set;
 };
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend);
@@ -78,4 +79,4 @@ void WriteSavedLines(std::ostream &stream, const QStringList &lines);
 void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype refused);
 // The status a command that printed everything ends with: 0, or 3 with a
 // warning on err after a library with a faulty line.
-int FinishedStatus(const CommandContext &context, const LoadedLibrary &library);
+int FinishedStatus(const CommandContext &context, const pheltra::LoadedLibrary &library);

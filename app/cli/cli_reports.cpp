@@ -1,5 +1,7 @@
 // pheltra-cli composition and pheltra-cli report: the texts "Save Data"
 // writes, from the program's own report code.
+#include "absorber/material/absorber_choice.h"
+#include "absorber/material/source_and_type.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/report_file.h"
@@ -177,8 +179,8 @@ int RunReport(const CommandContext &context)
     ReportSelection selection;
     ReadSelection(context, selection);
     const ReportEnvironment environment{ReportMoment(context), locale};
-    const auto sources = PerDataSet(context, QStringLiteral("source"), kDataSourceB, ParseSource);
-    const auto types = PerDataSet(context, QStringLiteral("type"), kCoeffTypeAttenuationTotal, ParseCoeffType);
+    const auto sources = PerDataSet(context, QStringLiteral("source"), kDataSourceB, pheltra::ParseSource);
+    const auto types = PerDataSet(context, QStringLiteral("type"), kCoeffTypeAttenuationTotal, pheltra::ParseCoeffType);
     std::array<QString, DataSets::kCount> legends;
     for (const QString &text : context.line.Values(QStringLiteral("legend"))) {
         const auto [index, legend] = RequireDataSet(QStringLiteral("legend"), text);
@@ -196,15 +198,15 @@ int RunReport(const CommandContext &context)
             throw CliError{NotRegularFileMessage(QLatin1Char('\'') + outputFile + QLatin1Char('\''))};
     }
 
-    const LoadedLibrary library = LoadLibraryOption(context);
-    std::array<QList<AbsorberChoice>, DataSets::kCount> absorbers;
+    const pheltra::LoadedLibrary library = LoadLibraryOption(context);
+    std::array<QList<pheltra::AbsorberChoice>, DataSets::kCount> absorbers;
     for (const QString &text : setTexts) {
         const auto [index, list] = RequireDataSet(QStringLiteral("set"), text);
-        QList<AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
+        QList<pheltra::AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
         try {
-            chosen << ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
-        } catch (const CliError &error) {
-            throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(error.message)};
+            chosen << pheltra::ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
+        } catch (const pheltra::InputError &error) {
+            throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(CliErrorOf(error).message)};
         }
     }
     DataSets sets;
@@ -213,9 +215,9 @@ int RunReport(const CommandContext &context)
         if (absorbers[slot].isEmpty())
             continue;
         try {
-            FillDataSet(sets[i], absorbers[slot], sources[slot], types[slot], legends[slot], library);
-        } catch (const CliError &error) {
-            throw CliError{QStringLiteral("data set %1: %2").arg(i + 1).arg(error.message)};
+            pheltra::FillDataSet(sets[i], absorbers[slot], sources[slot], types[slot], legends[slot], library);
+        } catch (const pheltra::InputError &error) {
+            throw CliError{QStringLiteral("data set %1: %2").arg(i + 1).arg(CliErrorOf(error).message)};
         }
         sets[i].LineColor = DataSets::DefaultLineColor(i);
     }

@@ -3,6 +3,8 @@
 // whatever the locale, so scripts can read them back.
 #pragma once
 
+#include "absorber/material/number_text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +17,7 @@ double ParseDouble(const QString &text, const QString &what);
 
 // The shortest text that reads back as the same value: 88.29, 0.0123,
 // 1.234e-05.
-QString ShortestText(double value);
-QString ShortestText(float value);
+using pheltra::ShortestText;
 
 // Text as it may reach a terminal in a message: control and format characters
 // (a line break, an escape sequence, a direction override) written as \n, \t,
