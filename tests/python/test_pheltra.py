@@ -206,6 +206,8 @@ def test_library_entries_and_lists():
     assert water["composition"] == pytest.approx({1: 0.111898, 8: 0.888102})
     assert next(e for e in entries if e["name"] == "Hydrogen")["formula"] == "H"
     assert pheltra.types()[1] == "attenuation-total" and len(pheltra.types()) == 15
+    lead = pheltra.Material("Lead")
+    assert same(lead.mu(ENERGIES, type="MU_EN"), lead.mu(ENERGIES, type="energy absorption-total", source="B"))
     assert list(pheltra.sources()) == ["H", "B"]
 
 
