@@ -107,9 +107,10 @@ QString TextArgument(py::handle value, const char *argument, bool path)
         if (py::isinstance<py::str>(text))
             return FromPython(text);
     }
-    Raise(PyExc_TypeError, QStringLiteral("%1 must be %2, not %3")
-                               .arg(QLatin1String(argument), path ? QStringLiteral("a str or a path") : QStringLiteral("a str"),
-                                    TypeName(value)));
+    Raise(PyExc_TypeError,
+          QStringLiteral("%1 must be %2, not %3")
+              .arg(QLatin1String(argument), path ? QStringLiteral("a str or a path") : QStringLiteral("a str"),
+                   TypeName(value)));
 }
 
 double NumberArgument(py::handle value, const char *argument)
@@ -120,7 +121,8 @@ double NumberArgument(py::handle value, const char *argument)
 void RequireFinite(double value, const char *argument)
 {
     if (!std::isfinite(value))
-        Raise(PyExc_ValueError, QStringLiteral("%1 must be finite, not %2").arg(QLatin1String(argument), NumberText(value)));
+        Raise(PyExc_ValueError,
+              QStringLiteral("%1 must be finite, not %2").arg(QLatin1String(argument), NumberText(value)));
 }
 
 Numbers NumbersArgument(py::handle value, const char *argument)
@@ -146,8 +148,9 @@ std::pair<Numbers, Numbers> Broadcast(const Numbers &a, const char *aName, const
         if (!error.matches(PyExc_ValueError))
             throw;
         const auto shape = [](const Numbers &n) { return FromPython(py::str(py::tuple(n.values.attr("shape")))); };
-        Raise(PyExc_ValueError, QStringLiteral("%1 and %2 do not broadcast together: shapes %3 and %4")
-                                    .arg(QLatin1String(aName), QLatin1String(bName), shape(a), shape(b)));
+        Raise(PyExc_ValueError,
+              QStringLiteral("%1 and %2 do not broadcast together: shapes %3 and %4")
+                  .arg(QLatin1String(aName), QLatin1String(bName), shape(a), shape(b)));
     }
     const auto contiguous = [&](py::handle array, bool scalar) {
         Numbers n;

@@ -66,10 +66,11 @@ py::dict Library(py::handle path)
 
 int ElementZ(py::handle element)
 {
-    if (py::isinstance<py::bool_>(element) || !(py::isinstance<py::str>(element) || py::isinstance<py::int_>(element) ||
-                                                py::hasattr(element, "__index__")))
-        Raise(PyExc_TypeError, QStringLiteral("element must be an atomic number or a symbol, not %1")
-                                   .arg(FromPython(py::type::handle_of(element).attr("__name__"))));
+    if (py::isinstance<py::bool_>(element) ||
+        !(py::isinstance<py::str>(element) || py::isinstance<py::int_>(element) || py::hasattr(element, "__index__")))
+        Raise(PyExc_TypeError,
+              QStringLiteral("element must be an atomic number or a symbol, not %1")
+                  .arg(FromPython(py::type::handle_of(element).attr("__name__"))));
     QString input;
     if (py::isinstance<py::str>(element)) {
         input = FromPython(element);
@@ -124,7 +125,12 @@ py::list Edges(py::handle element, py::handle source)
 
 QStringList KindNames(int source)
 {
-    return CoeffTypeNames(source);
+    QStringList names;
+    for (const std::int8_t type : DataSourceAt(source).offeredTypes) {
+        if (type != kCoeffTypeNone)
+            names << CoeffTypeShortName(type);
+    }
+    return names;
 }
 
 void BindLibrary(py::module_ &m)
@@ -194,7 +200,7 @@ ValueError
 Examples
 --------
 >>> lead = pheltra.element("Pb")
->>> lead["z"], lead["edges"]["K"]
+>>> lead["z"], round(lead["edges"]["K"], 4)
 (82, 88.0045)
 )doc",
           py::arg("element"));
@@ -221,8 +227,8 @@ ValueError
 
 Examples
 --------
->>> pheltra.edges(29)
-[8.979]
+>>> [round(edge, 4) for edge in pheltra.edges(29)]
+[8.9432, 1.0861]
 )doc",
           py::arg("element"), py::arg("source") = "B");
     m.def(

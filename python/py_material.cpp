@@ -41,16 +41,18 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, py::handle libra
             continue;
         }
         if (!py::isinstance<PyMaterial>(key))
-            Raise(PyExc_TypeError, QStringLiteral("the parts of a mixture are library names or Materials, not %1")
-                                       .arg(FromPython(py::type::handle_of(key).attr("__name__"))));
+            Raise(PyExc_TypeError,
+                  QStringLiteral("the parts of a mixture are library names or Materials, not %1")
+                      .arg(FromPython(py::type::handle_of(key).attr("__name__"))));
         const auto &material = py::cast<const PyMaterial &>(key);
         // Mixing takes each part's own density; a density given to the whole
         // material survives only where it is that of its one record.
         const bool ownDensity = material.Parts().size() == 1 &&
             material.Parts().front().compound.Density == static_cast<float>(material.Set().Density);
         if (material.DensityReplaced() && !ownDensity)
-            Raise(PyExc_ValueError, QStringLiteral("a material whose density was replaced cannot be mixed again; "
-                                                   "give the density to the mixture"));
+            Raise(PyExc_ValueError,
+                  QStringLiteral("a material whose density was replaced cannot be mixed again; "
+                                 "give the density to the mixture"));
         long double total = 0.0L;
         for (const MaterialPart &part : material.Parts())
             total += part.weight;
@@ -63,14 +65,16 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, py::handle libra
 std::vector<std::pair<int, double>> WeightPairs(py::handle weights)
 {
     if (!py::isinstance<py::dict>(weights))
-        Raise(PyExc_TypeError, QStringLiteral("weights must be a dict {Z: mass fraction}, not %1")
-                                   .arg(FromPython(py::type::handle_of(weights).attr("__name__"))));
+        Raise(PyExc_TypeError,
+              QStringLiteral("weights must be a dict {Z: mass fraction}, not %1")
+                  .arg(FromPython(py::type::handle_of(weights).attr("__name__"))));
     std::vector<std::pair<int, double>> pairs;
     for (const auto &[z, w] : py::reinterpret_borrow<py::dict>(weights)) {
         const double atomicNumber = NumberArgument(z, "weights");
         if (atomicNumber != static_cast<int>(atomicNumber))
-            Raise(PyExc_TypeError, QStringLiteral("weights: an atomic number is a whole number, not %1")
-                                       .arg(ShortestText(atomicNumber)));
+            Raise(
+                PyExc_TypeError,
+                QStringLiteral("weights: an atomic number is a whole number, not %1").arg(ShortestText(atomicNumber)));
         pairs.emplace_back(static_cast<int>(atomicNumber), NumberArgument(w, "weights"));
     }
     std::sort(pairs.begin(), pairs.end());
@@ -123,8 +127,9 @@ PyMaterial MakeMaterial(py::handle material, py::handle formula, py::handle weig
 {
     const int given = int(!material.is_none()) + int(!formula.is_none()) + int(!weights.is_none());
     if (given != 1)
-        Raise(PyExc_TypeError, QStringLiteral("give one of: a library name, a mixture {name: weight}, formula= or "
-                                              "weights="));
+        Raise(PyExc_TypeError,
+              QStringLiteral("give one of: a library name, a mixture {name: weight}, formula= or "
+                             "weights="));
     std::optional<long double> wholeDensity;
     if (!density.is_none())
         wholeDensity = CheckedDensity(NumberArgument(density, "density"));
@@ -143,9 +148,10 @@ PyMaterial MakeMaterial(py::handle material, py::handle formula, py::handle weig
     } else if (py::isinstance<py::dict>(material)) {
         parts = MixtureParts(py::reinterpret_borrow<py::dict>(material), library);
     } else {
-        Raise(PyExc_TypeError, QStringLiteral("material must be a library name (str) or a mixture {name: weight} "
-                                              "(dict), not %1")
-                                   .arg(FromPython(py::type::handle_of(material).attr("__name__"))));
+        Raise(PyExc_TypeError,
+              QStringLiteral("material must be a library name (str) or a mixture {name: weight} "
+                             "(dict), not %1")
+                  .arg(FromPython(py::type::handle_of(material).attr("__name__"))));
     }
     if (parts.empty())
         Raise(PyExc_ValueError, QStringLiteral("material: an empty mixture"));
