@@ -3,6 +3,7 @@
 // The material layer's refusals become ValueError naming the Python argument
 // at fault, in the batch tool's words otherwise.
 #include "absorber/material/input_error.h"
+#include "pheltra_version.h"
 #include "python/py_args.h"
 #include "python/py_bindings.h"
 
@@ -37,7 +38,7 @@ QString PythonWords(const pheltra::InputError &error)
 PYBIND11_MODULE(_core, m)
 {
     m.doc() = "Photon interaction coefficients of materials, from the data libraries of Pheltra.";
-    m.attr("__version__") = PHELTRA_VERSION;
+    m.attr("__version__") = kPheltraVersion;
     pybind11::register_exception_translator([](std::exception_ptr error) {
         try {
             if (error)

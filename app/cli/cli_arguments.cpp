@@ -2,6 +2,11 @@
 
 #include "app/cli/cli_error.h"
 
+QString Dashed(const OptionSpec &option)
+{
+    return QStringLiteral("--") + QLatin1String(option.name);
+}
+
 QString CommandLine::Value(const QString &name, const QString &fallback) const
 {
     const auto it = options.constFind(name);
@@ -19,6 +24,18 @@ const OptionSpec *FindOption(std::span<const OptionSpec> options, const QString 
     return nullptr;
 }
 
+// The option whose short form the argument is ("-h"), if any.
+const OptionSpec *FindShortOption(std::span<const OptionSpec> options, const QString &argument)
+{
+    if (argument.size() != 2 || argument[0] != QLatin1Char('-'))
+        return nullptr;
+    for (const OptionSpec &option : options) {
+        if (option.shortName != 0 && argument[1] == QLatin1Char(option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments, std::span<const OptionSpec> options)
@@ -27,7 +44,8 @@ CommandLine ParseCommandLine(const QStringList &arguments, std::span<const Optio
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+        const OptionSpec *shortOption = optionsEnded ? nullptr : FindShortOption(options, argument);
+        if (!shortOption && (optionsEnded || !argument.startsWith(QLatin1String("--")))) {
             line.positionals << argument;
             continue;
         }
@@ -35,9 +53,10 @@ CommandLine ParseCommandLine(const QStringList &arguments, std::span<const Optio
             optionsEnded = true;
             continue;
         }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec *option = FindOption(options, name);
+        const qsizetype equals = shortOption ? -1 : argument.indexOf(QLatin1Char('='));
+        const QString name =
+            shortOption ? QString::fromLatin1(shortOption->name) : argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const OptionSpec *option = shortOption ? shortOption : FindOption(options, name);
         if (!option)
             throw CliError{QStringLiteral("unknown option --%1").arg(name)};
         QString value;

@@ -25,19 +25,21 @@ double ThicknessCm(const QString &text, double density)
         if (!text.endsWith(QLatin1String(unit.name)))
             continue;
         const QString number = text.chopped(qsizetype(qstrlen(unit.name))).trimmed();
-        const double value = ParseDouble(number, QStringLiteral("--thickness"));
+        const double value = ParseDouble(number, Dashed(kThicknessOption));
         if (value < 0.0)
-            throw CliError{QStringLiteral("--thickness must not be negative, not '%1'").arg(text)};
+            throw CliError{QStringLiteral("%1 must not be negative, not '%2'").arg(Dashed(kThicknessOption), text)};
         return unit.cmPerUnit > 0.0 ? value * unit.cmPerUnit : value / density;
     }
-    throw CliError{QStringLiteral("--thickness needs a unit: cm, mm, um or g/cm2, as in 0.5mm, not '%1'").arg(text)};
+    throw CliError{QStringLiteral("%1 needs a unit: cm, mm, um or g/cm2, as in 0.5mm, not '%2'")
+                       .arg(Dashed(kThicknessOption), text)};
 }
 
 double TransmissionOption(const QString &text)
 {
-    const double value = ParseDouble(text, QStringLiteral("--transmission"));
+    const double value = ParseDouble(text, Dashed(kTransmissionOption));
     if (!(value > 0.0 && value <= 1.0))
-        throw CliError{QStringLiteral("--transmission must lie above 0 and at most 1, not '%1'").arg(text)};
+        throw CliError{
+            QStringLiteral("%1 must lie above 0 and at most 1, not '%2'").arg(Dashed(kTransmissionOption), text)};
     return value;
 }
 
@@ -58,9 +60,8 @@ QString ValueText(double value)
 int RunSlab(const CommandContext &context)
 {
     const TableFormat format = FormatOption(context);
-    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
-    const int type =
-        pheltra::ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
+    const int source = pheltra::ParseSource(context.line.Value(kSourceOption, QStringLiteral("B")));
+    const int type = pheltra::ParseCoeffType(context.line.Value(kTypeOption, QStringLiteral("attenuation-total")));
     pheltra::CheckTypeOffered(source, type);
     std::vector<double> energies;
     for (const QString &text : context.line.positionals)
@@ -71,11 +72,11 @@ int RunSlab(const CommandContext &context)
     pheltra::RequireDensity(set);
     const auto density = static_cast<double>(set.Density);
     std::optional<double> thickness;
-    if (context.line.Has(QStringLiteral("thickness")))
-        thickness = ThicknessCm(context.line.Value(QStringLiteral("thickness")).trimmed(), density);
+    if (context.line.Has(kThicknessOption))
+        thickness = ThicknessCm(context.line.Value(kThicknessOption).trimmed(), density);
     std::optional<double> transmission;
-    if (context.line.Has(QStringLiteral("transmission")))
-        transmission = TransmissionOption(context.line.Value(QStringLiteral("transmission")));
+    if (context.line.Has(kTransmissionOption))
+        transmission = TransmissionOption(context.line.Value(kTransmissionOption));
 
     QString note = QStringLiteral("# narrow-beam values without build-up; density %1 g/cm3").arg(DensityText(density));
     QStringList header{QStringLiteral("energy_keV"), QStringLiteral("mu_rho_cm2_g"), QStringLiteral("mu_1_cm"),

@@ -10,7 +10,7 @@
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
 #include "absorber/data_set_list.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 #include "app/viewdialogs/plot_range.h"
 
 #include <QString>

@@ -1,12 +1,12 @@
 #include "app/mainwindow/program_options.h"
 
 #include "absorber/library_location.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 
 namespace {
 
 const char kHelpHead[] =
-    "Usage: pheltra [--help | --version | --check-startup]\n"
+    "Usage: pheltra [-h | --help | --version | --check-startup]\n"
     "\n"
     "Pheltra looks up and plots photon interaction coefficients of materials: the\n"
     "mass coefficient in cm2/g of up to six absorbers (elements, compounds and\n"
@@ -20,7 +20,7 @@ const char kHelpHead[] =
 const char kHelpTail[] =
     "\n"
     "Options:\n"
-    "  --help           print this text and exit\n"
+    "  -h, --help       print this text and exit\n"
     "  --version        print the version and exit\n"
     "  --check-startup  start up to the main window and the start-up window, print\n"
     "                   what the start-up window says and exit with status 0, for\n"

@@ -9,7 +9,7 @@
 #include "app/output/save_file_chooser.h"
 #include "app/kit/user_prompt.h"
 #include "app/reports/report_file.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 #include "graph/vexplot.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
 #include "gallomir/gallomir.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
 #include <cmath>
 #include <limits>

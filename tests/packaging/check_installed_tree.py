@@ -46,6 +46,9 @@ def clean_env():
     return env
 
 
+# The project version, as the build passes it.
+VERSION = ""
+
 LIBRARIES = ["gallomir", "selquin", "treffid", "vornak"]
 
 C_PROGRAM = r"""
@@ -79,7 +82,7 @@ def check_files(root, source_dir):
         "share/doc/pheltra/copyright",
     ]
     for name in LIBRARIES:
-        expected += [f"lib/lib{name}.so.1", f"lib/lib{name}.so.1.0.1"]
+        expected += [f"lib/lib{name}.so.{VERSION.split('.')[0]}", f"lib/lib{name}.so.{VERSION}"]
     for path in expected:
         check(os.path.exists(os.path.join(root, path)), f"{path} installed")
     with open(os.path.join(source_dir, "data/CmpMix.dat"), "rb") as a, \
@@ -229,7 +232,7 @@ def check_deb(build_dir, work):
     if not check(len(debs) == 1, f"one package written: {debs}"):
         return None
     deb = os.path.join(work, debs[0])
-    check(debs[0].startswith("pheltra_1.0.1_"), f"package file name {debs[0]}")
+    check(debs[0].startswith(f"pheltra_{VERSION}_"), f"package file name {debs[0]}")
     depends = run(["dpkg-deb", "-f", deb, "Depends"]).stdout
     print("Depends:", depends.strip())
     for package in ("libc6", "libqt6widgets6", "libqt6core6", "libstdc++6"):
@@ -239,14 +242,15 @@ def check_deb(build_dir, work):
     contents = run(["dpkg-deb", "-c", deb]).stdout
     check(all(" ./usr/" in line for line in contents.splitlines()), "everything lies under /usr")
     control = run(["dpkg-deb", "-f", deb, "Package", "Version", "Section"]).stdout
-    check("Package: pheltra" in control and "Version: 1.0.1" in control, f"control fields: {control}")
+    check("Package: pheltra" in control and f"Version: {VERSION}" in control, f"control fields: {control}")
     unpacked = os.path.join(work, "unpacked")
     check(run(["dpkg-deb", "-x", deb, unpacked]).returncode == 0, "dpkg-deb -x")
     return os.path.join(unpacked, "usr")
 
 
 def main():
-    mode, build_dir, source_dir, built_cli = sys.argv[1:5]
+    global VERSION
+    mode, build_dir, source_dir, built_cli, VERSION = sys.argv[1:6]
     work = tempfile.mkdtemp(prefix="pheltra-" + mode + "-")
     try:
         if mode == "install":

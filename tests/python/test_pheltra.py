@@ -215,3 +215,8 @@ def test_element_is_the_atomic_data_view():
     edges = pheltra.edges(82, source="H")
     assert f"{edges[0]:.4f}" == view["K:"] and edges == sorted(edges, reverse=True)
     assert pheltra.element(1)["edges"]["L1"] is None
+
+
+def test_version_is_the_batch_tools():
+    """The module's version is the one pheltra-cli --version names."""
+    assert cli("--version").stdout.startswith(f"pheltra-cli {pheltra.__version__} (")

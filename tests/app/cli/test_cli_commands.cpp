@@ -2,10 +2,12 @@
 // libraries' own exports, the report against the program's report code, and
 // every refusal with its one-line message and exit status.
 #include "absorber/compound_file.h"
+#include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/reports.h"
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
+#include "pheltra_version.h"
 #include "tests/app/cli/cli_runner.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/named_pipe.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -253,16 +256,56 @@ TEST(CliRefusals, EveryWriteFailureEndsWithStatus1)
     }
 }
 
+// The options a help text names ("--name").
+QStringList NamedOptions(const QString &help)
+{
+    QStringList names;
+    static const QRegularExpression option(QStringLiteral("--([a-z]+)"));
+    for (const QRegularExpressionMatch &match : option.globalMatch(help))
+        names << match.captured(1);
+    names.removeDuplicates();
+    return names;
+}
+
+// Every command of the table: its help asked for in each way, listed in the
+// tool's help, naming exactly the options the command takes.
 TEST(CliHelp, EveryCommandHasItsHelp)
 {
-    for (const char *command : {"library", "mu", "composition", "report", "element"}) {
-        const CliResult result = RunInProcess(Args({command, "--help"}));
+    const CliResult usage = RunInProcess(Args({"--help"}));
+    EXPECT_EQ(usage.status, kExitOk);
+    for (const char *asked : {"-h", "help"})
+        EXPECT_EQ(RunInProcess(Args({asked})).out, usage.out) << asked;
+    for (const Command &command : Commands()) {
+        const std::string name = command.name;
+        SCOPED_TRACE(name);
+        const CliResult result = RunInProcess(Args({command.name, "--help"}));
         EXPECT_EQ(result.status, kExitOk);
-        EXPECT_THAT(result.out, HasSubstr(std::string("Usage: pheltra-cli ") + command));
-        EXPECT_EQ(RunInProcess(Args({"help", command})).out, result.out);
+        EXPECT_THAT(result.out, HasSubstr("Usage: pheltra-cli " + name));
+        for (const QStringList &asked : {Args({command.name, "-h"}), Args({"help", command.name}),
+                                         Args({"-h", command.name}), Args({command.name, "10", "-h"})})
+            EXPECT_EQ(RunInProcess(asked).out, result.out) << asked.join(' ').toStdString();
+        EXPECT_THAT(usage.out, HasSubstr("\n  " + name + " "));
+
+        QStringList taken;
+        for (const OptionSpec &option : command.options)
+            taken << QString::fromLatin1(option.name);
+        const QStringList named = NamedOptions(QString::fromStdString(result.out));
+        for (const QString &option : named)
+            EXPECT_TRUE(taken.contains(option)) << "--" << option.toStdString() << " is not an option of " << name;
+        for (const QString &option : taken)
+            EXPECT_TRUE(option == kHelpOption.name || named.contains(option))
+                << "--" << option.toStdString() << " is not in the help of " << name;
     }
-    EXPECT_THAT(RunInProcess(Args({"--help"})).out, HasSubstr("Commands:"));
-    EXPECT_THAT(RunInProcess(Args({"--version"})).out, HasSubstr("pheltra-cli 1.0.1 (Vornak 1.02"));
+    EXPECT_THAT(RunInProcess(Args({"--version"})).out,
+                HasSubstr(std::string("pheltra-cli ") + kPheltraVersion + " (Vornak 1.02"));
+}
+
+// The help texts quote the limits the refusals (below) name.
+TEST(CliHelp, QuotesTheLimitsTheCommandsApply)
+{
+    EXPECT_THAT(RunInProcess(Args({"mu", "-h"})).out, HasSubstr("(1 to 50000 keV when given alone)"));
+    EXPECT_THAT(RunInProcess(Args({"report", "-h"})).out,
+                HasSubstr("A and B lie in 1..50000 keV, C is\nat least 0.01; printed, the grid has at most 100000 "));
 }
 
 // The same data sets built through the absorber model and given to the

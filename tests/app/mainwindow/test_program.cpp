@@ -2,6 +2,7 @@
 // the main window shows its empty graph before the splash window, and the
 // splash window tells the version and how the library loaded.
 #include "app/mainwindow/program.h"
+#include "pheltra_version.h"
 
 #include "app/datasetup/absorber_selection_dialog.h"
 #include "app/viewdialogs/atomic_data_view.h"
@@ -59,7 +60,7 @@ TEST(StartUp, WithTheShippedLibrary)
          {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph, form.menuPrinterSetup, form.menuPrintData,
           form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuAtomicData, form.menuCoefficientData})
         EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
-    EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
+    EXPECT_EQ(program.Splash().Version(), QString::fromLatin1(kPheltraVersion));
     EXPECT_TRUE(program.Splash().Message().isEmpty());
 
     bool mainWindowShown = false;

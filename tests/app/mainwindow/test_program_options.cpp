@@ -2,6 +2,7 @@
 // --check-startup is taken, and every other argument is refused in one line,
 // except the windowing system's own options before it has taken them out.
 #include "app/mainwindow/program_options.h"
+#include "pheltra_version.h"
 
 #include <gtest/gtest.h>
 
@@ -56,11 +57,11 @@ TEST(ProgramOptions, WindowSystemOptionsPassOnlyBeforeItTookThem)
 TEST(ProgramOptions, HelpTellsWhereTheLibraryIsRead)
 {
     const QString help = ProgramHelpText();
-    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: pheltra [--help | --version | --check-startup]\n")));
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: pheltra [-h | --help | --version | --check-startup]\n")));
     EXPECT_TRUE(help.contains(QStringLiteral("CmpMix.dat in the working folder")));
     EXPECT_TRUE(help.contains(QStringLiteral("../share/pheltra/CmpMix.dat")));
     EXPECT_TRUE(help.contains(QStringLiteral("--check-startup")));
-    EXPECT_EQ(ProgramVersionText(), QStringLiteral("pheltra 1.0.1\n"));
+    EXPECT_EQ(ProgramVersionText(), QStringLiteral("pheltra %1\n").arg(QString::fromLatin1(kPheltraVersion)));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "absorber/compound_library.h"
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
 #include "tests/support/compound_records.h"
 

@@ -4,7 +4,8 @@
 // nothing half-written beside it. A target that exists and is not a regular
 // file (a named pipe, a device, a folder) is refused before anything is
 // written: renaming over it would replace the pipe or the device itself.
-// The graph's picture save and the program's report save both write this way.
+// Every file a user writes goes this way: the graph's picture, the saved
+// reports of the program and the batch tool, the PDF files printed.
 #pragma once
 
 #include <QByteArray>

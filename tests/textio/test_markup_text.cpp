@@ -1,7 +1,5 @@
-// Markup as plain text for the outputs without fonts, and markup written
-// back from runs.
-#include "graph/markup_text.h"
-#include "graph/rich_text.h"
+// Markup as plain text for the outputs without fonts.
+#include "textio/markup_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +13,8 @@ TEST(PlainTextOfMarkup, SymbolRunsAsTheGreekTheGraphDrawsAndEntitiesAsCharacters
     EXPECT_EQ(PlainTextOfMarkup("<sym>m</sym><sub>en</sub>/<sym>r</sym>"), kMu + "en/" + kRho);
     EXPECT_EQ(PlainTextOfMarkup("Pb <b>bold</b> <i>ital</i> <u>und</u> x<sup>2</sup> &amp; &#65;"),
               "Pb bold ital und x2 & A");
-    // The tick labels' multiplication sign, code 180 of the Symbol font.
-    EXPECT_EQ(PlainTextOfMarkup(FormatTickLabel("2.5E+001", false)), QStringLiteral("2.5\u00D7101"));
+    // The multiplication sign of the tick labels, code 180 of the Symbol font.
+    EXPECT_EQ(PlainTextOfMarkup(QStringLiteral("2.5<sym>\u00B4</sym>10<sup>1</sup>")), QStringLiteral("2.5\u00D7101"));
     // Only the Symbol run is mapped; an unclosed one runs to the end.
     EXPECT_EQ(PlainTextOfMarkup("m <SYMBOL>m</sym> m <sym>abc"),
               "m " + kMu + " m " + QStringLiteral("\u03B1\u03B2\u03C7"));
@@ -51,40 +49,6 @@ TEST(SplitMarkup, TagsAndTextInOrder)
     EXPECT_TRUE(closing);
     EXPECT_EQ(MarkupTagKey("sym", closing), "SYM");
     EXPECT_FALSE(closing);
-}
-
-// The visible runs of a text: what a reader sees, empty runs left out and
-// neighbours of the same font joined.
-TRunList Visible(const QString &markup)
-{
-    TRunList runs, visible;
-    ParseRichText(markup, QStringLiteral("Arial"), 0, runs);
-    for (std::size_t i = 1; i < runs.size(); ++i) {
-        if (runs[i].Text.isEmpty())
-            continue;
-        TTextElement run = runs[i];
-        if (!visible.empty() && visible.back().FontName == run.FontName && visible.back().FontStyle == run.FontStyle &&
-            visible.back().Script == run.Script)
-            visible.back().Text += run.Text;
-        else
-            visible.push_back(run);
-    }
-    return visible;
-}
-
-TEST(RunsToMarkup, ParsesBackIntoTheSameRuns)
-{
-    for (const QString &text :
-         {QStringLiteral("Pb <b>bold</b> <i>ital</i> <u>und</u> x<sup>2</sup> &amp; &#65;"),
-          QStringLiteral("<b><i>bi<u>biu</b>iu</i>u<sym>m<SUP>2<sub>3</sub>/r"),
-          QStringLiteral("a &lt;b&gt; &amp;lt; &amp;#66;"), QStringLiteral("<sym>m</sym><sub>en</sub>/<sym>r</sym>"),
-          QStringLiteral("tail <unknown> tag <u")}) {
-        TRunList runs;
-        ParseRichText(text, QStringLiteral("Arial"), 0, runs);
-        const QString written = RunsToMarkup(runs);
-        EXPECT_EQ(Visible(written), Visible(text)) << text.toStdString() << " -> " << written.toStdString();
-    }
-    EXPECT_EQ(RunsToMarkup({}), QString());
 }
 
 } // namespace

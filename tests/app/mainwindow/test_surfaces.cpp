@@ -1,6 +1,5 @@
-// The graph on real surfaces: fonts, the offscreen window, an image and an
-// SVG picture.
-#include "graph/font_map.h"
+// The main window's graph on real surfaces: the offscreen window, an image
+// and an SVG picture.
 #include "graph/graph_errors.h"
 #include "graph/painter_canvas.h"
 #include "graph/vexplot.h"
@@ -8,8 +7,6 @@
 #include "app/mainwindow/main_window_graph.h"
 
 #include <QBuffer>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -17,14 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TGraphFont Font(const char *name, int height)
-{
-    TGraphFont f;
-    f.Name = QString::fromLatin1(name);
-    f.Height = height;
-    return f;
-}
 
 // Non-background pixels in a rectangle of an image.
 int InkIn(const QImage &image, const QRect &r, QRgb background)
@@ -50,33 +39,6 @@ protected:
 };
 
 } // namespace
-
-TEST(FontMap, ClassicFacesUseLiberationFonts)
-{
-    EXPECT_EQ(QFontInfo(QtFontFor(Font("Arial", -20))).family(), "Liberation Sans");
-    EXPECT_EQ(QFontInfo(QtFontFor(Font("Times New Roman", -20))).family(), "Liberation Serif");
-    EXPECT_EQ(QFontInfo(QtFontFor(Font("Courier New", -20))).family(), "Liberation Mono");
-    const QString sans = QFontInfo(QtFontFor(Font("MS Sans Serif", -20))).family();
-    EXPECT_TRUE(sans == "DejaVu Sans" || sans == "Liberation Sans") << sans.toStdString();
-    EXPECT_EQ(QtFontFor(Font("Arial", -20)).pixelSize(), 20);
-    EXPECT_TRUE(QtFontFor(Font("Arial", -20) /* plain */).bold() == false);
-}
-
-TEST(FontMap, SymbolTextIsMeasuredAsTheGreekLetters)
-{
-    QImage image(50, 50, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    TPainterCanvas canvas(painter);
-    canvas.SetFont(Font("Symbol", -20));
-    const QFontMetrics serif(QtFontFor(Font("Times New Roman", -20)));
-    EXPECT_EQ(canvas.TextWidth("m"), serif.horizontalAdvance(QString::fromUtf8("μ")));
-    EXPECT_EQ(canvas.TextWidth("mr"), serif.horizontalAdvance(QString::fromUtf8("μρ")));
-    EXPECT_NE(canvas.TextWidth("m"), serif.horizontalAdvance("m"));
-    // The Greek letters exist in the face: no fallback needed.
-    EXPECT_TRUE(serif.inFont(QChar(0x03BC)));
-    EXPECT_TRUE(serif.inFont(QChar(0x03C1)));
-    EXPECT_TRUE(serif.inFont(QChar(0x00D7)));
-}
 
 TEST_F(MainWindowGraph, OffscreenWindowDrawsGridsInsideThePlot)
 {

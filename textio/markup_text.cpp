@@ -1,6 +1,6 @@
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
-#include "graph/symbol_encoding.h"
+#include "textio/symbol_encoding.h"
 
 namespace {
 

@@ -196,6 +196,25 @@ TEST_F(OutputCommands, SavingOntoANamedPipeIsRefusedAndLeavesThePipe)
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::System), QStringList{"pipe"});
 }
 
+// Printing to a PDF file under a pipe's name is refused as a save is: the
+// refusal said once, no error after it, the pipe left a pipe.
+TEST_F(OutputCommands, PrintingOntoANamedPipeIsRefusedAndLeavesThePipe)
+{
+    ASSERT_TRUE(test_support::MakeNamedPipe(Path("pipe")));
+    const QString refusal = QDir::toNativeSeparators(Path("pipe")) + " is not a regular file.";
+    files_.Choose(Path("pipe"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintDataClick, [](QWidget *d) { Click(d, "btnAction"); });
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{refusal});
+
+    files_.Choose(Path("pipe"));
+    prompts_.Answer(UserPrompt::Answer::Ok);
+    WithDialog(&TOutputCommands::menuPrintGraphClick, [](QWidget *d) { Click(d, "btnPrint"); });
+    EXPECT_EQ(prompts_.TakeTexts(), QStringList{refusal});
+    EXPECT_TRUE(test_support::IsNamedPipe(Path("pipe")));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{"pipe"});
+}
+
 TEST_F(OutputCommands, PrintDataPrintsBothReportsAsOneJob)
 {
     files_.Choose(Path("printed.pdf"));

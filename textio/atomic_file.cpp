@@ -1,4 +1,4 @@
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "graph/symbol_encoding.h"
+#include "textio/symbol_encoding.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
-// The main window's energy axis drawn at the default range, over a range
-// shorter than a decade and over eleven decades: labelled ticks inside every
-// range, no label running into another, and the default axis as before.
+// The main window's graph as the recording canvas draws it: its captions,
+// frame and drawing order, and its energy axis at the default range, over a
+// range shorter than a decade and over eleven decades: labelled ticks inside
+// every range, no label running into another, and the default axis as before.
 #include "graph/metric_factor.h"
 #include "graph/plot_engine.h"
 
@@ -57,7 +58,77 @@ void ExpectNoOverlap(const std::vector<TDrawOp> &ops)
     }
 }
 
+// The main window's graph on its own, rendered on the recording canvas.
+class ConfiguredGraph : public TPlotEngine
+{
+public:
+    ConfiguredGraph() { ConfigureMainWindowGraph(*this); }
+    TRecordingCanvas Render(int w, int h, float mf)
+    {
+        TRecordingCanvas c;
+        RenderGraph(c, TDrawArea{0, 0, w, h}, mf);
+        return c;
+    }
+};
+
+std::size_t IndexOf(const TRecordingCanvas &c, TDrawOp::Kind kind)
+{
+    const auto it = std::find_if(c.ops.begin(), c.ops.end(), [&](const TDrawOp &op) { return op.kind == kind; });
+    return std::size_t(it - c.ops.begin());
+}
+
 } // namespace
+
+TEST(MainWindowGraph, MainWindowGraphOnAFourByThreeScreen)
+{
+    ConfiguredGraph g;
+    const TRecordingCanvas c = g.Render(677, 493, ScreenMetricFactor(1024, 768, 677, 493));
+
+    // Axis captions with the Greek letters shown as such, the y caption turned.
+    EXPECT_TRUE(c.HasText("photon energy, keV"));
+    const TDrawOp &mu = c.TextOp(QString::fromUtf8("μ"));
+    EXPECT_EQ(mu.escapement, 900);
+    EXPECT_EQ(mu.font.Height, -16);
+    EXPECT_EQ(c.TextOp(QString::fromUtf8("ρ")).escapement, 900);
+    EXPECT_TRUE(c.HasText(QString::fromUtf8(", cm²/g")));
+    // Log tick labels 10^0, 5, 10^1 on x; the exponents at 70 % size.
+    EXPECT_TRUE(c.HasText("5"));
+    EXPECT_EQ(c.TextOp("1").font.Height, -11);
+    EXPECT_EQ(c.TextOp("10").font.Height, -16);
+    EXPECT_EQ(c.TextOp("10").font.Name, "MS Sans Serif");
+    // The frame: grey, width 3 scaled to 2.
+    const auto frames = c.OfKind(TDrawOp::Kind::Polyline);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].pen.Width, 2);
+    EXPECT_EQ(frames[0].points.front(), QPoint(g.PlotLeft(), g.PlotTop()));
+    // The layout wrote the plot box back.
+    EXPECT_EQ(g.PlotBox().Left(), g.PlotLeft());
+    EXPECT_EQ(g.PlotBox().Bottom(), g.PlotBottom());
+    EXPECT_EQ(g.PlotTop(), g.ScaleMetric(20));
+}
+
+TEST(MainWindowGraph, DrawingOrder)
+{
+    ConfiguredGraph g;
+    const TRecordingCanvas c = g.Render(677, 493, 0.78f);
+    ASSERT_GE(c.ops.size(), 3u);
+    // Whole area, then the plot box in the plot colour.
+    EXPECT_EQ(c.ops[0].kind, TDrawOp::Kind::FillRect);
+    EXPECT_EQ(c.ops[0].right, 677);
+    EXPECT_EQ(c.ops[1].kind, TDrawOp::Kind::FillRect);
+    EXPECT_EQ(c.ops[1].brush.Color, kColorWhite);
+    EXPECT_EQ(c.ops[1].left, g.PlotLeft());
+    EXPECT_EQ(c.ops[2].kind, TDrawOp::Kind::Clip);
+    // Grids inside the clip (minor dotted before major solid), then ticks,
+    // frame, labels and titles outside it.
+    const std::size_t unclip = IndexOf(c, TDrawOp::Kind::Unclip);
+    const std::size_t frame = IndexOf(c, TDrawOp::Kind::Polyline);
+    const std::size_t text = IndexOf(c, TDrawOp::Kind::Text);
+    EXPECT_LT(unclip, frame);
+    EXPECT_LT(frame, text);
+    EXPECT_EQ(c.ops[3].pen.Style, TPenStyle::psDot);
+    EXPECT_EQ(c.ops[unclip - 1].pen.Style, TPenStyle::psSolid);
+}
 
 TEST(ReadableAxis, DefaultRangesKeepEveryTickAndLabel)
 {

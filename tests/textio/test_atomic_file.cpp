@@ -1,6 +1,6 @@
 // Files written whole or not at all: the picture save and the report save
 // both go through SaveFileAtomically / TAtomicFile.
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include "tests/support/file_bytes.h"
 #include "tests/support/file_size_limit.h"
