@@ -50,16 +50,12 @@ def run(args, **kwargs):
     return result
 
 
-def shipped_entries(source_dir):
-    with open(os.path.join(source_dir, "data/CmpMix.dat"), "rb") as library:
-        return sum(1 for line in library.read().splitlines()[1:] if line.strip())
-
-
 PROBE = """
-import glob, json, os, pheltra
+import json, os, sys, pheltra
 folder = os.path.dirname(pheltra.__file__)
 print(json.dumps({"version": pheltra.__version__, "file": pheltra.__file__, "entries": len(pheltra.library()["name"]),
-                  "files": sorted(os.listdir(folder)), "lead_60": pheltra.Material("Lead").mu(60.0)}))
+                  "shipped": len(pheltra.library(sys.argv[1])["name"]), "files": sorted(os.listdir(folder)),
+                  "lead_60": pheltra.Material(formula="Pb").mu(60.0)}))
 """
 
 EXPECTED = [r"__init__\.py$", r"__init__\.pyi$", r"_core\.pyi$", r"py\.typed$", r"CmpMix\.dat$",
@@ -81,7 +77,8 @@ def check_installed(work, source_dir, python, env):
 
     home = os.path.join(work, "home")
     os.mkdir(home)
-    probe = run([os.path.join(venv, "bin/python"), "-c", PROBE], cwd=home, env=env)
+    shipped = os.path.join(source_dir, "data/CmpMix.dat")
+    probe = run([os.path.join(venv, "bin/python"), "-c", PROBE, shipped], cwd=home, env=env)
     if not check(probe.returncode == 0, "the package imports from an empty folder"):
         return
     found = json.loads(probe.stdout)
@@ -89,7 +86,7 @@ def check_installed(work, source_dir, python, env):
         version = re.search(r"project\(\w+ VERSION ([0-9.]+)", cmake.read()).group(1)
     check(found["version"] == version, f"__version__ {found['version']} is the project's {version}")
     check(found["file"].startswith(venv), f"imported from the environment: {found['file']}")
-    check(found["entries"] == shipped_entries(source_dir), f"reads its own CmpMix.dat: {found['entries']} entries")
+    check(found["entries"] == found["shipped"] > 200, f"reads its own CmpMix.dat: {found['entries']} entries")
     check(found["lead_60"] > 0, "a coefficient")
     for pattern in EXPECTED:
         check(any(re.match(pattern, name) for name in found["files"]), f"the package holds {pattern}")
@@ -101,7 +98,7 @@ def check_installed(work, source_dir, python, env):
 
     with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
         own.write(b"my library\r\nSteel;;;;;;;7.85;26;0.98;6;0.02\r\n")
-    own_probe = run([os.path.join(venv, "bin/python"), "-c", PROBE], cwd=home, env=env)
+    own_probe = run([os.path.join(venv, "bin/python"), "-c", PROBE, shipped], cwd=home, env=env)
     check(own_probe.returncode == 0 and '"entries": 1,' in own_probe.stdout,
           f"the working folder's CmpMix.dat wins: {own_probe.stdout}")
 
