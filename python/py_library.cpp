@@ -55,10 +55,10 @@ py::dict Library(py::handle path)
     const py::module_ numpy = py::module_::import("numpy");
     const auto column = [&](const py::list &values, py::handle dtype) { return numpy.attr("array")(values, dtype); };
     py::dict library;
-    library["name"] = column(names, py::str("U"));
-    library["formula"] = column(formulas, py::str("U"));
-    library["second_name"] = column(secondNames, py::str("U"));
-    library["source"] = column(sources, py::str("U"));
+    library["name"] = column(names, py::str("O"));
+    library["formula"] = column(formulas, py::str("O"));
+    library["second_name"] = column(secondNames, py::str("O"));
+    library["source"] = column(sources, py::str("O"));
     library["density"] = densities;
     library["composition"] = column(compositions, py::str("O"));
     return library;
