@@ -180,6 +180,10 @@ const std::vector<Command> &Commands()
          &ElementHelp},
         {"slab", "narrow-beam transmission, HVL, TVL and mean free path of a material",
          MaterialTableOptions({kThicknessOption, kTransmissionOption}), &RunSlab, &SlabHelp},
+        {"nuclide", "a nuclide's photon lines, half-life and air-kerma-rate constant", NuclideOptions(), &RunNuclide,
+         [] { return QString::fromUtf8(kNuclideHelp); }},
+        {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam,
+         [] { return QString::fromUtf8(kBeamHelp); }},
     };
     return commands;
 }

@@ -40,6 +40,13 @@ int RunComposition(const CommandContext &context);
 int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
 int RunSlab(const CommandContext &context);
+// The sources commands keep their options and help beside their code.
+int RunNuclide(const CommandContext &context);
+int RunBeam(const CommandContext &context);
+std::vector<OptionSpec> NuclideOptions();
+std::vector<OptionSpec> BeamOptions();
+extern const char kNuclideHelp[];
+extern const char kBeamHelp[];
 
 // The library named by --library or the working folder's CmpMix.dat. A file
 // that is missing or unreadable throws (exit status 3); after a faulty line
