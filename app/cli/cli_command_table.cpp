@@ -3,6 +3,7 @@
 #include "absorber/data_sources.h"
 #include "app/cli/cli_commands.h"
 #include "app/reports/reports.h"
+#include "app/cli/cli_shielding.h"
 
 namespace {
 
@@ -184,6 +185,10 @@ const std::vector<Command> &Commands()
          [] { return QString::fromUtf8(kNuclideHelp); }},
         {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam,
          [] { return QString::fromUtf8(kBeamHelp); }},
+        {"buildup", "build-up factors of ANSI/ANS-6.4.3 for a material, energies and depths", BuildupOptions(),
+         &RunBuildup, [] { return QString::fromUtf8(kBuildupHelp); }},
+        {"shield", "a point source behind up to six layers in broad beam; the thickness for a target",
+         ShieldOptions(), &RunShield, [] { return QString::fromUtf8(kShieldHelp); }},
     };
     return commands;
 }

@@ -47,6 +47,8 @@ std::vector<OptionSpec> NuclideOptions();
 std::vector<OptionSpec> BeamOptions();
 extern const char kNuclideHelp[];
 extern const char kBeamHelp[];
+int RunBuildup(const CommandContext &context);
+int RunShield(const CommandContext &context);
 
 // The library named by --library or the working folder's CmpMix.dat. A file
 // that is missing or unreadable throws (exit status 3); after a faulty line
