@@ -49,4 +49,6 @@ PYBIND11_MODULE(_core, m)
     });
     pheltra::BindLibrary(m);
     pheltra::BindMaterial(m);
+    pheltra::BindSources(m);
+    pheltra::BindShielding(m);
 }

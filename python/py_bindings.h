@@ -14,7 +14,9 @@ inline constexpr char kDefaultKind[] = "mu";
 // The short names of the kinds the source offers, in the window's list order.
 QStringList KindNames(int source);
 
-void BindLibrary(pybind11::module_ &m);  // library, element, edges, kinds, sources, types
-void BindMaterial(pybind11::module_ &m); // Material
+void BindLibrary(pybind11::module_ &m);   // library, element, edges, kinds, sources, types
+void BindMaterial(pybind11::module_ &m);  // Material
+void BindSources(pybind11::module_ &m);   // Nuclide, nuclide, nuclides, Spectrum
+void BindShielding(pybind11::module_ &m); // buildup, Shield
 
 } // namespace pheltra

@@ -77,6 +77,12 @@ def body(docstring, skip_signature):
     return inspect.cleandoc("\n".join(lines)) + "\n"
 
 
+def constructed(cls):
+    """Whether Python code can make the class (pybind11 gives one without a
+    constructor an __init__ that only refuses)."""
+    return (cls.__init__.__doc__ or "").startswith("__init__(")
+
+
 def members(package):
     """(qualified name, object, kind) of every documented thing: the
     functions, the classes and their methods and properties, in the order of
@@ -87,9 +93,10 @@ def members(package):
         if inspect.isclass(item):
             found.append((f"pheltra.{name}", item, "class"))
             for member, value in vars(item).items():
+                value = value.__func__ if isinstance(value, staticmethod) else value
                 if isinstance(value, property):
                     found.append((f"pheltra.{name}.{member}", value, "property"))
-                elif callable(value) and (not member.startswith("_") or member == "__init__"):
+                elif callable(value) and (not member.startswith("_") or member == "__init__" and constructed(item)):
                     found.append((f"pheltra.{name}.{member}", value, "method"))
         elif callable(item):
             found.append((f"pheltra.{name}", item, "function"))
@@ -100,8 +107,8 @@ def reference(package):
     out = [HEADING, "", NOTE, ""]
     for name, item, kind in members(package):
         if kind == "class":
-            init = item.__init__
-            out += [f"### class {signature_text(name, init)}", "", "```text", body(item.__doc__, False), "```", ""]
+            heading = signature_text(name, item.__init__) if constructed(item) else name
+            out += [f"### class {heading}", "", "```text", body(item.__doc__, False), "```", ""]
         elif kind == "property":
             out += [f"#### {name} (property)", "", "```text", body(item.__doc__, False), "```", ""]
         elif name.endswith(".__init__"):

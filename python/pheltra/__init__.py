@@ -7,6 +7,8 @@ Energies are in keV, thicknesses in cm, densities in g/cm³ and mass
 coefficients in cm²/g. help(pheltra.Material) starts the tour.
 """
 
-from ._core import Material, __version__, edges, element, kinds, library, sources, types
+from ._core import (Material, Nuclide, Shield, Spectrum, __version__, buildup, edges, element, kinds, library,
+                    nuclide, nuclides, sources, types)
 
-__all__ = ["Material", "__version__", "edges", "element", "kinds", "library", "sources", "types"]
+__all__ = ["Material", "Nuclide", "Shield", "Spectrum", "__version__", "buildup", "edges", "element", "kinds",
+           "library", "nuclide", "nuclides", "sources", "types"]

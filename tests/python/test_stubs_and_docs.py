@@ -49,7 +49,8 @@ def module_members(namespace, names):
     for name in names:
         item = getattr(namespace, name)
         if isinstance(item, type):
-            own = [n for n in vars(item) if not n.startswith("_") or n == "__init__"]
+            own = [n for n in vars(item)
+                   if not n.startswith("_") or n == "__init__" and python_api_reference.constructed(item)]
             members[name] = module_members(item, own)
         elif isinstance(namespace.__dict__.get(name), property):
             members[name] = "property"
