@@ -187,8 +187,8 @@ const std::vector<Command> &Commands()
          [] { return QString::fromUtf8(kBeamHelp); }},
         {"buildup", "build-up factors of ANSI/ANS-6.4.3 for a material, energies and depths", BuildupOptions(),
          &RunBuildup, [] { return QString::fromUtf8(kBuildupHelp); }},
-        {"shield", "a point source behind up to six layers in broad beam; the thickness for a target",
-         ShieldOptions(), &RunShield, [] { return QString::fromUtf8(kShieldHelp); }},
+        {"shield", "a point source behind up to six layers in broad beam; the thickness for a target", ShieldOptions(),
+         &RunShield, [] { return QString::fromUtf8(kShieldHelp); }},
     };
     return commands;
 }
