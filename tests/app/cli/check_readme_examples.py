@@ -17,7 +17,7 @@ import tempfile
 # The examples the documents hold, so that none is skipped unseen. The
 # interactive sessions (pycon blocks) of docs/python.md run as doctests in
 # tests/python/test_stubs_and_docs.py.
-BATCH_EXAMPLES = 6
+BATCH_EXAMPLES = 11
 PYTHON_EXAMPLES = 1
 
 
