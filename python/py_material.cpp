@@ -117,7 +117,8 @@ LoadedLibrary ReadLibrary(py::handle path)
         Raise(PyExc_ValueError, loaded.Problem());
     if (loaded.status < 0)
         Raise(PyExc_OSError, loaded.Problem());
-    if (!loaded.Clean())
+    // A faulty line, or entries without elements and repeated names.
+    if (!loaded.Clean() || !loaded.warning.isEmpty())
         py::module_::import("warnings").attr("warn")(ToPython(loaded.Problem()), py::handle(PyExc_UserWarning), 2);
     return loaded;
 }

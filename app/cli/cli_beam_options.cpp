@@ -7,32 +7,26 @@
 
 namespace {
 
-const QString kKv = NameOf(kKvOption);
-const QString kSpectrum = NameOf(kSpectrumOption);
-const QString kEnergyUnit = NameOf(kEnergyUnitOption);
-const QString kPerBin = NameOf(kPerBinOption);
-const QString kFilter = NameOf(kFilterOption);
-const QString kSource = NameOf(kDataSourceOption);
-
 pheltra::Spectrum SpectrumOption(const CommandContext &context)
 {
     const CommandLine &line = context.line;
-    if (line.Has(kKv) == line.Has(kSpectrum))
+    if (line.Has(kKvOption) == line.Has(kSpectrumOption))
         throw CliError{QStringLiteral("give either --kv KV or --spectrum FILE")};
-    if (line.Has(kKv)) {
-        if (line.Has(kEnergyUnit) || line.Has(kPerBin))
+    if (line.Has(kKvOption)) {
+        if (line.Has(kEnergyUnitOption) || line.Has(kPerBinOption))
             throw CliError{QStringLiteral("--energy-unit and --per-bin describe a --spectrum file, not --kv")};
-        const double kv = ParseDouble(line.Value(kKv), QStringLiteral("--kv"));
+        const double kv = ParseDouble(line.Value(kKvOption), Dashed(kKvOption));
         return FromSources([&] { return pheltra::Spectrum::Tasmip(kv); });
     }
     pheltra::SpectrumReadOptions options;
-    options.perBin = line.Has(kPerBin);
-    if (line.Has(kEnergyUnit)) {
-        options.energyUnit = pheltra::ParseEnergyUnit(line.Value(kEnergyUnit).toStdString());
+    options.perBin = line.Has(kPerBinOption);
+    if (line.Has(kEnergyUnitOption)) {
+        options.energyUnit = pheltra::ParseEnergyUnit(line.Value(kEnergyUnitOption).toStdString());
         if (!options.energyUnit)
-            throw CliError{QStringLiteral("--energy-unit is eV, keV or MeV, not '%1'").arg(line.Value(kEnergyUnit))};
+            throw CliError{
+                QStringLiteral("--energy-unit is eV, keV or MeV, not '%1'").arg(line.Value(kEnergyUnitOption))};
     }
-    return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrum).toStdString(), options); });
+    return FromSources([&] { return pheltra::ReadSpectrumFile(line.Value(kSpectrumOption).toStdString(), options); });
 }
 
 pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLibrary &library, int source)
@@ -51,7 +45,7 @@ pheltra::FilterLayer FilterArgument(const QString &text, const pheltra::LoadedLi
 
 std::vector<OptionSpec> BeamSourceOptions()
 {
-    return {kKvOption, kSpectrumOption, kEnergyUnitOption, kPerBinOption, kFilterOption, kDataSourceOption};
+    return {kKvOption, kSpectrumOption, kEnergyUnitOption, kPerBinOption, kFilterOption, kSourceOption};
 }
 
 pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltra::LoadedLibrary &library, int source,
@@ -66,9 +60,9 @@ pheltra::SourceMaterial SourceMaterialArgument(const QString &text, const pheltr
 
 Beam BeamOption(const CommandContext &context)
 {
-    const int source = pheltra::ParseSource(context.line.Value(kSource, QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(kSourceOption, QStringLiteral("H")));
     pheltra::Spectrum spectrum = SpectrumOption(context);
-    const QStringList filters = context.line.Values(kFilter);
+    const QStringList filters = context.line.Values(kFilterOption);
     if (filters.size() > qsizetype(pheltra::kMaxFilterLayers))
         throw CliError{QStringLiteral("at most %1 --filter layers").arg(pheltra::kMaxFilterLayers)};
     pheltra::LoadedLibrary library = LoadLibraryOption(context);

@@ -28,17 +28,6 @@ inline constexpr OptionSpec kPrintSpectrumOption{"print-spectrum", false, false}
 inline constexpr OptionSpec kCutoffOption{"cutoff", true, false};
 inline constexpr OptionSpec kActivityOption{"activity", true, false};
 inline constexpr OptionSpec kDistanceOption{"distance", true, false};
-inline constexpr OptionSpec kDataSourceOption{"source", true, false};
-
-// An option's name as the command line holds it, and as messages give it.
-inline QString NameOf(const OptionSpec &option)
-{
-    return QLatin1String(option.name);
-}
-inline QString DashedNameOf(const OptionSpec &option)
-{
-    return QStringLiteral("--") + QLatin1String(option.name);
-}
 
 // The beam options, for a command's option list.
 std::vector<OptionSpec> BeamSourceOptions();

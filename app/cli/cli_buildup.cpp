@@ -6,29 +6,38 @@
 #include "app/cli/cli_shielding.h"
 #include "app/cli/cli_slab_options.h"
 #include "shielding/buildup_factor.h"
+#include "shielding/gp_formula.h"
 
 using pheltra::BuildupResponse;
 
-const char kBuildupHelp[] =
-    "Usage: pheltra-cli buildup --absorber NAME[:WEIGHT] ... | --formula F[:WEIGHT] ...\n"
-    "                           [--density D] --mfp X[,X...] [--response exposure|energy-absorption]\n"
-    "                           ENERGY ... [--format tsv|csv] [--library FILE]\n"
-    "\n"
-    "Build-up factors B(E, x) of ANSI/ANS-6.4.3 (the G-P fit) for a point isotropic\n"
-    "source in an infinite medium of the material: a first line starting with \"#\"\n"
-    "says so, a header line names the columns, then one line per energy (keV) and\n"
-    "depth x (mean free paths, computed without coherent scattering): B, the table\n"
-    "it was taken from and notes in plain words.\n"
-    "A material whose composition is one of the standard's 26 (23 elements, water,\n"
-    "the standard's air and concrete) uses its table; any other the equivalent-Z\n"
-    "method (Z_eq from the share of incoherent scattering, source B).\n"
-    "  --response  exposure (air kerma, the default) or energy-absorption (kerma in\n"
-    "              the material itself; the standard gives it up to copper only)\n"
-    "  --mfp       depths, 0 to 100 mfp; beyond 40 mfp the fit is extrapolated\n"
-    "              after Harima et al. and the notes say so\n"
-    "Outside 15 keV to 15 MeV, beyond 100 mfp, and where the standard has no\n"
-    "table, B is \"--\" with the reason in the notes, and a warning on stderr.\n"
-    "--absorber, --formula and --density as for mu.\n";
+QString BuildupHelp()
+{
+    return QStringLiteral(
+               "Usage: pheltra-cli buildup --absorber NAME[:WEIGHT] ... | --formula F[:WEIGHT] ...\n"
+               "                           [--density D] --mfp X[,X...] [--response exposure|energy-absorption]\n"
+               "                           ENERGY ... [--format tsv|csv] [--library FILE]\n"
+               "\n"
+               "Build-up factors B(E, x) of ANSI/ANS-6.4.3 (the G-P fit) for a point isotropic\n"
+               "source in an infinite medium of the material: a first line starting with \"#\"\n"
+               "says so, a header line names the columns, then one line per energy (keV) and\n"
+               "depth x (mean free paths, computed without coherent scattering): B, the table\n"
+               "it was taken from and notes in plain words.\n"
+               "A material whose composition is one of the standard's %1 (23 elements, water,\n"
+               "the standard's air and concrete) uses its table; any other the equivalent-Z\n"
+               "method (Z_eq from the share of incoherent scattering, source B).\n"
+               "  --response  exposure (air kerma, the default) or energy-absorption (kerma in\n"
+               "              the material itself; the standard gives it up to copper only)\n"
+               "  --mfp       depths, 0 to %2 mfp; beyond %3 mfp the fit is extrapolated\n"
+               "              after Harima et al. and the notes say so\n"
+               "Outside %4 keV to %5 keV, beyond %2 mfp, and where the standard has no\n"
+               "table, B is \"--\" with the reason in the notes, and a warning on stderr.\n"
+               "--absorber, --formula and --density as for mu.\n")
+        .arg(pheltra::StandardMaterials().size())
+        .arg(pheltra::kExtrapolationDeepestMfp)
+        .arg(pheltra::kFitDeepestMfp)
+        .arg(pheltra::kBuildupLowestKeV)
+        .arg(pheltra::kBuildupHighestKeV);
+}
 
 std::vector<OptionSpec> BuildupOptions()
 {
@@ -44,10 +53,11 @@ std::vector<OptionSpec> BuildupOptions()
 
 BuildupResponse ResponseOption(const CommandContext &context)
 {
-    const QString text = context.line.Value(QStringLiteral("response"), QStringLiteral("exposure"));
+    const QString text = context.line.Value(kResponseOption, QStringLiteral("exposure"));
     const std::optional<BuildupResponse> response = pheltra::ResponseByName(text.toStdString());
     if (!response)
-        throw CliError{QStringLiteral("--response is exposure or energy-absorption, not '%1'").arg(text)};
+        throw CliError{
+            QStringLiteral("%1 is exposure or energy-absorption, not '%2'").arg(Dashed(kResponseOption), text)};
     return *response;
 }
 
@@ -70,11 +80,12 @@ namespace {
 std::vector<double> DepthsOption(const CommandContext &context)
 {
     std::vector<double> depths;
-    for (const QString &list : context.line.Values(QStringLiteral("mfp")))
+    for (const QString &list : context.line.Values(kMfpOption))
         for (const QString &text : list.split(QLatin1Char(',')))
-            depths.push_back(ParseDouble(text.trimmed(), QStringLiteral("--mfp")));
+            depths.push_back(ParseDouble(text.trimmed(), Dashed(kMfpOption)));
     if (depths.empty())
-        throw CliError{QStringLiteral("no --mfp given: the depths in mean free paths, as in --mfp 1,5,10")};
+        throw CliError{
+            QStringLiteral("no %1 given: the depths in mean free paths, as in %1 1,5,10").arg(Dashed(kMfpOption))};
     return depths;
 }
 

@@ -2,8 +2,8 @@
 #include "absorber/data_set_list.h"
 #include "absorber/data_sources.h"
 #include "app/cli/cli_commands.h"
-#include "app/reports/reports.h"
 #include "app/cli/cli_shielding.h"
+#include "app/reports/reports.h"
 
 namespace {
 
@@ -182,13 +182,12 @@ const std::vector<Command> &Commands()
         {"slab", "narrow-beam transmission, HVL, TVL and mean free path of a material",
          MaterialTableOptions({kThicknessOption, kTransmissionOption}), &RunSlab, &SlabHelp},
         {"nuclide", "a nuclide's photon lines, half-life and air-kerma-rate constant", NuclideOptions(), &RunNuclide,
-         [] { return QString::fromUtf8(kNuclideHelp); }},
-        {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam,
-         [] { return QString::fromUtf8(kBeamHelp); }},
-        {"buildup", "build-up factors of ANSI/ANS-6.4.3 for a material, energies and depths", BuildupOptions(),
-         &RunBuildup, [] { return QString::fromUtf8(kBuildupHelp); }},
-        {"shield", "a point source behind up to six layers in broad beam; the thickness for a target", ShieldOptions(),
-         &RunShield, [] { return QString::fromUtf8(kShieldHelp); }},
+         &NuclideHelp},
+        {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam, &BeamHelp},
+        {"buildup", "build-up factors of ANSI/ANS-6.4.3 of a material at energies and depths", BuildupOptions(),
+         &RunBuildup, &BuildupHelp},
+        {"shield", "a point source behind layers in broad beam; the thickness for a target", ShieldOptions(),
+         &RunShield, &ShieldHelp},
     };
     return commands;
 }

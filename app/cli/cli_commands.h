@@ -45,8 +45,8 @@ int RunNuclide(const CommandContext &context);
 int RunBeam(const CommandContext &context);
 std::vector<OptionSpec> NuclideOptions();
 std::vector<OptionSpec> BeamOptions();
-extern const char kNuclideHelp[];
-extern const char kBeamHelp[];
+QString NuclideHelp();
+QString BeamHelp();
 int RunBuildup(const CommandContext &context);
 int RunShield(const CommandContext &context);
 

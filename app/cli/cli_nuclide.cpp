@@ -34,11 +34,12 @@ void ListNuclides(const CommandContext &context, TableFormat format)
 
 double NumberOption(const CommandContext &context, const OptionSpec &option, double fallback)
 {
-    const QString name = NameOf(option);
-    return context.line.Has(name) ? ParseDouble(context.line.Value(name), DashedNameOf(option)) : fallback;
+    return context.line.Has(option) ? ParseDouble(context.line.Value(option), Dashed(option)) : fallback;
 }
 
 } // namespace
+
+namespace {
 
 const char kNuclideHelp[] =
     "Usage: pheltra-cli nuclide [NAME] [--cutoff KEV] [--activity GBQ] [--distance M]\n"
@@ -51,16 +52,23 @@ const char kNuclideHelp[] =
     "(keV), photons per decay, kind (gamma, xray, annihilation), DDEP's line code,\n"
     "the emitter, and what the line adds to the constant (\"--\" below the cut-off).\n"
     "The constant sums y E (mu_en/rho)air / (4 pi) over the lines above the cut-off\n"
-    "(--cutoff, default 20 keV), in uGy m2/(GBq h), from the library's\n"
-    "\"Air, Dry (near sea level)\" and the data source (--source, default H).\n"
+    "(--cutoff, default %1 keV), in uGy m2/(GBq h), from the library's\n"
+    "\"%2\" and the data source (--source, default H).\n"
     "--activity (GBq) adds the air-kerma rate at --distance (m, default 1) in\n"
     "vacuum: without attenuation or scatter in air. Lines: DDEP evaluations, every\n"
     "line of at least 10 keV and 1e-4 per decay.\n";
 
+} // namespace
+
+QString NuclideHelp()
+{
+    return QString::fromUtf8(kNuclideHelp)
+        .arg(ShortestText(pheltra::kDefaultCutoffKeV), QLatin1String(pheltra::kAirName));
+}
+
 std::vector<OptionSpec> NuclideOptions()
 {
-    return {kHelpOption,     kLibraryOption,  kFormatOption,    kCutoffOption,
-            kActivityOption, kDistanceOption, kDataSourceOption};
+    return {kHelpOption, kLibraryOption, kFormatOption, kCutoffOption, kActivityOption, kDistanceOption, kSourceOption};
 }
 
 int RunNuclide(const CommandContext &context)
@@ -68,9 +76,9 @@ int RunNuclide(const CommandContext &context)
     const TableFormat format = FormatOption(context);
     if (context.line.positionals.isEmpty()) {
         for (const OptionSpec &option :
-             {kCutoffOption, kActivityOption, kDistanceOption, kDataSourceOption, kLibraryOption}) {
-            if (context.line.Has(NameOf(option)))
-                throw CliError{QStringLiteral("%1 needs a nuclide NAME").arg(DashedNameOf(option))};
+             {kCutoffOption, kActivityOption, kDistanceOption, kSourceOption, kLibraryOption}) {
+            if (context.line.Has(option))
+                throw CliError{QStringLiteral("%1 needs a nuclide NAME").arg(Dashed(option))};
         }
         ListNuclides(context, format);
         return kExitOk;
@@ -78,11 +86,11 @@ int RunNuclide(const CommandContext &context)
     ExpectPositionals(context, 1, "NAME");
     const pheltra::Nuclide nuclide =
         FromSources([&] { return pheltra::FindNuclide(context.line.positionals[0].toStdString()); });
-    const int source = pheltra::ParseSource(context.line.Value(NameOf(kDataSourceOption), QStringLiteral("H")));
+    const int source = pheltra::ParseSource(context.line.Value(kSourceOption, QStringLiteral("H")));
     const double cutoff = NumberOption(context, kCutoffOption, pheltra::kDefaultCutoffKeV);
     if (!(cutoff >= 0.0))
         throw CliError{QStringLiteral("--cutoff must be 0 or more keV")};
-    if (context.line.Has(NameOf(kDistanceOption)) && !context.line.Has(NameOf(kActivityOption)))
+    if (context.line.Has(kDistanceOption) && !context.line.Has(kActivityOption))
         throw CliError{QStringLiteral("--distance needs --activity")};
     const pheltra::LoadedLibrary library = LoadLibraryOption(context);
     const pheltra::SourceMaterial air =
@@ -99,7 +107,7 @@ int RunNuclide(const CommandContext &context)
                                      "(source %3, %4), in vacuum")
                           .arg(RoundedText(gamma), ShortestText(cutoff), QLatin1String(DataSourceAt(source).letter),
                                QLatin1String(pheltra::kAirName))};
-    if (context.line.Has(NameOf(kActivityOption))) {
+    if (context.line.Has(kActivityOption)) {
         const double activity = NumberOption(context, kActivityOption, 0.0);
         const double distance = NumberOption(context, kDistanceOption, 1.0);
         const double rate = FromSources([&] { return pheltra::AirKermaRateInVacuum(gamma, activity, distance); });

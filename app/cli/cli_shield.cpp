@@ -11,6 +11,7 @@
 #include "app/cli/cli_shielding.h"
 #include "app/cli/cli_slab_options.h"
 #include "shielding/air_kerma_shares.h"
+#include "shielding/gp_formula.h"
 #include "shielding/shield.h"
 #include "sources/source_error.h"
 
@@ -22,70 +23,70 @@
 
 using pheltra::BuildupResponse;
 
-const char kShieldHelp[] =
-    "Usage: pheltra-cli shield --energy E | --nuclide NAME | --kv KV | --spectrum FILE\n"
-    "                          [--energy-unit eV|keV|MeV] [--per-bin] [--filter M:T ...] [--source H|B]\n"
-    "                          --layer MATERIAL:THICKNESS ... [--buildup-material NAME]\n"
-    "                          [--response exposure|energy-absorption]\n"
-    "                          [--transmission T | --dose-rate R] [--activity A --distance D]\n"
-    "                          [--format tsv|csv] [--library FILE]\n"
-    "\n"
-    "A point isotropic source behind a shield of up to six layers, in broad beam\n"
-    "with the build-up factors of ANSI/ANS-6.4.3. A first line starting with \"#\"\n"
-    "states the geometry and the layer rule, further \"#\" lines the source, the\n"
-    "layers and the air-kerma rates; a header line names the columns; then one\n"
-    "line per photon line of the source and a total line weighted by the\n"
-    "response: the share of the unshielded response, the depth in mean free paths\n"
-    "(without coherent scattering), the narrow-beam transmission (with coherent\n"
-    "scattering, as slab gives it), the build-up factor, the broad-beam\n"
-    "transmission B e^-x, and the first and equilibrium half- and tenth-value\n"
-    "layers (cm) of the last layer's material alone in broad beam; the table or\n"
-    "Z_eq the build-up was taken from and notes in plain words.\n"
-    "  --energy    one line of E keV (one photon per decay)\n"
-    "  --nuclide   the lines of a nuclide of the library (pheltra-cli nuclide)\n"
-    "  --kv, --spectrum  an X-ray beam as pheltra-cli beam takes it (with its\n"
-    "              --energy-unit, --per-bin, --filter and --source, which is the\n"
-    "              filters' data source): its bins are the lines, weighted by\n"
-    "              their fluence. The shield itself always uses source B\n"
-    "  --layer     from the source outwards; MATERIAL is a library name or\n"
-    "              formula=F,density=D (g/cm3); THICKNESS has a unit: cm, mm, um\n"
-    "              or g/cm2, as in Lead:2cm or formula=H2O,density=1:30cm. The last\n"
-    "              layer may leave out its thickness when it is solved for\n"
-    "  --buildup-material  one of the standard's 26 materials (Water, Concrete,\n"
-    "              Lead, Fe, ...) whose build-up is taken for the whole shield;\n"
-    "              otherwise the last layer's, the one facing the point of interest\n"
-    "  --response  exposure (air kerma, the default) or energy-absorption (kerma in\n"
-    "              the last layer's medium; the standard gives it up to copper)\n"
-    "  --transmission T  solve the last layer's thickness for a broad-beam\n"
-    "              transmission T (0 < T <= 1)\n"
-    "  --activity A (Bq, kBq, MBq, GBq or TBq, as in 1GBq) and --distance D (m):\n"
-    "              the air-kerma rate at D without and behind the shield, from the\n"
-    "              air-kerma-rate constant of the lines above 20 keV; the lines are\n"
-    "              then weighted by their part of that constant\n"
-    "  --dose-rate R  solve the last layer's thickness for an air-kerma rate R\n"
-    "              (Gy/h, mGy/h, uGy/h or nGy/h, as in 1uGy/h) at D from A\n"
-    "No standard method exists for build-up in layered shields: the build-up is\n"
-    "that of one material at the total depth, as the first line says. Lines of a\n"
-    "nuclide or bins of a beam below 15 keV (below 30 keV for lead and uranium,\n"
-    "whose tables start there) are taken without build-up and the notes say how\n"
-    "much of the response they carry; a single line below 15 keV or above 15 MeV,\n"
-    "depths beyond 100 mfp and targets no thickness within 100 mfp reaches are\n"
-    "refused.\n";
+QString ShieldHelp()
+{
+    return QStringLiteral(
+               "Usage: pheltra-cli shield --energy E | --nuclide NAME | --kv KV | --spectrum FILE\n"
+               "                          [--energy-unit eV|keV|MeV] [--per-bin] [--filter M:T ...] [--source H|B]\n"
+               "                          --layer MATERIAL:THICKNESS ... [--buildup-material NAME]\n"
+               "                          [--response exposure|energy-absorption]\n"
+               "                          [--transmission T | --dose-rate R] [--activity A --distance D]\n"
+               "                          [--format tsv|csv] [--library FILE]\n"
+               "\n"
+               "A point isotropic source behind a shield of up to %1 layers, in broad beam\n"
+               "with the build-up factors of ANSI/ANS-6.4.3. A first line starting with \"#\"\n"
+               "states the geometry and the layer rule, further \"#\" lines the source, the\n"
+               "layers and the air-kerma rates; a header line names the columns; then one\n"
+               "line per photon line of the source and a total line weighted by the\n"
+               "response: the share of the unshielded response, the depth in mean free paths\n"
+               "(without coherent scattering), the narrow-beam transmission (with coherent\n"
+               "scattering, as slab gives it), the build-up factor, the broad-beam\n"
+               "transmission B e^-x, and the first and equilibrium half- and tenth-value\n"
+               "layers (cm) of the last layer's material alone in broad beam; the table or\n"
+               "Z_eq the build-up was taken from and notes in plain words.\n"
+               "  --energy    one line of E keV (one photon per decay)\n"
+               "  --nuclide   the lines of a nuclide of the library (pheltra-cli nuclide)\n"
+               "  --kv, --spectrum  an X-ray beam as pheltra-cli beam takes it (with its\n"
+               "              --energy-unit, --per-bin, --filter and --source, which is the\n"
+               "              filters' data source): its bins are the lines, weighted by\n"
+               "              their fluence. The shield itself always uses source B\n"
+               "  --layer     from the source outwards; MATERIAL is a library name or\n"
+               "              formula=F,density=D (g/cm3); THICKNESS has a unit: cm, mm, um\n"
+               "              or g/cm2, as in Lead:2cm or formula=H2O,density=1:30cm. The last\n"
+               "              layer may leave out its thickness when it is solved for\n"
+               "  --buildup-material  one of the standard's 26 materials (Water, Concrete,\n"
+               "              Lead, Fe, ...) whose build-up is taken for the whole shield;\n"
+               "              otherwise the last layer's, the one facing the point of interest\n"
+               "  --response  exposure (air kerma, the default) or energy-absorption (kerma in\n"
+               "              the last layer's medium; the standard gives it up to copper)\n"
+               "  --transmission T  solve the last layer's thickness for a broad-beam\n"
+               "              transmission T (0 < T <= 1)\n"
+               "  --activity A (GBq, or with a unit: Bq, kBq, MBq, GBq or TBq, as in 370MBq)\n"
+               "              and --distance D (m):\n"
+               "              the air-kerma rate at D without and behind the shield, from the\n"
+               "              air-kerma-rate constant of the lines above %2 keV; the lines are\n"
+               "              then weighted by their part of that constant\n"
+               "  --dose-rate R  solve the last layer's thickness for an air-kerma rate R\n"
+               "              (uGy/h, or with a unit: Gy/h, mGy/h, uGy/h or nGy/h) at D from A\n"
+               "No standard method exists for build-up in layered shields: the build-up is\n"
+               "that of one material at the total depth, as the first line says. Lines of a\n"
+               "nuclide or bins of a beam below %3 keV (below 30 keV for lead and uranium,\n"
+               "whose tables start there) are taken without build-up and the notes say how\n"
+               "much of the response they carry; a single line below %3 keV or above %4 keV,\n"
+               "depths beyond %5 mfp and targets no thickness within %5 mfp reaches are\n"
+               "refused.\n")
+        .arg(pheltra::kMaxShieldLayers)
+        .arg(pheltra::kDefaultCutoffKeV)
+        .arg(pheltra::kBuildupLowestKeV)
+        .arg(pheltra::kBuildupHighestKeV)
+        .arg(pheltra::kExtrapolationDeepestMfp);
+}
 
 std::vector<OptionSpec> ShieldOptions()
 {
-    std::vector<OptionSpec> options{kHelpOption,
-                                    kLibraryOption,
-                                    kFormatOption,
-                                    {"energy", true, false},
-                                    {"nuclide", true, false},
-                                    {"layer", true, true},
-                                    {"buildup-material", true, false},
-                                    {"response", true, false},
-                                    {"transmission", true, false},
-                                    {"dose-rate", true, false},
-                                    {"activity", true, false},
-                                    {"distance", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,         kLibraryOption,  kFormatOption,          kEnergyOption,
+                                    kNuclideOption,      kLayerOption,    kBuildupMaterialOption, kResponseOption,
+                                    kTransmissionOption, kDoseRateOption, kActivityOption,        kDistanceOption};
     const std::vector<OptionSpec> beam = BeamSourceOptions();
     options.insert(options.end(), beam.begin(), beam.end());
     return options;
@@ -104,7 +105,9 @@ constexpr UnitFactor kActivityUnits[] = {{"TBq", 1e3}, {"GBq", 1.0}, {"MBq", 1e-
 constexpr UnitFactor kDoseRateUnits[] = {
     {"mGy/h", 1e3}, {"uGy/h", 1.0}, {"\u00b5Gy/h", 1.0}, {"nGy/h", 1e-3}, {"Gy/h", 1e6}};
 
-double WithUnit(const QString &text, std::span<const UnitFactor> units, const QString &option, const char *example)
+// A number with one of the units, or a plain number in the unit whose factor
+// is 1.
+double WithUnit(const QString &text, std::span<const UnitFactor> units, const QString &option)
 {
     for (const UnitFactor &unit : units) {
         const QString name = QString::fromUtf8(unit.name);
@@ -115,11 +118,10 @@ double WithUnit(const QString &text, std::span<const UnitFactor> units, const QS
             throw CliError{QStringLiteral("%1 must lie above 0, not '%2'").arg(option, text)};
         return value * unit.factor;
     }
-    QStringList names;
-    for (const UnitFactor &unit : units)
-        names << QString::fromUtf8(unit.name);
-    throw CliError{QStringLiteral("%1 needs a unit (%2), as in %3, not '%4'")
-                       .arg(option, names.join(QStringLiteral(", ")), QLatin1String(example), text)};
+    const double value = ParseDouble(text, option);
+    if (!(value > 0.0))
+        throw CliError{QStringLiteral("%1 must lie above 0, not '%2'").arg(option, text)};
+    return value;
 }
 
 QString Percent(double share)
@@ -141,8 +143,8 @@ SourceLines BeamLines(const CommandContext &context)
     SourceLines source;
     source.name = spectrum.IsPerMAsAt1m()
         ? QStringLiteral("the X-ray beam of %1 kV (TASMIP)").arg(ShortestText(spectrum.TubeVoltage()))
-        : QStringLiteral("the spectrum of %1").arg(context.line.Value(QStringLiteral("spectrum")));
-    const qsizetype filters = context.line.Values(QStringLiteral("filter")).size();
+        : QStringLiteral("the spectrum of %1").arg(context.line.Value(kSpectrumOption));
+    const qsizetype filters = context.line.Values(kFilterOption).size();
     if (filters > 0)
         source.name += QStringLiteral(" behind %1 filter layer(s)").arg(filters);
     source.name += QStringLiteral(", %1 bins as lines").arg(spectrum.Size());
@@ -157,9 +159,9 @@ SourceLines BeamLines(const CommandContext &context)
 
 SourceLines SourceOption(const CommandContext &context)
 {
-    const bool energy = context.line.Has(QStringLiteral("energy"));
-    const bool nuclide = context.line.Has(QStringLiteral("nuclide"));
-    const bool beam = context.line.Has(QStringLiteral("kv")) || context.line.Has(QStringLiteral("spectrum"));
+    const bool energy = context.line.Has(kEnergyOption);
+    const bool nuclide = context.line.Has(kNuclideOption);
+    const bool beam = context.line.Has(kKvOption) || context.line.Has(kSpectrumOption);
     if (int(energy) + int(nuclide) + int(beam) != 1)
         throw CliError{
             QStringLiteral("give the source as --energy E, --nuclide NAME or a beam (--kv KV or "
@@ -168,11 +170,11 @@ SourceLines SourceOption(const CommandContext &context)
         return BeamLines(context);
     if (energy) {
         pheltra::PhotonLine line;
-        line.energyKeV = ParseDouble(context.line.Value(QStringLiteral("energy")), QStringLiteral("--energy"));
+        line.energyKeV = ParseDouble(context.line.Value(kEnergyOption), Dashed(kEnergyOption));
         line.yieldPerDecay = 1.0;
         return {QStringLiteral("one line of %1 keV").arg(ShortestText(line.energyKeV)), {line}};
     }
-    const pheltra::Nuclide found = pheltra::FindNuclide(context.line.Value(QStringLiteral("nuclide")).toStdString());
+    const pheltra::Nuclide found = pheltra::FindNuclide(context.line.Value(kNuclideOption).toStdString());
     return {QStringLiteral("%1 (%2 lines of the nuclide library)")
                 .arg(QString::fromStdString(found.name))
                 .arg(found.lines.size()),
@@ -195,11 +197,13 @@ pheltra::MaterialPart FormulaLayer(const QString &text, long double &density)
         else if (field.startsWith(QLatin1String("density=")))
             densityText = field.mid(8);
         else
-            throw CliError{QStringLiteral("--layer '%1': a formula layer is formula=F,density=D").arg(text)};
+            throw CliError{
+                QStringLiteral("%1 '%2': a formula layer is formula=F,density=D").arg(Dashed(kLayerOption), text)};
     }
     if (densityText.isEmpty())
-        throw CliError{QStringLiteral("--layer '%1': a formula layer needs density=D (g/cm3)").arg(text)};
-    density = pheltra::CheckedDensity(ParseNumber(densityText, QStringLiteral("--layer density")));
+        throw CliError{
+            QStringLiteral("%1 '%2': a formula layer needs density=D (g/cm3)").arg(Dashed(kLayerOption), text)};
+    density = pheltra::CheckedDensity(ParseNumber(densityText, Dashed(kLayerOption) + QStringLiteral(" density")));
     return pheltra::FormulaPart(formula);
 }
 
@@ -217,41 +221,41 @@ pheltra::ShieldLayer LayerOption(const QString &text, const pheltra::LoadedLibra
         if (density > 0.0L)
             pheltra::OverrideDensity(set, density);
         if (!(set.Density > 0.0L))
-            throw CliError{QStringLiteral("--layer '%1': %2 has no density in the library; give it as "
-                                          "formula=F,density=D")
-                               .arg(text, part.name)};
+            throw CliError{QStringLiteral("%1 '%2': %3 has no density in the library; give it as formula=F,density=D")
+                               .arg(Dashed(kLayerOption), text, part.name)};
         pheltra::ShieldLayer layer{{part.name.toStdString(), set.ElementWeight, static_cast<double>(set.Density)},
                                    std::numeric_limits<double>::quiet_NaN()};
         if (colon >= 0)
             layer.thicknessCm = ThicknessCm(text.mid(colon + 1).trimmed(), layer.material.densityGCm3,
-                                            QStringLiteral("--layer thickness"));
+                                            Dashed(kLayerOption) + QStringLiteral(" thickness"));
         return layer;
     } catch (const pheltra::InputError &error) {
         const QString field = pheltra::FieldName(error.field);
-        throw CliError{QStringLiteral("--layer '%1': %2").arg(text, pheltra::Worded(error, field, field + '='))};
+        throw CliError{
+            QStringLiteral("%1 '%2': %3").arg(Dashed(kLayerOption), text, pheltra::Worded(error, field, field + '='))};
     }
 }
 
 bool NeedsLibrary(const CommandContext &context)
 {
-    if (context.line.Has(QStringLiteral("activity")))
+    if (context.line.Has(kActivityOption))
         return true;
-    const QStringList layers = context.line.Values(QStringLiteral("layer"));
+    const QStringList layers = context.line.Values(kLayerOption);
     return std::any_of(layers.begin(), layers.end(), [](const QString &text) { return !IsFormulaLayer(text); });
 }
 
 const pheltra::StandardMaterial *BuildupMaterialOption(const CommandContext &context)
 {
-    if (!context.line.Has(QStringLiteral("buildup-material")))
+    if (!context.line.Has(kBuildupMaterialOption))
         return nullptr;
-    const QString name = context.line.Value(QStringLiteral("buildup-material"));
+    const QString name = context.line.Value(kBuildupMaterialOption);
     const pheltra::StandardMaterial *material = pheltra::StandardMaterialByName(name.toStdString());
     if (material == nullptr) {
         QStringList names;
         for (const pheltra::StandardMaterial &standard : pheltra::StandardMaterials())
             names << QString::fromUtf8(standard.name.data(), qsizetype(standard.name.size()));
-        throw CliError{QStringLiteral("--buildup-material '%1' is none of the standard's materials: %2")
-                           .arg(name, names.join(QStringLiteral(", ")))};
+        throw CliError{QStringLiteral("%1 '%2' is none of the standard's materials: %3")
+                           .arg(Dashed(kBuildupMaterialOption), name, names.join(QStringLiteral(", ")))};
     }
     return material;
 }
@@ -268,28 +272,30 @@ struct KermaGeometry
 std::optional<KermaGeometry> KermaOption(const CommandContext &context, BuildupResponse response,
                                          const pheltra::LoadedLibrary &library, pheltra::ShieldSetup &setup)
 {
-    const bool activity = context.line.Has(QStringLiteral("activity"));
-    const bool distance = context.line.Has(QStringLiteral("distance"));
+    const bool activity = context.line.Has(kActivityOption);
+    const bool distance = context.line.Has(kDistanceOption);
     if (activity != distance)
-        throw CliError{QStringLiteral("--activity and --distance go together")};
+        throw CliError{QStringLiteral("%1 and %2 go together").arg(Dashed(kActivityOption), Dashed(kDistanceOption))};
     if (!activity) {
-        if (context.line.Has(QStringLiteral("dose-rate")))
-            throw CliError{QStringLiteral("--dose-rate needs --activity A and --distance D")};
+        if (context.line.Has(kDoseRateOption))
+            throw CliError{QStringLiteral("%1 needs %2 A and %3 D")
+                               .arg(Dashed(kDoseRateOption), Dashed(kActivityOption), Dashed(kDistanceOption))};
         return std::nullopt;
     }
     if (response != BuildupResponse::kExposure)
-        throw CliError{QStringLiteral("an air-kerma rate takes --response exposure")};
-    if (!context.line.Has(QStringLiteral("energy")) && !context.line.Has(QStringLiteral("nuclide")))
-        throw CliError{QStringLiteral("--activity goes with --energy or --nuclide: a beam has no activity")};
+        throw CliError{QStringLiteral("an air-kerma rate takes %1 exposure").arg(Dashed(kResponseOption))};
+    if (!context.line.Has(kEnergyOption) && !context.line.Has(kNuclideOption))
+        throw CliError{QStringLiteral("%1 goes with %2 or %3: a beam has no activity")
+                           .arg(Dashed(kActivityOption), Dashed(kEnergyOption), Dashed(kNuclideOption))};
     KermaGeometry geometry{};
     geometry.activityGBq =
-        WithUnit(context.line.Value(QStringLiteral("activity")).trimmed(), kActivityUnits, "--activity", "1GBq");
-    QString distanceText = context.line.Value(QStringLiteral("distance")).trimmed();
+        WithUnit(context.line.Value(kActivityOption).trimmed(), kActivityUnits, Dashed(kActivityOption));
+    QString distanceText = context.line.Value(kDistanceOption).trimmed();
     if (distanceText.endsWith(QLatin1Char('m')))
         distanceText.chop(1);
-    geometry.distanceM = ParseDouble(distanceText.trimmed(), QStringLiteral("--distance"));
+    geometry.distanceM = ParseDouble(distanceText.trimmed(), Dashed(kDistanceOption));
     if (!(geometry.distanceM > 0.0))
-        throw CliError{QStringLiteral("--distance must lie above 0 m")};
+        throw CliError{QStringLiteral("%1 must lie above 0 m").arg(Dashed(kDistanceOption))};
     const pheltra::SourceMaterial air = pheltra::LibraryMaterial(library.library, pheltra::kAirName, kDataSourceB);
     setup.weights = pheltra::AirKermaRateShares(setup.lines, air);
     for (const double share : setup.weights)
@@ -379,9 +385,9 @@ int RunShield(const CommandContext &context)
     pheltra::ShieldSetup setup;
     setup.response = ResponseOption(context);
     setup.buildupMaterial = BuildupMaterialOption(context);
-    if (context.line.Has(QStringLiteral("transmission")) && context.line.Has(QStringLiteral("dose-rate")))
+    if (context.line.Has(kTransmissionOption) && context.line.Has(kDoseRateOption))
         throw CliError{QStringLiteral("give --transmission T or --dose-rate R, not both")};
-    const QStringList layerTexts = context.line.Values(QStringLiteral("layer"));
+    const QStringList layerTexts = context.line.Values(kLayerOption);
     if (layerTexts.isEmpty())
         throw CliError{QStringLiteral("no --layer given: MATERIAL:THICKNESS, as in Lead:2cm")};
     const pheltra::LoadedLibrary library =
@@ -395,33 +401,33 @@ int RunShield(const CommandContext &context)
     } catch (const pheltra::SourceError &error) {
         throw CliError{QString::fromStdString(error.what())};
     }
-    const bool solving =
-        context.line.Has(QStringLiteral("transmission")) || context.line.Has(QStringLiteral("dose-rate"));
+    const bool solving = context.line.Has(kTransmissionOption) || context.line.Has(kDoseRateOption);
     for (qsizetype i = 0; i < layerTexts.size(); ++i) {
         setup.layers.push_back(LayerOption(layerTexts[i], library));
         if (std::isnan(setup.layers.back().thicknessCm)) {
             if (!solving || i + 1 < layerTexts.size())
-                throw CliError{QStringLiteral("--layer '%1' needs a thickness (only the last layer may leave it out, "
-                                              "when it is solved for)")
-                                   .arg(layerTexts[i])};
+                throw CliError{
+                    QStringLiteral("%1 '%2' needs a thickness (only the last layer may leave it out, when it is "
+                                   "solved for)")
+                        .arg(Dashed(kLayerOption), layerTexts[i])};
             setup.layers.back().thicknessCm = 0.0;
         }
     }
 
     std::optional<double> target;
     QString targetText;
-    if (context.line.Has(QStringLiteral("transmission"))) {
-        target =
-            TransmissionOption(context.line.Value(QStringLiteral("transmission")), QStringLiteral("--transmission"));
+    if (context.line.Has(kTransmissionOption)) {
+        target = TransmissionOption(context.line.Value(kTransmissionOption), Dashed(kTransmissionOption));
         targetText = QStringLiteral("a broad-beam transmission of %1").arg(ShortestText(*target));
-    } else if (context.line.Has(QStringLiteral("dose-rate"))) {
-        const double rate = WithUnit(context.line.Value(QStringLiteral("dose-rate")).trimmed(), kDoseRateUnits,
-                                     "--dose-rate", "1uGy/h");
+    } else if (context.line.Has(kDoseRateOption)) {
+        const double rate =
+            WithUnit(context.line.Value(kDoseRateOption).trimmed(), kDoseRateUnits, Dashed(kDoseRateOption));
         target = rate / kerma->unshieldedUGyPerH;
         targetText = QStringLiteral("an air-kerma rate of %1 uGy/h").arg(ShortestText(rate));
         if (*target > 1.0)
-            throw CliError{QStringLiteral("--dose-rate %1 uGy/h lies above the %2 uGy/h without any shield")
-                               .arg(ShortestText(rate), ShortestText(kerma->unshieldedUGyPerH))};
+            throw CliError{
+                QStringLiteral("%1 %2 uGy/h lies above the %3 uGy/h without any shield")
+                    .arg(Dashed(kDoseRateOption), ShortestText(rate), ShortestText(kerma->unshieldedUGyPerH))};
     }
 
     const pheltra::Shield shield(setup);

@@ -10,10 +10,20 @@
 #include <string>
 #include <vector>
 
-extern const char kBuildupHelp[];
-extern const char kShieldHelp[];
+QString BuildupHelp();
+QString ShieldHelp();
 std::vector<OptionSpec> BuildupOptions();
 std::vector<OptionSpec> ShieldOptions();
+
+// The options of buildup and shield beyond those of cli_options.h and of the
+// beam options.
+inline constexpr OptionSpec kResponseOption{"response", true, false};
+inline constexpr OptionSpec kMfpOption{"mfp", true, true};
+inline constexpr OptionSpec kEnergyOption{"energy", true, false};
+inline constexpr OptionSpec kNuclideOption{"nuclide", true, false};
+inline constexpr OptionSpec kLayerOption{"layer", true, true};
+inline constexpr OptionSpec kBuildupMaterialOption{"buildup-material", true, false};
+inline constexpr OptionSpec kDoseRateOption{"dose-rate", true, false};
 
 // --response exposure|energy-absorption; exposure when absent.
 pheltra::BuildupResponse ResponseOption(const CommandContext &context);

@@ -163,7 +163,7 @@ def check_programs(root, build_dir, source_dir, built_cli):
         with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
             own.write(b"my library\r\nBroken;;;;;;;1;x;1\r\n")
         faulty = run([program, "--check-startup"], cwd=home, env=env)
-        check("message: Error in reading line # 1 of file CmpMix.dat\n" in faulty.stdout,
+        check("message: Error in reading line # 1 of file CmpMix.dat: " in faulty.stdout,
               f"a faulty working-folder library is told, not passed over: {faulty.stdout!r}")
         os.remove(os.path.join(home, "CmpMix.dat"))
 

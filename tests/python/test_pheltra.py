@@ -134,8 +134,10 @@ def test_refusals_say_what_the_batch_tool_says(call, argument, arguments):
 @pytest.mark.parametrize("call, python_text, arguments, cli_text", [
     (lambda: pheltra.Material(formula="Ca(OH)2)"), "formula 'Ca(OH)2)': unbalanced ')' at 8",
      ["mu", "--formula", "Ca(OH)2)", "10"], "--formula 'Ca(OH)2)': unbalanced ')' at 8"),
-    (lambda: pheltra.Material(formula="H2O", density=-1), "density must lie above 0 and at most 1000 g/cm3",
-     ["mu", "--formula", "H2O", "--density", "-1", "10"], "--density must lie above 0 and at most 1000 g/cm3"),
+    (lambda: pheltra.Material(formula="H2O", density=-1), "density must lie between 1e-30 and 1000 g/cm3",
+     ["mu", "--formula", "H2O", "--density", "-1", "10"], "--density must lie between 1e-30 and 1000 g/cm3"),
+    (lambda: pheltra.Material(formula="H2O", density=1e-40), "density must lie between 1e-30 and 1000 g/cm3",
+     ["mu", "--formula", "H2O", "--density", "1e-4000", "10"], "--density must lie between 1e-30 and 1000 g/cm3"),
     (lambda: pheltra.Material(formula="H2O").hvl(10), "the material has no density; give one with density= (g/cm3)",
      ["slab", "--formula", "H2O", "10"], "the material has no density; give one with --density (g/cm3)"),
 ])
@@ -202,6 +204,17 @@ def test_library_entries_and_lists():
     lead = pheltra.Material("Lead")
     assert same(lead.mu(ENERGIES, type="MU_EN"), lead.mu(ENERGIES, type="energy absorption-total", source="B"))
     assert list(pheltra.sources()) == ["H", "B"]
+
+
+def test_library_columns_and_its_warnings(tmp_path):
+    columns = pheltra.library()
+    assert columns["name"][-1] == columns["name"][len(columns["name"]) - 1]
+    assert list(columns["name"][:2]) == sorted(columns["name"][:2])
+    # Entries without an element load, with a warning.
+    own = tmp_path / "CmpMix.dat"
+    own.write_bytes(b"t\r\nVoid;;;;;;;;-1;1\r\nAir;;;;;;;;7;1\r\n")
+    with pytest.warns(UserWarning, match="1 entry has no element"):
+        assert len(pheltra.library(str(own))["name"]) == 2
 
 
 def test_element_is_the_atomic_data_view():
