@@ -39,11 +39,10 @@ py::dict Composition(const TCompound &compound)
 py::dict Library(py::handle path)
 {
     const LoadedLibrary loaded = ReadLibrary(path);
-    const auto &entries = loaded.library.Entries();
     py::list names, formulas, secondNames, sources, compositions;
-    py::array_t<double> densities(static_cast<py::ssize_t>(entries.size()));
+    py::array_t<double> densities(loaded.library.Count());
     double *density = densities.mutable_data();
-    for (const CompoundLibrary::Entry &entry : entries) {
+    for (const CompoundLibrary::Entry entry : loaded.library.Entries()) {
         names.append(ToPython(entry.name));
         formulas.append(ToPython(entry.compound.Formula));
         secondNames.append(ToPython(entry.compound.SecondName));
