@@ -132,11 +132,14 @@ def check_programs(root, build_dir, source_dir, built_cli):
 
         # The Python module, when the build has one, is installed and reads
         # the same library by the same rule.
-        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra*.so"))
-        if glob.glob(os.path.join(build_dir, "python/pheltra*.so")):
-            if check(len(modules) == 1, f"the Python module is installed: {modules}"):
-                py_env = dict(env, PYTHONPATH=os.path.dirname(modules[0]))
-                count = "import pheltra; print(len(pheltra.library()), pheltra.__file__)"
+        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra/_core*.so"))
+        if glob.glob(os.path.join(build_dir, "python/pheltra/_core*.so")):
+            if check(len(modules) == 1, f"the Python package is installed: {modules}"):
+                package = os.path.dirname(modules[0])
+                for name in ("__init__.py", "__init__.pyi", "_core.pyi", "py.typed"):
+                    check(os.path.isfile(os.path.join(package, name)), f"the Python package holds {name}")
+                py_env = dict(env, PYTHONPATH=os.path.dirname(package))
+                count = "import pheltra; print(len(pheltra.library()['name']), pheltra.__file__)"
                 listed_py = run(["/usr/bin/python3", "-c", count], cwd=home, env=py_env)
                 check(listed_py.stdout.split()[:1] == [str(len(entries))] and root in listed_py.stdout,
                       f"the installed module reads the installed library: {listed_py.stdout}{listed_py.stderr}")
