@@ -161,8 +161,13 @@ void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype re
 
 int FinishedStatus(const CommandContext &context, const pheltra::LoadedLibrary &library)
 {
-    if (library.Clean())
+    if (library.Clean()) {
+        // Entries without elements or repeated names: said, but the load
+        // was clean.
+        if (!library.warning.isEmpty())
+            WriteMessage(context.err, QStringLiteral("warning: ") + library.Problem());
         return kExitOk;
+    }
     WriteMessage(context.err, QStringLiteral("warning: ") + library.Problem());
     return kExitLibraryFault;
 }

@@ -36,6 +36,19 @@ const OptionSpec *FindShortOption(std::span<const OptionSpec> options, const QSt
     return nullptr;
 }
 
+// Whether argument is one of the command's options ("--format", "-h",
+// "--format=csv") or "--": an option followed by one has no value of its own
+// ("--thickness --format csv"), rather than taking the next option as it.
+bool NamesAnOption(std::span<const OptionSpec> options, const QString &argument)
+{
+    if (argument == QLatin1String("--") || FindShortOption(options, argument))
+        return true;
+    if (!argument.startsWith(QLatin1String("--")))
+        return false;
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    return FindOption(options, argument.mid(2, equals < 0 ? -1 : equals - 2)) != nullptr;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments, std::span<const OptionSpec> options)
@@ -63,7 +76,7 @@ CommandLine ParseCommandLine(const QStringList &arguments, std::span<const Optio
         if (option->takesValue) {
             if (equals >= 0)
                 value = argument.mid(equals + 1);
-            else if (i + 1 < arguments.size())
+            else if (i + 1 < arguments.size() && !NamesAnOption(options, arguments[i + 1]))
                 value = arguments[++i];
             else
                 throw CliError{QStringLiteral("--%1 needs a value").arg(name)};

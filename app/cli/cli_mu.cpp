@@ -11,8 +11,9 @@ namespace {
 
 constexpr qsizetype kMaxEnergies = 1000000;
 
-// An energy to evaluate. Edge energies are the 32-bit values the graph uses
-// and are printed as such ("88.0045", not its 64-bit expansion).
+// An energy to evaluate. Edge energies are the 32-bit values the graph uses,
+// printed in full ("88.00450134277344"): typed back, the shortest text of the
+// 32-bit value ("88.0045") would be an energy just below the edge.
 struct Energy
 {
     double value;
@@ -22,7 +23,7 @@ struct Energy
 
 QString EnergyText(const Energy &energy)
 {
-    return energy.single ? ShortestText(static_cast<float>(energy.value)) : ShortestText(energy.value);
+    return ShortestText(energy.value);
 }
 
 // FROM:TO:last of --grid (last STEP) or --log (last N).
@@ -58,7 +59,11 @@ void AddLinearGrid(const QString &text, std::vector<Energy> &energies)
         energies.push_back({n[0] + static_cast<double>(i) * n[2], false});
 }
 
-// N energies spaced evenly in log(E) from FROM to TO, both included.
+// N energies spaced evenly in log(E) from FROM to TO, both included. The
+// steps are taken between the logarithms, so that limits whose ratio
+// overflows (1e-300 to 1e300) still give finite energies; a grid finer than
+// the numbers can tell apart is refused rather than printed with points
+// lost.
 void AddLogGrid(const QString &text, std::vector<Energy> &energies)
 {
     const QList<double> n = GridNumbers(kLogOption, "N", text);
@@ -68,10 +73,24 @@ void AddLogGrid(const QString &text, std::vector<Energy> &energies)
         throw CliError{QStringLiteral("%1 needs a whole number of points, at least 1").arg(Dashed(kLogOption))};
     CheckCount(n[2] + static_cast<double>(energies.size()));
     const auto count = static_cast<qsizetype>(n[2]);
-    const double step = count > 1 ? std::log(n[1] / n[0]) / static_cast<double>(count - 1) : 0.0;
-    for (qsizetype i = 0; i < count; ++i)
-        energies.push_back(
-            {i == count - 1 && count > 1 ? n[1] : n[0] * std::exp(step * static_cast<double>(i)), false});
+    if (n[0] == n[1]) {
+        energies.push_back({n[0], false}); // one energy, however many times
+        return;
+    }
+    const double low = std::log(n[0]);
+    const double step = count > 1 ? (std::log(n[1]) - low) / static_cast<double>(count - 1) : 0.0;
+    double previous = 0.0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const double energy = i == 0
+            ? n[0]
+            : (i == count - 1 ? n[1] : std::clamp(std::exp(low + step * static_cast<double>(i)), n[0], n[1]));
+        if (i > 0 && !(energy > previous))
+            throw CliError{
+                QStringLiteral("%1 %2: %3 points are more than the numbers between %4 and %5 tell apart")
+                    .arg(Dashed(kLogOption), text, QString::number(count), ShortestText(n[0]), ShortestText(n[1]))};
+        energies.push_back({energy, false});
+        previous = energy;
+    }
 }
 
 std::vector<Energy> CollectEnergies(const CommandContext &context, const TCmpDataSet &set)

@@ -238,6 +238,7 @@ int RunReport(const CommandContext &context)
     case TReportSaveResult::WriteFailed:
         break;
     }
-    WriteMessage(context.err, QStringLiteral("'%1' could not be written: %2").arg(outputFile, error));
+    // The writer's reason names the file and the system's reason already.
+    WriteMessage(context.err, error);
     return kExitFailure;
 }

@@ -25,7 +25,9 @@ double ThicknessCm(const QString &text, double density, const QString &option)
         const double value = ParseDouble(number, option);
         if (value < 0.0)
             throw CliError{QStringLiteral("%1 must not be negative, not '%2'").arg(option, text)};
-        return unit.cmPerUnit > 0.0 ? value * unit.cmPerUnit : value / density;
+        // "-0mm" is no thickness below 0: it is 0, shown as 0.
+        const double thickness = unit.cmPerUnit > 0.0 ? value * unit.cmPerUnit : value / density;
+        return thickness == 0.0 ? 0.0 : thickness;
     }
     throw CliError{QStringLiteral("%1 needs a unit: cm, mm, um or g/cm2, as in 0.5mm, not '%2'").arg(option, text)};
 }

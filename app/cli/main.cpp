@@ -3,6 +3,7 @@
 // else the one installed with it.
 #include "absorber/library_location.h"
 #include "app/cli/cli.h"
+#include "textio/atomic_file.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,9 @@
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
+    // A report --output interrupted on a filesystem without unnamed
+    // temporary files leaves no partial file beside its target.
+    RemoveTemporaryFilesOnSignals();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     const CliContext context{QDateTime::currentDateTime(), QLocale(),

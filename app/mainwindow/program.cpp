@@ -17,7 +17,7 @@
 
 #include <QFileInfo>
 
-TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompoundLibrary(libraryFile, library_))
+TPheltraProgram::TPheltraProgram(const QString &libraryFile) : load_(ReadCompoundLibrary(libraryFile, library_))
 {
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
@@ -26,8 +26,8 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompo
         duplicateDialog_ = new TDuplicateDlg(&form);
         splash_ = new TSplashForm(&form);
         splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
-        splash_->SetMessage(LibraryStatusMessage(status_));
-        if (status_ != kLibraryNotFound)
+        splash_->SetMessage(LibraryLoadMessage(load_));
+        if (load_.status != kLibraryNotFound)
             splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
         absorberDialog_ = new TCmpMixDlg(&form);
         dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);

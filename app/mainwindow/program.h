@@ -46,7 +46,7 @@ public:
     void ShowSplash();
 
     const CompoundLibrary &Library() const { return library_; }
-    LibraryStatus Status() const { return status_; }
+    LibraryStatus Status() const { return load_.status; }
     // The library file read, as an absolute path; empty when it was missing.
     QString LibraryFile() const;
     DataSets &Sets() { return dataSets_; }
@@ -69,7 +69,7 @@ public:
 private:
     // Declared in the order of creation.
     CompoundLibrary library_;
-    LibraryStatus status_;
+    LibraryLoad load_;
     DataSets dataSets_;
     TPlotRange plotRange_;
     // Every window below is a child of the main window and goes with it.

@@ -132,11 +132,14 @@ def check_programs(root, build_dir, source_dir, built_cli):
 
         # The Python module, when the build has one, is installed and reads
         # the same library by the same rule.
-        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra*.so"))
-        if glob.glob(os.path.join(build_dir, "python/pheltra*.so")):
-            if check(len(modules) == 1, f"the Python module is installed: {modules}"):
-                py_env = dict(env, PYTHONPATH=os.path.dirname(modules[0]))
-                count = "import pheltra; print(len(pheltra.library()), pheltra.__file__)"
+        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra/_core*.so"))
+        if glob.glob(os.path.join(build_dir, "python/pheltra/_core*.so")):
+            if check(len(modules) == 1, f"the Python package is installed: {modules}"):
+                package = os.path.dirname(modules[0])
+                for name in ("__init__.py", "__init__.pyi", "_core.pyi", "py.typed"):
+                    check(os.path.isfile(os.path.join(package, name)), f"the Python package holds {name}")
+                py_env = dict(env, PYTHONPATH=os.path.dirname(package))
+                count = "import pheltra; print(len(pheltra.library()['name']), pheltra.__file__)"
                 listed_py = run(["/usr/bin/python3", "-c", count], cwd=home, env=py_env)
                 check(listed_py.stdout.split()[:1] == [str(len(entries))] and root in listed_py.stdout,
                       f"the installed module reads the installed library: {listed_py.stdout}{listed_py.stderr}")
@@ -160,7 +163,7 @@ def check_programs(root, build_dir, source_dir, built_cli):
         with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
             own.write(b"my library\r\nBroken;;;;;;;1;x;1\r\n")
         faulty = run([program, "--check-startup"], cwd=home, env=env)
-        check("message: Error in reading line # 1 of file CmpMix.dat\n" in faulty.stdout,
+        check("message: Error in reading line # 1 of file CmpMix.dat: " in faulty.stdout,
               f"a faulty working-folder library is told, not passed over: {faulty.stdout!r}")
         os.remove(os.path.join(home, "CmpMix.dat"))
 

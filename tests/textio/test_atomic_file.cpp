@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+
+#include <csignal>
+#include <cstdlib>
 #include <QTemporaryDir>
 
 namespace {
@@ -55,6 +58,48 @@ TEST(AtomicFile, NoFileWhereTheFolderCannotHoldOne)
     EXPECT_FALSE(SaveFileAtomically(notAFolder + QStringLiteral("/report.txt"), "a\r\n", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(SaveFileAtomically(dir.filePath(QStringLiteral("missing/report.txt")), "a\r\n"));
+}
+
+// A failed write names the file and the system's reason, whichever kind of
+// temporary file the save used.
+TEST(AtomicFile, AFailedWriteSaysWhatFailedAndWhy)
+{
+    for (const bool unnamed : {true, false}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        TAtomicFile::SetUnnamedTemporaryFiles(unnamed);
+        QString error;
+        {
+            const FileSizeLimit full(1000);
+            EXPECT_FALSE(SaveFileAtomically(path, QByteArray(400000, 'x'), &error));
+        }
+        TAtomicFile::SetUnnamedTemporaryFiles(true);
+        EXPECT_EQ(error, QStringLiteral("could not write %1: File too large").arg(path)) << unnamed;
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << unnamed;
+    }
+}
+
+// Where the filesystem has no unnamed temporary files, an interrupted save
+// (Ctrl+C, a terminal closed, kill) leaves nothing beside the target.
+TEST(AtomicFileDeathTest, AnInterruptedSaveLeavesNoTemporaryFile)
+{
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        ASSERT_TRUE(WriteFileBytes(path, "earlier\r\n"));
+        EXPECT_EXIT(
+            {
+                TAtomicFile::SetUnnamedTemporaryFiles(false);
+                RemoveTemporaryFilesOnSignals();
+                TAtomicFile file(path);
+                if (file.Open() && file.Write(QByteArray(1 << 20, 'x')))
+                    std::raise(signalNumber);
+                std::exit(1);
+            },
+            ::testing::KilledBySignal(signalNumber), "");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.txt")}) << signalNumber;
+        EXPECT_EQ(ReadFileBytes(path), "earlier\r\n");
+    }
 }
 
 } // namespace

@@ -14,9 +14,11 @@ import subprocess
 import sys
 import tempfile
 
-# The examples the documents hold, so that none is skipped unseen.
+# The examples the documents hold, so that none is skipped unseen. The
+# interactive sessions (pycon blocks) of docs/python.md run as doctests in
+# tests/python/test_stubs_and_docs.py.
 BATCH_EXAMPLES = 11
-PYTHON_EXAMPLES = 2
+PYTHON_EXAMPLES = 1
 
 
 def blocks(document):

@@ -174,7 +174,7 @@ TEST_F(OutputCommands, AFailedSaveSaysFileIOErrorAndKeepsTheEarlierFile)
     const std::vector<UserPrompt::Request> asked = prompts_.Take();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].kind, UserPrompt::Kind::Error);
-    EXPECT_EQ(asked[0].text, "File I/O error.");
+    EXPECT_EQ(asked[0].text, "File I/O error: could not write " + Path("report.txt") + ": File too large");
     EXPECT_EQ(ReadFileBytes(Path("report.txt")), earlier);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"report.txt"});
 }
@@ -311,7 +311,8 @@ TEST_F(OutputCommands, SaveGraphCancelledOrFailedLeavesTheScreenAsItWas)
         const test_support::FileSizeLimit full(2000);
         commands_.SaveGraph1Click();
     }
-    EXPECT_EQ(prompts_.TakeTexts(), QStringList{"File I/O error."});
+    EXPECT_EQ(prompts_.TakeTexts(),
+              QStringList{"File I/O error: could not write " + Path("graph.svg") + ": File too large"});
     EXPECT_EQ(ReadFileBytes(Path("graph.svg")), earlier);
     EXPECT_EQ(graph_.Color(), screen);
 }

@@ -96,7 +96,9 @@ TEST(StartUp, AFaultyLineIsToldWithItsNumber)
     file.write("Compound library\r\nWater;H2O;;;ICRU;;;1.0;1;0.111898;8;0.888102\r\nBroken;;;;;;;;x;1\r\n");
     file.close();
     TPheltraProgram program(path);
-    EXPECT_EQ(program.Splash().Message(), QStringLiteral("Error in reading line # 2 of file CmpMix.dat"));
+    EXPECT_EQ(
+        program.Splash().Message(),
+        QStringLiteral("Error in reading line # 2 of file CmpMix.dat: pair 1 is not an atomic number and a weight"));
     EXPECT_EQ(program.Library().Count(), 1);
     // Which file the faulty line is in.
     EXPECT_EQ(program.LibraryFile(), QFileInfo(path).absoluteFilePath());

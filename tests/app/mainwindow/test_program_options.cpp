@@ -54,6 +54,29 @@ TEST(ProgramOptions, WindowSystemOptionsPassOnlyBeforeItTookThem)
     EXPECT_EQ(Parse({QStringLiteral("-reverse")}).action, Action::Refuse);
 }
 
+// Refused before the windowing system starts, so that no display is needed
+// to learn what was wrong; the windowing system's own options pass.
+TEST(ProgramOptions, BeforeTheWindowSystemOnlyItsOwnOptionsPass)
+{
+    struct Row
+    {
+        QStringList arguments;
+        const char *problem; // empty: passes
+    };
+    for (const Row &row : {
+             Row{{"-x"}, "unknown option '-x' (try --help)"},
+             Row{{"my.dat"}, "unexpected argument 'my.dat': Pheltra opens no files (try --help)"},
+             Row{{"-platform"}, "option '-platform' needs a value (try --help)"},
+             Row{{"-reverse=1"}, "unknown option '-reverse=1' (try --help)"},
+             Row{{"-style", "fusion", "-qwindowtitle", "A b", "-widgetcount"}, ""},
+             Row{{"--platform", "offscreen", "-style=fusion"}, ""},
+         }) {
+        const ProgramOptions options = Parse(row.arguments, true);
+        EXPECT_EQ(options.problem, QString::fromLatin1(row.problem)) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(options.action, *row.problem ? Action::Refuse : Action::Run);
+    }
+}
+
 TEST(ProgramOptions, HelpTellsWhereTheLibraryIsRead)
 {
     const QString help = ProgramHelpText();

@@ -270,6 +270,21 @@ TEST(ReportFile, UnicodeLinesWithCrLf)
     EXPECT_TRUE(SavedReportBytes({}).isEmpty());
 }
 
+// A legend typed with a line break stays one line of the CR LF file.
+TEST(ReportFile, LineBreaksInsideALineBecomeBlanks)
+{
+    struct Row
+    {
+        QString line;
+        QByteArray bytes;
+    };
+    for (const Row &row :
+         {Row{QStringLiteral(" Lead\nshield"), " Lead shield\r\n"}, Row{QStringLiteral(" a\r\nb"), " a  b\r\n"},
+          Row{QStringLiteral("a\rb"), "a b\r\n"}, Row{QStringLiteral("a\u2028b"), "a b\r\n"}}) {
+        EXPECT_EQ(SavedReportBytes({row.line}), row.bytes) << row.line.toStdString();
+    }
+}
+
 TEST(ReportGridChecks, TwoDecimalsHalvesToEvenAndThePointCount)
 {
     const auto rounded = [](long double value) { return static_cast<double>(RoundToHundredths(value)); };
