@@ -44,7 +44,8 @@ TEST(ToolsMenu, OpensEachWindowOnceAndTheWindowsKeepTheirInputs)
     EXPECT_EQ(app_test::Shown(shielding.neDistance), QStringLiteral("3"));
     EXPECT_EQ(shielding.Layers->Layers().size(), 1u);
     // A distance without an activity is refused, in the window's one line.
-    EXPECT_EQ(shielding.lblRefusal->text(), QStringLiteral("the air-kerma rate needs both the activity and the distance"));
+    EXPECT_EQ(shielding.lblRefusal->text(),
+              QStringLiteral("the air-kerma rate needs both the activity and the distance"));
 
     form.menuXrayBeam->trigger();
     EXPECT_TRUE(program.XrayBeamWindow().isVisible());
