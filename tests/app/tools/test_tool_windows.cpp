@@ -9,6 +9,7 @@
 #include "app/datasetup/absorber_selection_dialog.h"
 #include "app/kit/string_grid.h"
 #include "app/output/current_printer.h"
+#include "app/output/save_file_chooser.h"
 #include "app/tools/layer_list.h"
 #include "app/tools/shielding_form.h"
 #include "app/tools/tool_reports.h"
@@ -16,8 +17,10 @@
 #include "graph/vexplot.h"
 #include "tests/app/support/field_typing.h"
 #include "tests/app/support/modal_driver.h"
+#include "tests/app/support/scripted_prompt.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -218,6 +221,62 @@ TEST_F(ToolWindows, XrayBeamShowsItsCalculationsFiguresAndRefusesOutsideTasmip)
     // The Shielding window's beam source follows, refused with the reason.
     QTest::mouseClick(shielding_->rbBeam, Qt::LeftButton);
     EXPECT_TRUE(shielding_->lblRefusal->text().startsWith(QStringLiteral("the X-ray beam: ")));
+}
+
+TEST_F(ToolWindows, LayerButtonsKeepTheOrderAndTheLimit)
+{
+    using pheltra::LayerChoice;
+    TLayerList &list = *shielding_->Layers;
+    const auto layer = [](const char *name) {
+        return LayerChoice{{QString::fromLatin1(name)}, {1.0, pheltra::ThicknessUnit::Cm}};
+    };
+    list.SetLayers({layer("Iron"), layer("Water, Liquid"), layer("Lead")});
+    struct Step
+    {
+        int row;
+        QPushButton *TLayerList::*button;
+        QStringList after;
+    };
+    for (const Step &step : {Step{2, &TLayerList::btnUp, {"Iron", "Lead", "Water, Liquid"}},
+                             Step{0, &TLayerList::btnUp, {"Iron", "Lead", "Water, Liquid"}},
+                             Step{0, &TLayerList::btnDown, {"Lead", "Iron", "Water, Liquid"}},
+                             Step{1, &TLayerList::btnDelete, {"Lead", "Water, Liquid"}}}) {
+        list.SelectRow(step.row);
+        QTest::mouseClick(list.*step.button, Qt::LeftButton);
+        QStringList names;
+        for (const LayerChoice &choice : list.Layers())
+            names << choice.material.text;
+        EXPECT_EQ(names, step.after);
+        EXPECT_EQ(list.LayerGrid->Cell(1, 1), step.after.first());
+    }
+    // The last layer faces the point: its material gives the build-up.
+    EXPECT_EQ(shielding_->Outcome().basis, QStringLiteral("Water table"));
+
+    list.SetLayers(std::vector<LayerChoice>(TLayerList::kRows, layer("Lead")));
+    ScriptedPrompt prompt;
+    prompt.Answer(UserPrompt::Answer::Ok);
+    QTest::mouseClick(list.btnAdd, Qt::LeftButton);
+    EXPECT_EQ(prompt.TakeTexts(), QStringList{QStringLiteral("Number of layers limited to 6!")});
+    EXPECT_EQ(list.Layers().size(), std::size_t(TLayerList::kRows));
+}
+
+TEST_F(ToolWindows, SaveWritesTheReportWhole)
+{
+    shielding_->show();
+    const QString file = dir_.filePath(QStringLiteral("shield.txt"));
+    const SaveFileChooser::Handler previous =
+        SaveFileChooser::SetHandler([&](QWidget *, const SaveFileChooser::Request &) {
+            return SaveFileChooser::Choice{file, QString()};
+        });
+    QTest::mouseClick(shielding_->btnSave, Qt::LeftButton);
+    SaveFileChooser::SetHandler(previous);
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Pheltra ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nBroad-beam transmission ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("last_layer_cm")));
+    EXPECT_FALSE(text.contains(QStringLiteral("\t")));
 }
 
 } // namespace
