@@ -12,7 +12,10 @@
 
 #include <pybind11/numpy.h>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace pheltra {
 
@@ -25,41 +28,70 @@ py::object PositiveOrNone(double value)
     return value > 0.0 ? py::object(py::float_(value)) : py::object(py::none());
 }
 
-py::dict Composition(const TCompound &compound)
+// An entry's mass fractions as a read-only {Z: fraction} mapping. An entry
+// of the same composition as the one before it shares that one's mapping, so
+// that a library of millions of like entries (the densest file the loader
+// takes) costs one object per run of them, not one per entry.
+class CompositionColumn
 {
-    py::dict composition;
-    for (int i = 0; i < compound.ConstituentCount(); ++i) {
-        const py::int_ z(compound.Z[i]);
-        const double previous = composition.contains(z) ? composition[z].cast<double>() : 0.0;
-        composition[z] = previous + compound.Weight[i];
+public:
+    py::object For(const TCompound &compound)
+    {
+        std::vector<std::pair<int, double>> pairs;
+        for (int i = 0; i < compound.ConstituentCount(); ++i) {
+            const auto sameZ = [&](const auto &pair) { return pair.first == compound.Z[i]; };
+            if (const auto found = std::find_if(pairs.begin(), pairs.end(), sameZ); found != pairs.end())
+                found->second += compound.Weight[i];
+            else
+                pairs.emplace_back(compound.Z[i], compound.Weight[i]);
+        }
+        if (previous_ && pairs == previousPairs_)
+            return previous_;
+        py::dict composition;
+        for (const auto &[z, weight] : pairs)
+            composition[py::int_(z)] = weight;
+        previous_ = mappingProxy_(composition);
+        previousPairs_ = std::move(pairs);
+        return previous_;
     }
-    return composition;
-}
+
+private:
+    py::object mappingProxy_ = py::module_::import("types").attr("MappingProxyType");
+    py::object previous_;
+    std::vector<std::pair<int, double>> previousPairs_;
+};
 
 py::dict Library(py::handle path)
 {
     const LoadedLibrary loaded = ReadLibrary(path);
-    py::list names, formulas, secondNames, sources, compositions;
-    py::array_t<double> densities(loaded.library.Count());
+    const py::module_ numpy = py::module_::import("numpy");
+    const auto count = static_cast<py::ssize_t>(loaded.library.Count());
+    // Object columns filled in place: no list of the whole library is held
+    // beside them.
+    const auto objectColumn = [&] { return numpy.attr("empty")(count, py::str("O")); };
+    py::object names = objectColumn(), formulas = objectColumn(), secondNames = objectColumn(),
+               sources = objectColumn(), compositions = objectColumn();
+    py::array_t<double> densities(count);
     double *density = densities.mutable_data();
+    CompositionColumn compositionOf;
+    py::ssize_t row = 0;
     for (const CompoundLibrary::Entry entry : loaded.library.Entries()) {
-        names.append(ToPython(entry.name));
-        formulas.append(ToPython(entry.compound.Formula));
-        secondNames.append(ToPython(entry.compound.SecondName));
-        sources.append(ToPython(entry.compound.Source));
-        compositions.append(Composition(entry.compound));
+        const py::int_ at(row++);
+        names[at] = ToPython(entry.name);
+        formulas[at] = ToPython(entry.compound.Formula);
+        secondNames[at] = ToPython(entry.compound.SecondName);
+        sources[at] = ToPython(entry.compound.Source);
+        compositions[at] = compositionOf.For(entry.compound);
         *density++ = entry.compound.Density > 0.0f ? static_cast<double>(entry.compound.Density)
                                                    : std::numeric_limits<double>::quiet_NaN();
     }
-    const py::module_ numpy = py::module_::import("numpy");
-    const auto column = [&](const py::list &values, py::handle dtype) { return numpy.attr("array")(values, dtype); };
     py::dict library;
-    library["name"] = column(names, py::str("O"));
-    library["formula"] = column(formulas, py::str("O"));
-    library["second_name"] = column(secondNames, py::str("O"));
-    library["source"] = column(sources, py::str("O"));
+    library["name"] = names;
+    library["formula"] = formulas;
+    library["second_name"] = secondNames;
+    library["source"] = sources;
     library["density"] = densities;
-    library["composition"] = column(compositions, py::str("O"));
+    library["composition"] = compositions;
     return library;
 }
 
@@ -149,8 +181,8 @@ Returns
 dict of numpy.ndarray
     One entry per column, in the library's order (sorted by name):
     ``name``, ``formula``, ``second_name``, ``source`` (str), ``density``
-    (g/cm³, NaN where the entry gives none) and ``composition`` (a dict
-    ``{Z: mass fraction}`` per entry).
+    (g/cm³, NaN where the entry gives none) and ``composition`` (a
+    read-only mapping ``{Z: mass fraction}`` per entry).
 
 Raises
 ------
