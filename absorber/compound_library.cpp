@@ -20,9 +20,9 @@ int CompoundLibrary::IndexOf(const QString &name) const
     return -1;
 }
 
-void CompoundLibrary::Append(QString name, const TCompound &compound)
+void CompoundLibrary::Append(QString name, const TCompound &compound, bool user)
 {
-    entries_.push_back(Entry{std::move(name), compound});
+    entries_.push_back(Entry{std::move(name), compound, user});
 }
 
 void CompoundLibrary::Sort()

@@ -19,6 +19,7 @@ public:
     {
         QString name;
         TCompound compound;
+        bool user = false; // read from the user's own library, not CmpMix.dat
     };
 
     // Sorts with the collation of the default QLocale, the user's locale.
@@ -35,7 +36,10 @@ public:
     // folding, or -1.
     int IndexOf(const QString &name) const;
 
-    void Append(QString name, const TCompound &compound);
+    void Append(QString name, const TCompound &compound, bool user = false);
+    // Removes the entry at index (0-based); the order of the others stays.
+    void RemoveAt(int index) { entries_.erase(entries_.begin() + index); }
+    bool IsUser(int index) const { return entries_.at(static_cast<std::size_t>(index)).user; }
     // Room for count entries, so that appending them never copies the list.
     void Reserve(std::size_t count) { entries_.reserve(count); }
     void Clear() { entries_.clear(); }

@@ -2,6 +2,7 @@
 // its compound library at start-up (the working folder's CmpMix.dat, else the
 // one installed with it) and keeps nothing between runs.
 #include "absorber/library_location.h"
+#include "absorber/user_library.h"
 #include "app/mainwindow/plot_form.h"
 #include "app/mainwindow/program.h"
 #include "app/mainwindow/program_options.h"
@@ -76,7 +77,8 @@ int main(int argc, char **argv)
     if (const auto status = AnswerOnTerminal(options))
         return *status;
 
-    TPheltraProgram program(FindCompoundLibrary(InstalledLibraryFile(QApplication::applicationDirPath())));
+    TPheltraProgram program(FindCompoundLibrary(InstalledLibraryFile(QApplication::applicationDirPath())),
+                            pheltra::UserLibraryFile());
     if (options.action == ProgramOptions::Action::CheckStartup) {
         program.Splash().show();
         QApplication::processEvents();

@@ -11,22 +11,33 @@
 #include "app/mainwindow/plot_form.h"
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
+#include "app/datasetup/user_materials.h"
+#include "absorber/user_library.h"
 
 #include <QFileInfo>
 
-TPheltraProgram::TPheltraProgram(const QString &libraryFile) : status_(LoadCompoundLibrary(libraryFile, library_))
+TPheltraProgram::TPheltraProgram(const QString &libraryFile, const QString &userLibraryFile)
+    : status_(LoadCompoundLibrary(libraryFile, library_))
 {
+    if (!userLibraryFile.isEmpty())
+        userLibraryMessage_ = pheltra::UserLibraryMessage(pheltra::MergeUserLibrary(userLibraryFile, library_));
+    userMaterials_ = std::make_unique<TUserMaterials>(library_, userLibraryFile);
+
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
-    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this, &libraryFile](TmrPlotForm &form) {
+    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this, &libraryFile, &userLibraryFile](TmrPlotForm &form) {
         outputCommands_ = new TOutputCommands(&form, dataSets_, form.MRGraph());
         duplicateDialog_ = new TDuplicateDlg(&form);
         splash_ = new TSplashForm(&form);
         splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
-        splash_->SetMessage(LibraryStatusMessage(status_));
+        QStringList messages{LibraryStatusMessage(status_), userLibraryMessage_};
+        messages.removeAll(QString());
+        splash_->SetMessage(messages.join(QLatin1Char('\n')));
         if (status_ != kLibraryNotFound)
             splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
         absorberDialog_ = new TCmpMixDlg(&form);
+        if (!userLibraryFile.isEmpty())
+            absorberDialog_->SetUserMaterials(userMaterials_.get());
         dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);
         atomicDataForm_ = new TAtomicDataForm(&form);
         plotRangeDialog_ = new TPlotRangeDlg(plotRange_, &form);

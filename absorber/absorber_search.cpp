@@ -1,0 +1,86 @@
+#include "absorber/absorber_search.h"
+
+namespace pheltra {
+
+namespace {
+
+// Joins the folded texts of an entry; folding drops control characters from
+// a query, so no query spans two texts.
+constexpr QChar kKeySeparator = QChar(0x1F);
+
+bool SourceStartsWith(const CompoundLibrary::Entry &entry, QLatin1StringView prefix)
+{
+    return entry.compound.Source.str().startsWith(prefix, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+AbsorberGroup GroupOf(const CompoundLibrary::Entry &entry)
+{
+    if (entry.user)
+        return AbsorberGroup::kUser;
+    if (SourceStartsWith(entry, QLatin1StringView("Pure element")))
+        return AbsorberGroup::kElement;
+    if (SourceStartsWith(entry, QLatin1StringView("NIST SRD 126")))
+        return AbsorberGroup::kNistTable;
+    if (entry.compound.Source.str().contains(QLatin1StringView("ESTAR/XCOM"), Qt::CaseInsensitive))
+        return AbsorberGroup::kEstarXcom;
+    return AbsorberGroup::kLibrary;
+}
+
+QString GroupName(AbsorberGroup group)
+{
+    switch (group) {
+    case AbsorberGroup::kElement:
+        return QStringLiteral("element");
+    case AbsorberGroup::kNistTable:
+        return QStringLiteral("NIST table");
+    case AbsorberGroup::kEstarXcom:
+        return QStringLiteral("ESTAR/XCOM list");
+    case AbsorberGroup::kUser:
+        return QStringLiteral("user");
+    case AbsorberGroup::kLibrary:
+        break;
+    }
+    return QStringLiteral("library");
+}
+
+QString SearchFolded(const QString &text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+            category == QChar::Other_Control)
+            continue;
+        folded.append(c);
+    }
+    return folded.toCaseFolded();
+}
+
+AbsorberIndex::AbsorberIndex(const CompoundLibrary &library)
+{
+    keys_.reserve(library.Entries().size());
+    groups_.reserve(library.Entries().size());
+    for (const CompoundLibrary::Entry &entry : library.Entries()) {
+        keys_.push_back(SearchFolded(entry.name) + kKeySeparator + SearchFolded(entry.compound.SecondName) +
+                        kKeySeparator + SearchFolded(entry.compound.Formula));
+        groups_.push_back(GroupOf(entry));
+    }
+}
+
+std::vector<int> AbsorberIndex::Matches(const QString &query) const
+{
+    const QString folded = SearchFolded(query.trimmed());
+    std::vector<int> found;
+    found.reserve(keys_.size());
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        if (folded.isEmpty() || keys_[i].contains(folded))
+            found.push_back(static_cast<int>(i));
+    }
+    return found;
+}
+
+} // namespace pheltra
