@@ -1,6 +1,7 @@
 // Pheltra: photon interaction coefficients of materials. The program reads
 // its compound library at start-up (the working folder's CmpMix.dat, else the
-// one installed with it) and keeps nothing between runs.
+// one installed with it, then the user's UserMix.dat) and opens the set-up
+// named on its command line.
 #include "absorber/library_location.h"
 #include "absorber/user_library.h"
 #include "app/mainwindow/plot_form.h"
@@ -86,5 +87,7 @@ int main(int argc, char **argv)
         return program.MainForm().isVisible() && program.Splash().isVisible() ? 0 : 1;
     }
     program.ShowSplash();
+    if (!options.setupFile.isEmpty())
+        program.MainForm().OpenSetup(options.setupFile);
     return QApplication::exec();
 }

@@ -19,11 +19,7 @@ void TmrPlotForm::ShowReadout(std::optional<QPoint> at)
         mrGraph_->SetReadout(QString(), {});
         return;
     }
-    std::array<bool, DataSets::kCount> plotted{};
-    for (int slot = 1; slot <= DataSets::Count(); ++slot) {
-        const TSeries *series = mrGraph_->Series(slot);
-        plotted[std::size_t(slot - 1)] = series && series->Shown();
-    }
+    const std::array<bool, DataSets::kCount> plotted = PlottedCurves();
     const double x = at->x();
     const TReadout readout = GraphReadout(dataSets_, plotted, mrGraph_->ScreenXAt(x), mrGraph_->ScreenXAt(x - 1),
                                           mrGraph_->ScreenXAt(x + 1));
@@ -43,4 +39,14 @@ void TmrPlotForm::menuFullScaleClick()
 {
     plotRange_ = TPlotRange{};
     PlotData();
+}
+
+std::array<bool, DataSets::kCount> TmrPlotForm::PlottedCurves() const
+{
+    std::array<bool, DataSets::kCount> plotted{};
+    for (int slot = 1; slot <= DataSets::Count(); ++slot) {
+        const TSeries *series = mrGraph_->Series(slot);
+        plotted[std::size_t(slot - 1)] = series && series->Shown();
+    }
+    return plotted;
 }

@@ -44,7 +44,7 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile, const QString &user
         legendsDialog_ = new TLegendsDlg(&form);
         coeffTableDialog_ = new TCoeffTableDlg(dataSets_, &form);
         return TMainWindowDialogs{*splash_,        *dataSetupDialog_, *outputCommands_,  *plotRangeDialog_,
-                                  *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_};
+                                  *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_, &library_};
     });
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.

@@ -285,3 +285,13 @@ QString FormatDecimals(long double value, int decimals, const QLocale &locale)
     constexpr int kExtendedDigits = 18;
     return FormatFixed(value, kExtendedDigits, decimals, locale);
 }
+
+QString FullPrecision(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString FullPrecision(long double value)
+{
+    return QString::asprintf("%.*Lg", std::numeric_limits<long double>::max_digits10, value);
+}

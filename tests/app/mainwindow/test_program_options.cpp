@@ -30,9 +30,14 @@ TEST(ProgramOptions, OtherArgumentsAreRefusedInOneLine)
     EXPECT_EQ(unknown.action, Action::Refuse);
     EXPECT_EQ(unknown.problem, QStringLiteral("unknown option '--bogus' (try --help)"));
 
-    const ProgramOptions file = Parse({QStringLiteral("my.dat")});
+    // One file is the set-up to open; a second one is refused.
+    const ProgramOptions one = Parse({QStringLiteral("my.pheltra")});
+    EXPECT_EQ(one.action, Action::Run);
+    EXPECT_EQ(one.setupFile, QStringLiteral("my.pheltra"));
+    const ProgramOptions file = Parse({QStringLiteral("a.pheltra"), QStringLiteral("my.dat")});
     EXPECT_EQ(file.action, Action::Refuse);
-    EXPECT_EQ(file.problem, QStringLiteral("unexpected argument 'my.dat': Pheltra opens no files (try --help)"));
+    EXPECT_EQ(file.problem,
+              QStringLiteral("unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"));
     EXPECT_EQ(Parse({QStringLiteral("--bogus")}, true).action, Action::Refuse);
 
     // What is echoed cannot break the line or reach the terminal raw.
