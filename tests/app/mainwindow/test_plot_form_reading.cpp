@@ -105,7 +105,7 @@ TEST_F(GraphReading, TheBoxKeepsTheCurvesUnderThePointerVisible)
 {
     const QRect plot = graph().ScreenPlotBox();
     for (const QPoint p : {plot.center(), QPoint(plot.right() - 2, plot.top() + 3), QPoint(plot.left() + 2, 400)}) {
-        const QRect box = ReadoutBoxPlace(p, QSize(220, 80), plot, 16);
+        const QRect box = ReadoutBoxPlace(p, QSize(220, 80), plot, 16, graph().rect());
         EXPECT_TRUE(box.right() < p.x() - 15 || box.left() > p.x() + 15) << p.x() << "," << p.y();
         EXPECT_GE(box.top(), plot.top());
     }

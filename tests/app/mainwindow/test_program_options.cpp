@@ -61,7 +61,8 @@ TEST(ProgramOptions, WindowSystemOptionsPassOnlyBeforeItTookThem)
 TEST(ProgramOptions, HelpTellsWhereTheLibraryIsRead)
 {
     const QString help = ProgramHelpText();
-    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: pheltra [--help | --version | --check-startup]\n")));
+    EXPECT_TRUE(
+        help.startsWith(QStringLiteral("Usage: pheltra [--help | --version | --check-startup] [SETUP.pheltra]\n")));
     EXPECT_TRUE(help.contains(QStringLiteral("CmpMix.dat in the working folder")));
     EXPECT_TRUE(help.contains(QStringLiteral("../share/pheltra/CmpMix.dat")));
     EXPECT_TRUE(help.contains(QStringLiteral("--check-startup")));
