@@ -8,22 +8,23 @@ namespace {
 // a query, so no query spans two texts.
 constexpr QChar kKeySeparator = QChar(0x1F);
 
-bool SourceStartsWith(const CompoundLibrary::Entry &entry, QLatin1StringView prefix)
+bool SourceStartsWith(const TCompound &compound, QLatin1StringView prefix)
 {
-    return entry.compound.Source.str().startsWith(prefix, Qt::CaseInsensitive);
+    return compound.Source.str().startsWith(prefix, Qt::CaseInsensitive);
 }
 
 } // namespace
 
-AbsorberGroup GroupOf(const CompoundLibrary::Entry &entry)
+AbsorberGroup GroupOf(const CompoundLibrary &library, int index)
 {
-    if (entry.user)
+    if (library.IsUser(index))
         return AbsorberGroup::kUser;
-    if (SourceStartsWith(entry, QLatin1StringView("Pure element")))
+    const TCompound &compound = library.Compound(index);
+    if (SourceStartsWith(compound, QLatin1StringView("Pure element")))
         return AbsorberGroup::kElement;
-    if (SourceStartsWith(entry, QLatin1StringView("NIST SRD 126")))
+    if (SourceStartsWith(compound, QLatin1StringView("NIST SRD 126")))
         return AbsorberGroup::kNistTable;
-    if (entry.compound.Source.str().contains(QLatin1StringView("ESTAR/XCOM"), Qt::CaseInsensitive))
+    if (compound.Source.str().contains(QLatin1StringView("ESTAR/XCOM"), Qt::CaseInsensitive))
         return AbsorberGroup::kEstarXcom;
     return AbsorberGroup::kLibrary;
 }
@@ -64,10 +65,11 @@ AbsorberIndex::AbsorberIndex(const CompoundLibrary &library)
 {
     keys_.reserve(library.Entries().size());
     groups_.reserve(library.Entries().size());
-    for (const CompoundLibrary::Entry &entry : library.Entries()) {
-        keys_.push_back(SearchFolded(entry.name) + kKeySeparator + SearchFolded(entry.compound.SecondName) +
-                        kKeySeparator + SearchFolded(entry.compound.Formula));
-        groups_.push_back(GroupOf(entry));
+    for (int i = 0; i < library.Count(); ++i) {
+        const TCompound &compound = library.Compound(i);
+        keys_.push_back(SearchFolded(library.Name(i)) + kKeySeparator + SearchFolded(compound.SecondName) +
+                        kKeySeparator + SearchFolded(compound.Formula));
+        groups_.push_back(GroupOf(library, i));
     }
 }
 

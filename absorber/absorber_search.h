@@ -20,7 +20,7 @@ namespace pheltra {
 // three is a plain library entry.
 enum class AbsorberGroup { kElement, kNistTable, kEstarXcom, kUser, kLibrary };
 
-AbsorberGroup GroupOf(const CompoundLibrary::Entry &entry);
+AbsorberGroup GroupOf(const CompoundLibrary &library, int index);
 // "element", "NIST table", "ESTAR/XCOM list", "user", "library".
 QString GroupName(AbsorberGroup group);
 

@@ -22,7 +22,21 @@ int CompoundLibrary::IndexOf(const QString &name) const
 
 void CompoundLibrary::Append(QString name, const TCompound &compound, bool user)
 {
-    entries_.push_back(Entry{std::move(name), compound, user});
+    if (user)
+        userNames_.insert(name.toCaseFolded());
+    entries_.push_back(Entry{std::move(name), compound});
+}
+
+void CompoundLibrary::RemoveAt(int index)
+{
+    const auto position = entries_.begin() + index;
+    userNames_.remove(position->name.toCaseFolded());
+    entries_.erase(position);
+}
+
+bool CompoundLibrary::IsUser(int index) const
+{
+    return !userNames_.isEmpty() && userNames_.contains(Name(index).toCaseFolded());
 }
 
 void CompoundLibrary::Sort()

@@ -8,6 +8,7 @@
 #include "absorber/compound.h"
 
 #include <QCollator>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -19,7 +20,6 @@ public:
     {
         QString name;
         TCompound compound;
-        bool user = false; // read from the user's own library, not CmpMix.dat
     };
 
     // Sorts with the collation of the default QLocale, the user's locale.
@@ -36,10 +36,12 @@ public:
     // folding, or -1.
     int IndexOf(const QString &name) const;
 
+    // `user`: the entry comes from the user's own library, not CmpMix.dat;
+    // its name is one no other entry has.
     void Append(QString name, const TCompound &compound, bool user = false);
     // Removes the entry at index (0-based); the order of the others stays.
-    void RemoveAt(int index) { entries_.erase(entries_.begin() + index); }
-    bool IsUser(int index) const { return entries_.at(static_cast<std::size_t>(index)).user; }
+    void RemoveAt(int index);
+    bool IsUser(int index) const;
     // Room for count entries, so that appending them never copies the list.
     void Reserve(std::size_t count) { entries_.reserve(count); }
     void Clear() { entries_.clear(); }
@@ -59,4 +61,6 @@ public:
 private:
     QCollator collator_;
     std::vector<Entry> entries_;
+    // The case-folded names of the user's entries.
+    QSet<QString> userNames_;
 };

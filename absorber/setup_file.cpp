@@ -11,7 +11,9 @@
 
 #include <array>
 #include <cmath>
+#include <charconv>
 #include <limits>
+#include <optional>
 
 namespace pheltra {
 
@@ -45,13 +47,35 @@ QString ColourText(LineColorValue colour)
         .arg(BlueOf(colour), 2, 16, QLatin1Char('0'));
 }
 
+// The shortest decimal text that reads back as the same extended-precision
+// weight: a JSON number is a double, which would change a typed 0.9.
+QString WeightText(long double weight)
+{
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), weight);
+    return ec == std::errc() ? QString::fromLatin1(buffer.data(), end - buffer.data()) : QString();
+}
+
+// A weight written as decimal text (or, by hand, as a JSON number).
+std::optional<long double> WeightOf(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return static_cast<long double>(value.toDouble());
+    const QByteArray text = value.toString().toLatin1();
+    long double weight = 0;
+    const auto [end, ec] = std::from_chars(text.constData(), text.constData() + text.size(), weight);
+    if (!value.isString() || text.isEmpty() || ec != std::errc() || end != text.constData() + text.size())
+        return std::nullopt;
+    return weight;
+}
+
 QJsonObject DataSetJson(const TCmpDataSet &set)
 {
     QJsonArray absorbers;
     for (int slot = 0; slot < set.AbsorberCount(); ++slot) {
         const auto s = static_cast<std::size_t>(slot);
         absorbers.append(QJsonObject{{QStringLiteral("name"), set.AbsorberName[s].str()},
-                                     {QStringLiteral("weight"), static_cast<double>(set.RelWeight[s])}});
+                                     {QStringLiteral("weight"), WeightText(set.RelWeight[s])}});
     }
     return QJsonObject{{QStringLiteral("absorbers"), absorbers},
                        {QStringLiteral("source"), QString::fromLatin1(DataSourceAt(set.DataSource).letter)},
@@ -128,17 +152,19 @@ void ReadDataSet(const QJsonObject &object, int index, const CompoundLibrary &li
         const int entry = library.IndexOf(name);
         if (entry < 0)
             Refuse(QStringLiteral("%1 names '%2', which the library does not hold").arg(where, name));
-        const double weight = Number(value.toObject(), "weight", absorberWhere);
-        if (!TCmpDataSet::IsValidRelWeight(weight))
+        const std::optional<long double> weight = WeightOf(value.toObject().value(QLatin1String("weight")));
+        if (!weight)
+            Refuse(QStringLiteral("%1: '%2' has no valid \"weight\"").arg(where, name));
+        if (!TCmpDataSet::IsValidRelWeight(*weight))
             Refuse(QStringLiteral("%1: the weight of '%2' lies outside 1e-100 to 100000000").arg(where, name));
-        set.AddAbsorber(library.Name(entry), weight);
+        set.AddAbsorber(library.Name(entry), *weight);
     }
     set.UpdateComposition(library);
 }
 
 } // namespace
 
-QByteArray SetupJson(const Setup &setup)
+QByteArray SetupJson(const SavedSetup &setup)
 {
     QJsonArray sets;
     for (const TCmpDataSet &set : setup.sets)
@@ -155,7 +181,7 @@ QByteArray SetupJson(const Setup &setup)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-Setup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library)
+SavedSetup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library)
 {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &parseError);
@@ -172,7 +198,7 @@ Setup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library)
                    .arg(version)
                    .arg(kSetupVersion));
 
-    Setup setup;
+    SavedSetup setup;
     const QJsonObject range = Member(root, "plotRange", QJsonValue::Object, top).toObject();
     setup.rangeMin = Number(range, "min", QStringLiteral("the plot range"));
     setup.rangeMax = Number(range, "max", QStringLiteral("the plot range"));
@@ -197,7 +223,7 @@ Setup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library)
     return setup;
 }
 
-Setup ReadSetupFile(const QString &fileName, const CompoundLibrary &library)
+SavedSetup ReadSetupFile(const QString &fileName, const CompoundLibrary &library)
 {
     const QFileInfo info(fileName);
     if (!info.exists())

@@ -24,7 +24,7 @@ inline constexpr qsizetype kMaxSetupFileSize = qsizetype{1} * 1024 * 1024;
 
 enum class LegendPlacement { kTop, kBottom, kNorthEast, kSouthWest, kNone };
 
-struct Setup
+struct SavedSetup
 {
     // Composition and derived values recomputed from the library on reading.
     DataSets sets;
@@ -43,14 +43,14 @@ struct SetupError
     QString message;
 };
 
-QByteArray SetupJson(const Setup &setup);
+QByteArray SetupJson(const SavedSetup &setup);
 
 // The set-up in `bytes`, its absorbers spelt as the library spells them and
 // every data set's composition computed. Throws SetupError.
-Setup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library);
+SavedSetup ReadSetup(QByteArrayView bytes, const CompoundLibrary &library);
 
 // The same from a file, read whole (a regular file of at most
 // kMaxSetupFileSize bytes). Throws SetupError naming the file's trouble.
-Setup ReadSetupFile(const QString &fileName, const CompoundLibrary &library);
+SavedSetup ReadSetupFile(const QString &fileName, const CompoundLibrary &library);
 
 } // namespace pheltra

@@ -106,9 +106,9 @@ QByteArray UserLibraryText(const CompoundLibrary &library)
     QByteArray text = QByteArrayLiteral("Pheltra user library") + kLineEnd +
         QByteArrayLiteral("; Written by Pheltra's \"New...\", \"Edit...\" and \"Delete\"; the format of CmpMix.dat.") +
         kLineEnd;
-    for (const CompoundLibrary::Entry &entry : library.Entries()) {
-        if (entry.user)
-            text += CompoundDataLine(entry.name, entry.compound) + kLineEnd;
+    for (int i = 0; i < library.Count(); ++i) {
+        if (library.IsUser(i))
+            text += CompoundDataLine(library.Name(i), library.Compound(i)) + kLineEnd;
     }
     return text;
 }
@@ -130,7 +130,7 @@ QString CheckedMaterialName(const QString &name)
 TCompound FractionsCompound(const QString &text)
 {
     static const QRegularExpression pairSeparator(QStringLiteral("[,;\\n\\r]+"));
-    static const QRegularExpression pairPattern(QStringLiteral("^([A-Za-z]{1,3})\\s*[:=]?\\s*(\\S+)$"));
+    static const QRegularExpression pairPattern(QStringLiteral("^([A-Za-z]{1,3})\\s*[:=]?\\s*([^\\sA-Za-z:=]\\S*)$"));
     std::map<int, double> weights;
     for (const QString &piece : text.split(pairSeparator, Qt::SkipEmptyParts)) {
         const QString pair = piece.trimmed();

@@ -41,7 +41,7 @@ void TmrPlotForm::ConnectKeepingCommands()
 
 bool TmrPlotForm::SaveSetup(const QString &fileName)
 {
-    pheltra::Setup setup;
+    pheltra::SavedSetup setup;
     setup.sets = dataSets_;
     setup.rangeMin = plotRange_.Min;
     setup.rangeMax = plotRange_.Max;
@@ -68,7 +68,7 @@ bool TmrPlotForm::OpenSetup(const QString &fileName)
 {
     if (!library_)
         return false;
-    pheltra::Setup setup;
+    pheltra::SavedSetup setup;
     try {
         setup = pheltra::ReadSetupFile(fileName, *library_);
     } catch (const pheltra::SetupError &error) {

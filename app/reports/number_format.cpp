@@ -293,5 +293,7 @@ QString FullPrecision(double value)
 
 QString FullPrecision(long double value)
 {
-    return QString::asprintf("%.*Lg", std::numeric_limits<long double>::max_digits10, value);
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return ec == std::errc() ? QString::fromLatin1(buffer.data(), end - buffer.data()) : QStringLiteral("NAN");
 }
