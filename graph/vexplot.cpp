@@ -320,7 +320,7 @@ bool TVexplot::focusNextPrevChild(bool next)
     // Tab on the graph brings up the crosshair (the graph is often the only
     // place the focus can go, so Tab would do nothing else); once it shows,
     // Tab moves the focus on as anywhere.
-    if (hasFocus() && !crosshair_ && !screenPlot_.isEmpty()) {
+    if (!crosshair_ && !screenPlot_.isEmpty()) {
         PlaceCrosshair(screenPlot_.center());
         return true;
     }
