@@ -1,7 +1,8 @@
 // The fifteen coefficient types a data set can plot, in the order of the
 // program's coefficient-type list. A data set stores the index (CoeffType);
-// the data libraries are asked for the matching LibraryKind. Dialogs, reports
-// and the command-line tool all take names and kinds from this one table.
+// the data libraries are asked for the matching LibraryKind. Dialogs, reports,
+// the batch tool and the Python module all take names and kinds from this one
+// table: the window's texts, and the short names scripts type (mu, mu_en).
 #pragma once
 
 #include <QString>
@@ -23,6 +24,7 @@ inline constexpr std::int32_t kNoLibraryKind = -1;
 struct CoefficientType
 {
     const char *name;         // list item and report text, exactly as shown
+    const char *shortName;    // for scripts: mu, mu_<process>, mu_tr..., mu_en...; "" for "(none)"
     std::int32_t libraryKind; // third argument of GetMuCoeffB / GetMuCoeffH
 };
 
@@ -30,21 +32,21 @@ struct CoefficientType
 // for (6, 7, 10, 13..15, 18, 21): the library's 22 slots hold three groups of
 // processes, not all of which the program plots.
 inline constexpr std::array<CoefficientType, kCoeffTypeCount> kCoefficientTypes{{
-    {"(none)", kNoLibraryKind},
-    {"attenuation-total", 0},
-    {"attenuation-p.e.", 1},
-    {"attenuation-Rayleigh", 2},
-    {"attenuation-Compton", 3},
-    {"attenuation-pair", 4},
-    {"attenuation-triplet", 5},
-    {"energy transfer-total", 8},
-    {"energy transfer-p.e.", 9},
-    {"energy transfer-Compton", 11},
-    {"energy transfer-pair", 12},
-    {"energy absorption-total", 16},
-    {"energy absorption-p.e.", 17},
-    {"energy absorption-Compton", 19},
-    {"energy absorption-pair", 20},
+    {"(none)", "", kNoLibraryKind},
+    {"attenuation-total", "mu", 0},
+    {"attenuation-p.e.", "mu_pe", 1},
+    {"attenuation-Rayleigh", "mu_coh", 2},
+    {"attenuation-Compton", "mu_incoh", 3},
+    {"attenuation-pair", "mu_pair", 4},
+    {"attenuation-triplet", "mu_trip", 5},
+    {"energy transfer-total", "mu_tr", 8},
+    {"energy transfer-p.e.", "mu_tr_pe", 9},
+    {"energy transfer-Compton", "mu_tr_incoh", 11},
+    {"energy transfer-pair", "mu_tr_pair", 12},
+    {"energy absorption-total", "mu_en", 16},
+    {"energy absorption-p.e.", "mu_en_pe", 17},
+    {"energy absorption-Compton", "mu_en_incoh", 19},
+    {"energy absorption-pair", "mu_en_pair", 20},
 }};
 
 inline constexpr bool IsValidCoeffType(int type)
@@ -76,6 +78,9 @@ inline constexpr CoefficientQuantity QuantityOf(int type)
 
 // The name of a type as lists and reports show it; empty outside the table.
 QString CoeffTypeName(int type);
+// The short name of a type ("mu_en"); empty for "(none)" and outside the
+// table.
+QString CoeffTypeShortName(int type);
 
-// The type whose name equals name ignoring case, or -1.
+// The type whose name or short name equals name ignoring case, or -1.
 int FindCoeffType(QStringView name);

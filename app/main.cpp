@@ -3,7 +3,7 @@
 // one installed with it, then the user's UserMix.dat) and opens the set-up
 // named on its command line.
 #include "absorber/library_location.h"
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
 #include "app/mainwindow/plot_form.h"
 #include "app/mainwindow/program.h"
 #include "app/mainwindow/program_options.h"

@@ -1,11 +1,16 @@
 // The pheltra Python module: the program's materials and coefficients over
 // the same absorber code and data libraries, NumPy arrays in and out.
-// Bad arguments raise ValueError with the batch tool's messages.
+// Bad arguments raise ValueError naming the argument at fault, in the
+// material layer's words.
 #include "absorber/data_set.h"
 #include "absorber/library_location.h"
+#include "absorber/material/density.h"
+#include "absorber/material/input_error.h"
+#include "absorber/material/loaded_library.h"
+#include "absorber/material/number_text.h"
+#include "absorber/material/source_and_type.h"
+#include "absorber/material/user_library.h"
 #include "absorber/slab.h"
-#include "app/cli/cli_commands.h"
-#include "app/cli/cli_error.h"
 #include "app/reports/element_data.h"
 #include "datalib/shell/treffid.h"
 #include "gallomir/gallomir.h"
@@ -23,6 +28,10 @@
 #include <limits>
 
 namespace py = pybind11;
+
+using pheltra::LoadedLibrary;
+using pheltra::MaterialPart;
+using pheltra::ShortestText;
 
 namespace {
 
@@ -54,17 +63,25 @@ QString InstallationBinFolder()
     return QDir(QFileInfo(moduleFile).absolutePath()).filePath(QStringLiteral(PHELTRA_BIN_FROM_MODULE));
 }
 
-LoadedLibrary ReadLibrary(const py::object &path)
+// The library at path (else found as the programs find it), and after it the
+// user's own UserMix.dat unless userLibrary is false; a fault in the user's
+// library is a warning.
+LoadedLibrary ReadLibrary(const py::object &path, bool userLibrary)
 {
     const QString fileName =
         path.is_none() ? FindCompoundLibrary(InstalledLibraryFile(InstallationBinFolder())) : Text(py::str(path));
-    LoadedLibrary loaded = LoadLibrary(fileName);
+    LoadedLibrary loaded = pheltra::LoadLibrary(fileName);
     if (loaded.status == kLibraryNotFound)
         throw py::value_error(Utf8(loaded.Problem()));
     if (loaded.status < 0)
         throw std::runtime_error(Utf8(loaded.Problem()));
     if (!loaded.Clean() && PyErr_WarnEx(PyExc_UserWarning, Utf8(loaded.Problem()).c_str(), 1) != 0)
         throw py::error_already_set();
+    if (userLibrary) {
+        const QString problem = pheltra::AddUserLibrary(loaded, pheltra::UserLibraryFile());
+        if (!problem.isEmpty() && PyErr_WarnEx(PyExc_UserWarning, Utf8(problem).c_str(), 1) != 0)
+            throw py::error_already_set();
+    }
     return loaded;
 }
 
@@ -79,9 +96,9 @@ py::dict Composition(const TCompound &compound)
     return composition;
 }
 
-py::list Library(const py::object &path)
+py::list Library(const py::object &path, bool userLibrary)
 {
-    const LoadedLibrary loaded = ReadLibrary(path);
+    const LoadedLibrary loaded = ReadLibrary(path, userLibrary);
     py::list entries;
     for (const CompoundLibrary::Entry &entry : loaded.library.Entries()) {
         py::dict item;
@@ -97,7 +114,7 @@ py::list Library(const py::object &path)
 }
 
 // The parts of a material given as a mixture {name or Material: weight}.
-std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object &libraryPath)
+std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object &libraryPath, bool userLibrary)
 {
     std::optional<LoadedLibrary> library;
     std::vector<MaterialPart> parts;
@@ -105,10 +122,10 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object
         const double weight = py::cast<double>(value);
         if (py::isinstance<py::str>(key)) {
             if (!library)
-                library = ReadLibrary(libraryPath);
+                library = ReadLibrary(libraryPath, userLibrary);
             // NAME:WEIGHT, read as the batch tool reads --absorber.
-            parts.push_back(
-                LibraryPart(Text(py::cast<std::string>(key)) + QLatin1Char(':') + ShortestText(weight), *library));
+            parts.push_back(pheltra::LibraryPart(
+                Text(py::cast<std::string>(key)) + QLatin1Char(':') + ShortestText(weight), *library));
             continue;
         }
         const auto &material = py::cast<const PyMaterial &>(key);
@@ -117,33 +134,33 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, const py::object
         const bool ownDensity = material.Parts().size() == 1 &&
             material.Parts().front().compound.Density == static_cast<float>(material.Set().Density);
         if (material.DensityReplaced() && !ownDensity)
-            throw CliError{
-                QStringLiteral("a material whose density was replaced cannot be mixed again; "
-                               "give the density to the mixture")};
+            throw py::value_error(
+                "a material whose density was replaced cannot be mixed again; "
+                "give the density to the mixture");
         long double total = 0.0L;
         for (const MaterialPart &part : material.Parts())
             total += part.weight;
         for (const MaterialPart &part : material.Parts())
-            parts.push_back(OwnPart(part.name, part.compound, part.weight / total * weight));
+            parts.push_back(pheltra::OwnPart(part.name, part.compound, part.weight / total * weight));
     }
     return parts;
 }
 
 PyMaterial MakeMaterial(const py::object &material, const py::object &formula, const py::object &weights,
-                        const py::object &density, const py::object &library)
+                        const py::object &density, const py::object &library, bool userLibrary)
 {
     const int given = int(!material.is_none()) + int(!formula.is_none()) + int(!weights.is_none());
     if (given != 1)
-        throw CliError{QStringLiteral("give one of: a library name, a mixture {name: weight}, formula= or weights=")};
+        throw py::value_error("give one of: a library name, a mixture {name: weight}, formula= or weights=");
     std::optional<long double> wholeDensity;
     if (!density.is_none())
-        wholeDensity = CheckedDensity(py::cast<double>(density), QStringLiteral("--density"));
+        wholeDensity = pheltra::CheckedDensity(py::cast<double>(density));
     // A formula or weights with a density make a record like a library
     // entry, which keeps its density when mixed further.
     const float recordDensity = wholeDensity ? static_cast<float>(*wholeDensity) : -1.0f;
     std::vector<MaterialPart> parts;
     if (!formula.is_none()) {
-        MaterialPart part = FormulaPart(Text(py::cast<std::string>(formula)));
+        MaterialPart part = pheltra::FormulaPart(Text(py::cast<std::string>(formula)));
         part.compound.Density = recordDensity;
         parts.push_back(part);
     } else if (!weights.is_none()) {
@@ -151,16 +168,17 @@ PyMaterial MakeMaterial(const py::object &material, const py::object &formula, c
         for (const auto &[z, w] : py::cast<py::dict>(weights))
             pairs.emplace_back(py::cast<int>(z), py::cast<double>(w));
         std::sort(pairs.begin(), pairs.end());
-        parts.push_back(OwnPart(QStringLiteral("weights"), WeightsCompound(pairs, recordDensity), 1.0L));
+        parts.push_back(
+            pheltra::OwnPart(QStringLiteral("weights"), pheltra::WeightsCompound(pairs, recordDensity), 1.0L));
     } else if (py::isinstance<py::str>(material)) {
-        parts.push_back(LibraryPart(Text(py::cast<std::string>(material)), ReadLibrary(library)));
+        parts.push_back(pheltra::LibraryPart(Text(py::cast<std::string>(material)), ReadLibrary(library, userLibrary)));
     } else if (py::isinstance<py::dict>(material)) {
-        parts = MixtureParts(py::cast<py::dict>(material), library);
+        parts = MixtureParts(py::cast<py::dict>(material), library, userLibrary);
     } else {
-        throw CliError{QStringLiteral("a material is a library name or a mixture {name: weight}")};
+        throw py::value_error("a material is a library name or a mixture {name: weight}");
     }
     if (parts.empty())
-        throw CliError{QStringLiteral("an empty mixture")};
+        throw py::value_error("an empty mixture");
     return PyMaterial(std::move(parts), wholeDensity);
 }
 
@@ -202,8 +220,12 @@ py::object WithEnergies(const PyMaterial &material, const Energies &other, const
 int ElementZ(const py::object &element)
 {
     if (py::isinstance<py::bool_>(element) || !(py::isinstance<py::int_>(element) || py::isinstance<py::str>(element)))
-        throw CliError{QStringLiteral("an element is an atomic number 1 to 99 or a symbol")};
-    return ElementArgument(Text(py::str(element)));
+        throw py::value_error("an element is an atomic number 1 to 99 or a symbol");
+    const QString input = Text(py::str(element));
+    const ElementLookup lookup = FindElement(input);
+    if (lookup.outcome != ElementLookup::Outcome::Found)
+        throw py::value_error(Utf8(ElementLookupProblem(lookup, input)));
+    return lookup.z;
 }
 
 py::object PositiveOrNone(double value)
@@ -236,7 +258,7 @@ py::dict Element(const py::object &element)
 py::list Edges(const py::object &element, const std::string &source)
 {
     const int z = ElementZ(element);
-    const int sourceIndex = ParseSource(Text(source));
+    const int sourceIndex = pheltra::ParseSource(Text(source));
     py::list edges;
     for (int k = 1; k <= kEdgeCount; ++k) {
         const double edge = TCmpDataSet::AbsorptionEdge(z, k, sourceIndex);
@@ -263,14 +285,19 @@ PYBIND11_MODULE(pheltra, m)
         try {
             if (error)
                 std::rethrow_exception(error);
-        } catch (const CliError &cliError) {
-            PyErr_SetString(PyExc_ValueError, Utf8(cliError.message).c_str());
+        } catch (const pheltra::InputError &inputError) {
+            // The field named as the argument that gives it: "density must
+            // lie above 0 ...", "... give one with density= (g/cm3)".
+            const QString argument = pheltra::FieldName(inputError.field);
+            PyErr_SetString(PyExc_ValueError,
+                            Utf8(pheltra::Worded(inputError, argument, argument + QLatin1Char('='))).c_str());
         }
     });
 
-    m.def("library", &Library, py::arg("path") = py::none(),
+    m.def("library", &Library, py::arg("path") = py::none(), py::arg("user_library") = true,
           "The entries of the compound library (path, else CmpMix.dat in the working folder, else the one "
-          "installed with Pheltra): dicts of name, "
+          "installed with Pheltra), then the user's own materials of UserMix.dat unless user_library=False: "
+          "dicts of name, "
           "formula, second_name, source, density (None when not given) and composition {Z: weight}.");
     m.def(
         "types",
@@ -301,7 +328,8 @@ PYBIND11_MODULE(pheltra, m)
                                          "replaces the density.");
     materialClass
         .def(py::init(&MakeMaterial), py::arg("material") = py::none(), py::kw_only(), py::arg("formula") = py::none(),
-             py::arg("weights") = py::none(), py::arg("density") = py::none(), py::arg("library") = py::none())
+             py::arg("weights") = py::none(), py::arg("density") = py::none(), py::arg("library") = py::none(),
+             py::arg("user_library") = true)
         .def_property_readonly("composition",
                                [](const PyMaterial &material) {
                                    py::dict composition;

@@ -4,7 +4,8 @@
 // coefficients come from the data set's CoefficientAt, as the program's.
 #pragma once
 
-#include "app/cli/cli_material.h"
+#include "absorber/data_set.h"
+#include "absorber/material/material_parts.h"
 
 #include <optional>
 #include <vector>
@@ -12,28 +13,23 @@
 class PyMaterial
 {
 public:
-    PyMaterial(std::vector<MaterialPart> parts, std::optional<long double> density);
+    PyMaterial(std::vector<pheltra::MaterialPart> parts, std::optional<long double> density);
 
-    const std::vector<MaterialPart> &Parts() const { return parts_; }
+    const std::vector<pheltra::MaterialPart> &Parts() const { return parts_; }
     const TCmpDataSet &Set() const { return set_; }
     // Whether a density was given for the whole material rather than read
     // from its records.
     bool DensityReplaced() const { return densityReplaced_; }
 
     // The data set with the named source ("B", "H" or its text) and type;
-    // throws CliError as the batch tool does for either, or for a type the
-    // source does not offer.
+    // throws pheltra::InputError for either, or for a type the source does
+    // not offer.
     TCmpDataSet For(const QString &type, const QString &source) const;
-    // The density in g/cm3; throws CliError when there is none.
+    // The density in g/cm3; throws pheltra::InputError when there is none.
     double RequiredDensity() const;
 
 private:
-    std::vector<MaterialPart> parts_;
+    std::vector<pheltra::MaterialPart> parts_;
     TCmpDataSet set_;
     bool densityReplaced_ = false;
 };
-
-// Mass fractions {Z: weight} as a record of its own. Throws CliError for an
-// atomic number outside 1..99, a weight that is not above 0, more than 14
-// elements, or weights that do not add up to 1 (within 1 %).
-TCompound WeightsCompound(const std::vector<std::pair<int, double>> &weights, float density);

@@ -1,9 +1,11 @@
 #include "app/cli/cli.h"
 
 #include "absorber/library_location.h"
+#include "absorber/material/density.h"
+#include "absorber/material/material_parts.h"
+#include "absorber/material/user_library.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
-#include "app/cli/cli_material.h"
 #include "app/reports/reports.h"
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
@@ -30,6 +32,9 @@ const char kUsage[] =
 
 const char kUsageTail[] =
     "A command that reads the library takes --library FILE to read another.\n"
+    "It also reads your own materials, UserMix.dat in Pheltra's application-data\n"
+    "folder (~/.local/share/Pheltra on Linux), made in the window; --no-user-library\n"
+    "leaves them out.\n"
     "\n"
     "Exit status: 0 done; 2 unusable arguments (one line on stderr, no output);\n"
     "3 the library is missing, unreadable or has a faulty line; 1 the output\n"
@@ -75,12 +80,22 @@ void WriteSavedLines(std::ostream &stream, const QStringList &lines)
     stream.write(bytes.constData(), bytes.size());
 }
 
-LoadedLibrary LoadLibraryOption(const CommandContext &context)
+pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context)
 {
-    LoadedLibrary loaded = LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    pheltra::LoadedLibrary loaded =
+        pheltra::LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
     if (loaded.status < 0)
         throw CliError{loaded.Problem(), kExitLibraryFault};
+    AddUserLibraryOption(context, loaded);
     return loaded;
+}
+
+void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary &loaded)
+{
+    if (context.cli.userLibraryFile.isEmpty() || context.line.Has(QStringLiteral("no-user-library")))
+        return;
+    if (const QString problem = pheltra::AddUserLibrary(loaded, context.cli.userLibraryFile); !problem.isEmpty())
+        WriteMessage(context.err, problem);
 }
 
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend)
@@ -90,17 +105,18 @@ Material MaterialOption(const CommandContext &context, int source, int type, con
     if (absorbers.isEmpty() && formulas.isEmpty())
         throw CliError{QStringLiteral("no --absorber given (nor --formula)")};
     // A material of formulas alone needs no library file.
-    Material material{absorbers.isEmpty() ? LoadedLibrary{{}, kLibraryLoaded, {}} : LoadLibraryOption(context), {}};
-    std::vector<MaterialPart> parts;
+    Material material{absorbers.isEmpty() ? pheltra::LoadedLibrary{{}, kLibraryLoaded, {}} : LoadLibraryOption(context),
+                      {}};
+    std::vector<pheltra::MaterialPart> parts;
     for (const QString &text : absorbers)
-        parts.push_back(LibraryPart(text, material.library));
+        parts.push_back(pheltra::LibraryPart(text, material.library));
     for (const QString &text : formulas)
-        parts.push_back(FormulaPart(text));
-    FillDataSetFromParts(material.set, parts, source, type, legend);
+        parts.push_back(pheltra::FormulaPart(text));
+    pheltra::FillDataSetFromParts(material.set, parts, source, type, legend);
     if (context.line.Has(QStringLiteral("density"))) {
-        const QString option = QStringLiteral("--density");
-        OverrideDensity(material.set,
-                        CheckedDensity(ParseNumber(context.line.Value(QStringLiteral("density")), option), option));
+        pheltra::OverrideDensity(material.set,
+                                 pheltra::CheckedDensity(ParseNumber(context.line.Value(QStringLiteral("density")),
+                                                                     QStringLiteral("--density"))));
     }
     return material;
 }
@@ -147,7 +163,7 @@ void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype re
                      .arg(refused));
 }
 
-int FinishedStatus(const CommandContext &context, const LoadedLibrary &library)
+int FinishedStatus(const CommandContext &context, const pheltra::LoadedLibrary &library)
 {
     if (library.Clean())
         return kExitOk;
@@ -201,5 +217,9 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
     } catch (const CliError &error) {
         WriteMessage(err, error.message);
         return error.exitStatus;
+    } catch (const pheltra::InputError &error) {
+        const CliError cliError = CliErrorOf(error);
+        WriteMessage(err, cliError.message);
+        return cliError.exitStatus;
     }
 }

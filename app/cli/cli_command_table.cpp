@@ -28,8 +28,11 @@ const char kMuHelp[] =
     "             (g/cm3) gives the material's density\n"
     "  --source   B (default, \"Ludrane, Pestova; Med Phys 23(1996)1997\") or\n"
     "             H (\"Zentrilo, Kavomer; NISTIR 5632, 1995\")\n"
-    "  --type     one of the fifteen coefficient types, default attenuation-total;\n"
-    "             source H offers (none), attenuation-total and energy absorption-total\n"
+    "  --type     a coefficient type by short name or as Pheltra lists it, default\n"
+    "             mu (attenuation-total): mu, mu_pe, mu_coh, mu_incoh, mu_pair, mu_trip\n"
+    "             (attenuation), mu_tr, mu_tr_pe, mu_tr_incoh, mu_tr_pair (energy\n"
+    "             transfer), mu_en, mu_en_pe, mu_en_incoh, mu_en_pair (energy\n"
+    "             absorption), or (none); source H offers (none), mu and mu_en\n"
     "  ENERGY     energies in keV, e.g. 1 10 88.29\n"
     "  --grid     FROM, FROM+STEP, ... up to TO (keV)\n"
     "  --log      N energies evenly spaced in log(E) from FROM to TO (keV)\n"
@@ -59,6 +62,7 @@ const char kReportHelp[] =
     "                          [--select 1,2,...] [--content both|composition|coefficients]\n"
     "                          [--date YYYY-MM-DD] [--time HH:MM:SS] [--locale NAME]\n"
     "                          [--library FILE] [--output FILE]\n"
+    "   or: pheltra-cli report --setup FILE.pheltra --from A --to B --interval C ...\n"
     "\n"
     "Prints, byte for byte, the file Pheltra's \"Save Data\" writes for the same data\n"
     "sets and selection (with --output FILE, writes that file as Save Data does):\n"
@@ -72,7 +76,9 @@ const char kReportHelp[] =
     "any grid the dialog takes. --output FILE replaces FILE only once the whole\n"
     "report is written (a failure leaves it as it was) and refuses a FILE that\n"
     "is not a regular file. The header shows the date and time in the locale's\n"
-    "formats, now unless --date/--time say otherwise.\n";
+    "formats, now unless --date/--time say otherwise. --setup FILE takes the six\n"
+    "data sets (entries, weights, sources, types, legends) of a set-up saved with\n"
+    "Pheltra's File, Save Set-up... instead of --set, --source, --type and --legend.\n";
 
 const char kElementHelp[] =
     "Usage: pheltra-cli element Z|SYMBOL [--locale NAME] [--format tsv|csv]\n"
@@ -107,8 +113,9 @@ const char kSlabHelp[] =
 // own ones.
 std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> own)
 {
-    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption, kFormatOption,           kAbsorberOption,
-                                    kFormulaOption, kDensityOption, {"source", true, false}, {"type", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,          kLibraryOption, kNoUserLibraryOption,
+                                    kFormatOption,        kAbsorberOption, kFormulaOption,
+                                    kDensityOption,       {"source", true, false}, {"type", true, false}};
     options.insert(options.end(), own);
     return options;
 }
@@ -116,12 +123,13 @@ std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> o
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands{
-        {"library", {kHelpOption, kLibraryOption, kFormatOption}, &RunLibrary, kLibraryHelp},
+        {"library", {kHelpOption, kLibraryOption, kNoUserLibraryOption, kFormatOption}, &RunLibrary, kLibraryHelp},
         {"mu", MaterialTableOptions({{"grid", true, true}, {"log", true, true}, {"edges", false, false}}), &RunMu,
          kMuHelp},
         {"composition",
          {kHelpOption,
           kLibraryOption,
+          kNoUserLibraryOption,
           kLocaleOption,
           kAbsorberOption,
           kFormulaOption,
@@ -132,7 +140,9 @@ const std::vector<Command> &Commands()
         {"report",
          {kHelpOption,
           kLibraryOption,
+          kNoUserLibraryOption,
           kLocaleOption,
+          {"setup", true, false},
           {"set", true, true},
           {"source", true, true},
           {"type", true, true},

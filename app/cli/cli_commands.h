@@ -1,9 +1,10 @@
 // The commands of pheltra-cli and what they share.
 #pragma once
 
+#include "absorber/data_set.h"
+#include "absorber/material/loaded_library.h"
 #include "app/cli/cli.h"
 #include "app/cli/cli_arguments.h"
-#include "app/cli/cli_data_sets.h"
 #include "app/cli/cli_text.h"
 
 #include <ostream>
@@ -20,6 +21,7 @@ struct CommandContext
 // Options every command takes.
 inline constexpr OptionSpec kHelpOption{"help", false, false};
 inline constexpr OptionSpec kLibraryOption{"library", true, false};
+inline constexpr OptionSpec kNoUserLibraryOption{"no-user-library", false, false};
 inline constexpr OptionSpec kLocaleOption{"locale", true, false};
 inline constexpr OptionSpec kFormatOption{"format", true, false};
 // Options of the commands that take a material (--absorber).
@@ -43,16 +45,21 @@ int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
 int RunSlab(const CommandContext &context);
 
-// The library named by --library or the working folder's CmpMix.dat. A file
-// that is missing or unreadable throws (exit status 3); after a faulty line
-// the entries before it are used (FinishedStatus warns).
-LoadedLibrary LoadLibraryOption(const CommandContext &context);
+// The library named by --library or the working folder's CmpMix.dat, and
+// after it the user's UserMix.dat unless --no-user-library. A file that is
+// missing or unreadable throws (exit status 3); after a faulty line the
+// entries before it are used (FinishedStatus warns); a faulty user library
+// is warned about on stderr and never stops the command.
+pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context);
+// The user's library added to loaded, unless --no-user-library; a fault in it
+// is warned about on stderr.
+void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary &loaded);
 // The material of the --absorber options (looked up in the library, which is
 // read for them) and the --formula options as one data set; --density
 // replaces its density.
 struct Material
 {
-    LoadedLibrary library;
+    pheltra::LoadedLibrary library;
     TCmpDataSet set;
 };
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend);
@@ -78,4 +85,4 @@ void WriteSavedLines(std::ostream &stream, const QStringList &lines);
 void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype refused);
 // The status a command that printed everything ends with: 0, or 3 with a
 // warning on err after a library with a faulty line.
-int FinishedStatus(const CommandContext &context, const LoadedLibrary &library);
+int FinishedStatus(const CommandContext &context, const pheltra::LoadedLibrary &library);

@@ -1,6 +1,8 @@
 // How the batch tool reports a problem: one line on stderr and an exit status.
 #pragma once
 
+#include "absorber/material/input_error.h"
+
 #include <QString>
 
 inline constexpr int kExitOk = 0;
@@ -15,3 +17,11 @@ struct CliError
     QString message;
     int exitStatus = kExitBadInput;
 };
+
+// A refusal of the material layer in the tool's words: the field named as
+// the option that gives it ("--density must lie above 0 ...").
+inline CliError CliErrorOf(const pheltra::InputError &error)
+{
+    const QString option = QStringLiteral("--") + pheltra::FieldName(error.field);
+    return CliError{pheltra::Worded(error, option, option)};
+}

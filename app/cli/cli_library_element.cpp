@@ -7,7 +7,9 @@ int RunLibrary(const CommandContext &context)
 {
     ExpectPositionals(context, 0, "");
     const TableFormat format = FormatOption(context);
-    const LoadedLibrary loaded = LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    pheltra::LoadedLibrary loaded =
+        pheltra::LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    AddUserLibraryOption(context, loaded);
     // The status as the splash window words it, then what was read: after a
     // faulty line the entries before it, after a missing file none.
     Write(context.out,
@@ -27,10 +29,8 @@ int RunLibrary(const CommandContext &context)
 int ElementArgument(const QString &input)
 {
     const ElementLookup lookup = FindElement(input);
-    if (lookup.outcome == ElementLookup::Outcome::Empty)
-        throw CliError{QStringLiteral("no atomic number or symbol given")};
-    if (lookup.outcome == ElementLookup::Outcome::NotFound)
-        throw CliError{QStringLiteral("no element matches '%1' (an atomic number 1 to 99 or a symbol)").arg(input)};
+    if (lookup.outcome != ElementLookup::Outcome::Found)
+        throw CliError{ElementLookupProblem(lookup, input)};
     return lookup.z;
 }
 

@@ -1,7 +1,8 @@
 // pheltra-cli mu: one material's coefficient at a list of energies.
+#include "absorber/material/source_and_type.h"
+#include "absorber/plot_energies.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
-#include "absorber/plot_energies.h"
 
 #include <algorithm>
 #include <cmath>
@@ -126,9 +127,10 @@ std::vector<Energy> CollectEnergies(const CommandContext &context, const TCmpDat
 int RunMu(const CommandContext &context)
 {
     const TableFormat format = FormatOption(context);
-    const int source = ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
-    const int type = ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
-    CheckTypeOffered(source, type);
+    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
+    const int type =
+        pheltra::ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
+    pheltra::CheckTypeOffered(source, type);
     const auto [library, set] = MaterialOption(context, source, type, QString());
     const std::vector<Energy> energies = CollectEnergies(context, set);
 

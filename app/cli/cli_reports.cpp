@@ -1,5 +1,8 @@
 // pheltra-cli composition and pheltra-cli report: the texts "Save Data"
 // writes, from the program's own report code.
+#include "absorber/material/absorber_choice.h"
+#include "absorber/material/source_and_type.h"
+#include "absorber/setup_file.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/report_file.h"
@@ -177,16 +180,24 @@ int RunReport(const CommandContext &context)
     ReportSelection selection;
     ReadSelection(context, selection);
     const ReportEnvironment environment{ReportMoment(context), locale};
-    const auto sources = PerDataSet(context, QStringLiteral("source"), kDataSourceB, ParseSource);
-    const auto types = PerDataSet(context, QStringLiteral("type"), kCoeffTypeAttenuationTotal, ParseCoeffType);
+    const auto sources = PerDataSet(context, QStringLiteral("source"), kDataSourceB, pheltra::ParseSource);
+    const auto types = PerDataSet(context, QStringLiteral("type"), kCoeffTypeAttenuationTotal, pheltra::ParseCoeffType);
     std::array<QString, DataSets::kCount> legends;
     for (const QString &text : context.line.Values(QStringLiteral("legend"))) {
         const auto [index, legend] = RequireDataSet(QStringLiteral("legend"), text);
         legends[static_cast<std::size_t>(index)] = legend;
     }
+    // A set-up made in the window gives all six data sets, with their sources,
+    // types and legends.
+    const bool fromSetup = context.line.Has(QStringLiteral("setup"));
+    for (const char *option : {"set", "source", "type", "legend"}) {
+        if (fromSetup && context.line.Has(QLatin1String(option)))
+            throw CliError{QStringLiteral("--setup gives the data sets; --%1 cannot be added to it")
+                               .arg(QLatin1String(option))};
+    }
     const QStringList setTexts = context.line.Values(QStringLiteral("set"));
-    if (setTexts.isEmpty())
-        throw CliError{QStringLiteral("no --set given")};
+    if (setTexts.isEmpty() && !fromSetup)
+        throw CliError{QStringLiteral("no --set given (nor --setup)")};
 
     const QString outputFile = context.line.Value(QStringLiteral("output"));
     if (context.line.Has(QStringLiteral("output"))) {
@@ -196,26 +207,33 @@ int RunReport(const CommandContext &context)
             throw CliError{NotRegularFileMessage(QLatin1Char('\'') + outputFile + QLatin1Char('\''))};
     }
 
-    const LoadedLibrary library = LoadLibraryOption(context);
-    std::array<QList<AbsorberChoice>, DataSets::kCount> absorbers;
-    for (const QString &text : setTexts) {
-        const auto [index, list] = RequireDataSet(QStringLiteral("set"), text);
-        QList<AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
+    const pheltra::LoadedLibrary library = LoadLibraryOption(context);
+    DataSets sets;
+    if (fromSetup) {
         try {
-            chosen << ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
-        } catch (const CliError &error) {
-            throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(error.message)};
+            sets = pheltra::ReadSetupFile(context.line.Value(QStringLiteral("setup")), library.library).sets;
+        } catch (const pheltra::SetupError &error) {
+            throw CliError{error.message};
         }
     }
-    DataSets sets;
+    std::array<QList<pheltra::AbsorberChoice>, DataSets::kCount> absorbers;
+    for (const QString &text : setTexts) {
+        const auto [index, list] = RequireDataSet(QStringLiteral("set"), text);
+        QList<pheltra::AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
+        try {
+            chosen << pheltra::ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
+        } catch (const pheltra::InputError &error) {
+            throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(CliErrorOf(error).message)};
+        }
+    }
     for (int i = 0; i < DataSets::kCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (absorbers[slot].isEmpty())
             continue;
         try {
-            FillDataSet(sets[i], absorbers[slot], sources[slot], types[slot], legends[slot], library);
-        } catch (const CliError &error) {
-            throw CliError{QStringLiteral("data set %1: %2").arg(i + 1).arg(error.message)};
+            pheltra::FillDataSet(sets[i], absorbers[slot], sources[slot], types[slot], legends[slot], library);
+        } catch (const pheltra::InputError &error) {
+            throw CliError{QStringLiteral("data set %1: %2").arg(i + 1).arg(CliErrorOf(error).message)};
         }
         sets[i].LineColor = DataSets::DefaultLineColor(i);
     }

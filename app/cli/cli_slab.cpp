@@ -1,8 +1,9 @@
 // pheltra-cli slab: narrow-beam quantities of a slab of one material.
+#include "absorber/material/density.h"
+#include "absorber/material/source_and_type.h"
 #include "absorber/slab.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
-#include "app/cli/cli_material.h"
 
 #include <cmath>
 #include <optional>
@@ -57,16 +58,17 @@ QString ValueText(double value)
 int RunSlab(const CommandContext &context)
 {
     const TableFormat format = FormatOption(context);
-    const int source = ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
-    const int type = ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
-    CheckTypeOffered(source, type);
+    const int source = pheltra::ParseSource(context.line.Value(QStringLiteral("source"), QStringLiteral("B")));
+    const int type =
+        pheltra::ParseCoeffType(context.line.Value(QStringLiteral("type"), QStringLiteral("attenuation-total")));
+    pheltra::CheckTypeOffered(source, type);
     std::vector<double> energies;
     for (const QString &text : context.line.positionals)
         energies.push_back(ParseDouble(text, QStringLiteral("an energy")));
     if (energies.empty())
         throw CliError{QStringLiteral("no energies given")};
     const auto [library, set] = MaterialOption(context, source, type, QString());
-    RequireDensity(set);
+    pheltra::RequireDensity(set);
     const auto density = static_cast<double>(set.Density);
     std::optional<double> thickness;
     if (context.line.Has(QStringLiteral("thickness")))

@@ -2,53 +2,25 @@
 
 #include "app/cli/cli_error.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace {
 
 template<typename T>
-QString Shortest(T value)
+T Parse(const std::optional<T> &value, const QString &text, const QString &what)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
-template<typename T>
-T Parse(const QString &text, const QString &what)
-{
-    QByteArray bytes = text.toLatin1();
-    if (bytes.startsWith('+'))
-        bytes.remove(0, 1);
-    T value = 0;
-    const char *end = bytes.constData() + bytes.size();
-    const auto result = std::from_chars(bytes.constData(), end, value);
-    // from_chars also reads "inf" and "nan", which no energy or weight is.
-    if (text.isEmpty() || text != QString::fromLatin1(text.toLatin1()) || result.ec != std::errc() ||
-        result.ptr != end || !std::isfinite(value))
+    if (!value)
         throw CliError{QStringLiteral("malformed number '%1' for %2").arg(text, what)};
-    return value;
+    return *value;
 }
 
 } // namespace
 
 long double ParseNumber(const QString &text, const QString &what)
 {
-    return Parse<long double>(text, what);
+    return Parse(pheltra::ReadNumber(text), text, what);
 }
 double ParseDouble(const QString &text, const QString &what)
 {
-    return Parse<double>(text, what);
-}
-
-QString ShortestText(double value)
-{
-    return Shortest(value);
-}
-QString ShortestText(float value)
-{
-    return Shortest(value);
+    return Parse(pheltra::ReadDouble(text), text, what);
 }
 
 QString EscapedForTerminal(const QString &text)

@@ -3,20 +3,20 @@
 // whatever the locale, so scripts can read them back.
 #pragma once
 
+#include "absorber/material/number_text.h"
+
 #include <QString>
 #include <QStringList>
 
-// A decimal number such as 10, 88.29, -3 or 1.5e4; anything else (a comma,
-// trailing text, inf, nan) throws CliError naming what was being read. Read
-// in extended precision, as the program's numeric fields read what is typed.
+// A decimal number such as 10, 88.29, -3 or 1.5e4, read as
+// pheltra::ReadNumber reads it; anything else (a comma, trailing text, inf,
+// nan) throws CliError naming what was being read.
 long double ParseNumber(const QString &text, const QString &what);
 // The same read straight into a 64-bit value, as energies are passed on.
 double ParseDouble(const QString &text, const QString &what);
 
-// The shortest text that reads back as the same value: 88.29, 0.0123,
-// 1.234e-05.
-QString ShortestText(double value);
-QString ShortestText(float value);
+// The material layer's shortest text that reads back as the same value.
+using pheltra::ShortestText;
 
 // Text as it may reach a terminal in a message: control and format characters
 // (a line break, an escape sequence, a direction override) written as \n, \t,

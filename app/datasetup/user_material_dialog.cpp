@@ -1,6 +1,7 @@
 #include "app/datasetup/user_material_dialog.h"
 
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
+#include "absorber/material/input_error.h"
 #include "app/kit/dialog_button.h"
 #include "app/kit/num_edit_support.h"
 #include "app/kit/user_prompt.h"
@@ -19,7 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-using pheltra::UserMaterialError;
+using pheltra::Field;
+using pheltra::InputError;
 using pheltra::UserMaterialKind;
 using pheltra::controls::TNumEdit;
 using pheltra::controls::TNumEditType;
@@ -39,6 +41,20 @@ QString FractionsText(const TCompound &compound)
                                              QString::number(double(compound.Weight[s]), 'g', kFractionDigits));
     }
     return pairs.join(QStringLiteral(", "));
+}
+
+// A refusal of the material layer in the dialog's words: "The density must
+// lie above 0 ...", "The formula 'H2Xx': unknown element 'Xx' at 3.".
+QString Wording(const InputError &error)
+{
+    const QString field = error.field == Field::Density   ? QStringLiteral("the density")
+                          : error.field == Field::Formula ? QStringLiteral("the formula")
+                          : error.field == Field::Weights ? QStringLiteral("the mass fractions")
+                                                          : QStringLiteral("the name");
+    QString line = pheltra::Worded(error, field, field);
+    if (!line.isEmpty())
+        line[0] = line[0].toUpper();
+    return line.endsWith(QLatin1Char('.')) ? line : line + QLatin1Char('.');
 }
 
 } // namespace
@@ -93,8 +109,8 @@ TUserMaterialDlg::TUserMaterialDlg(QWidget *parent)
     form->addRow(QStringLiteral("&Composition:"), editComposition);
     form->addRow(QStringLiteral("&Density (g/cm\u00B3):"), numeditDensity);
     auto *hint = new QLabel(
-        QStringLiteral("A formula as \"Gd2O2S\" or \"CaCO3\"; mass fractions as \"Pb 0.9, Sb 0.1\" (scaled to add up "
-                       "to 1)."),
+        QStringLiteral("A formula as \"Gd2O2S\" or \"CaCO3\"; mass fractions as \"Pb 0.96, Sb 0.04\", adding up to "
+                       "1."),
         this);
     hint->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
@@ -144,13 +160,13 @@ bool TUserMaterialDlg::Run(const Keeper &keep)
     return kept;
 }
 
-std::optional<TCompound> TUserMaterialDlg::FormCompound(UserMaterialError *problem) const
+std::optional<TCompound> TUserMaterialDlg::FormCompound(InputError *problem) const
 {
     try {
         return pheltra::UserMaterialCompound(rbFormula->isChecked() ? UserMaterialKind::kFormula
                                                                     : UserMaterialKind::kFractions,
                                              editComposition->text(), static_cast<double>(numeditDensity->Value()));
-    } catch (const UserMaterialError &error) {
+    } catch (const InputError &error) {
         *problem = error;
         return std::nullopt;
     }
@@ -158,9 +174,9 @@ std::optional<TCompound> TUserMaterialDlg::FormCompound(UserMaterialError *probl
 
 void TUserMaterialDlg::UpdatePreview()
 {
-    UserMaterialError problem;
+    InputError problem{Field::Formula, {}};
     const std::optional<TCompound> compound = FormCompound(&problem);
-    lblProblem->setText(editComposition->text().trimmed().isEmpty() ? QString() : problem.message);
+    lblProblem->setText(editComposition->text().trimmed().isEmpty() || compound ? QString() : Wording(problem));
     if (!compound) {
         previewComposition->clear();
         return;
@@ -184,17 +200,16 @@ void TUserMaterialDlg::OkBtnClick()
     QString name;
     try {
         name = pheltra::CheckedMaterialName(editName->text());
-    } catch (const UserMaterialError &error) {
-        UserPrompt::Warning(this, error.message);
+    } catch (const InputError &error) {
+        UserPrompt::Warning(this, Wording(error));
         editName->setFocus();
         return;
     }
-    UserMaterialError problem;
+    InputError problem{Field::Formula, {}};
     const std::optional<TCompound> compound = FormCompound(&problem);
     if (!compound) {
-        UserPrompt::Warning(this, problem.message);
-        (problem.field == QLatin1String("density") ? static_cast<QWidget *>(numeditDensity) : editComposition)
-            ->setFocus();
+        UserPrompt::Warning(this, Wording(problem));
+        (problem.field == Field::Density ? static_cast<QWidget *>(numeditDensity) : editComposition)->setFocus();
         return;
     }
     if (const QString refused = keep_ ? keep_(name, *compound) : QString(); !refused.isEmpty()) {

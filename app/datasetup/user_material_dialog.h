@@ -5,7 +5,7 @@
 #pragma once
 
 #include "absorber/compound.h"
-#include "absorber/user_library.h"
+#include "absorber/material/input_error.h"
 
 #include <QDialog>
 #include <QString>
@@ -43,7 +43,7 @@ public:
 private:
     bool Run(const Keeper &keep);
     // The record the form describes now; what is wrong when it describes none.
-    std::optional<TCompound> FormCompound(pheltra::UserMaterialError *problem) const;
+    std::optional<TCompound> FormCompound(pheltra::InputError *problem) const;
     void UpdatePreview();
     void OkBtnClick();
 

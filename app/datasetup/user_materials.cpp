@@ -1,6 +1,6 @@
 #include "app/datasetup/user_materials.h"
 
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
 #include "graph/atomic_file.h"
 
 #include <QDir>

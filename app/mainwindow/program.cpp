@@ -12,7 +12,7 @@
 #include "app/viewdialogs/plot_range_dialog.h"
 #include "app/mainwindow/splash_form.h"
 #include "app/datasetup/user_materials.h"
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
 
 #include <QFileInfo>
 

@@ -49,6 +49,21 @@ ElementLookup FindElement(const QString &input)
     return {ElementLookup::Outcome::NotFound, 0};
 }
 
+QString ElementLookupProblem(const ElementLookup &lookup, const QString &input)
+{
+    switch (lookup.outcome) {
+    case ElementLookup::Outcome::Empty:
+        return QStringLiteral("no atomic number or symbol given");
+    case ElementLookup::Outcome::NotFound:
+        return QStringLiteral("no element matches '%1' (an atomic number 1 to %2 or a symbol)")
+            .arg(input)
+            .arg(kElementCount);
+    case ElementLookup::Outcome::Found:
+        break;
+    }
+    return {};
+}
+
 ElementDataTexts ElementData(int z, const QLocale &locale)
 {
     ElementDataTexts texts;

@@ -29,6 +29,10 @@ struct ElementLookup
 // upper-cased symbols for Z = 1..99 and the first match wins. So "fe2o3"
 // finds iron, "Carbon" calcium, and "c " nothing.
 ElementLookup FindElement(const QString &input);
+// Why a lookup of input found nothing, in one line for a message ("no element
+// matches 'Xx' (an atomic number 1 to 99 or a symbol)"); empty when it found
+// an element.
+QString ElementLookupProblem(const ElementLookup &lookup, const QString &input);
 
 inline constexpr int kEdgeFieldCount = 12;
 

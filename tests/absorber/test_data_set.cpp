@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -99,6 +100,37 @@ TEST(CoefficientTypes, FoundByNameIgnoringCase)
     EXPECT_EQ(FindCoeffType(u"(none)"), 0);
     EXPECT_EQ(FindCoeffType(u"attenuation"), -1);
     EXPECT_EQ(FindCoeffType(u""), -1);
+}
+
+// The short names scripts type, each beside the window's text of its type:
+// either finds the type, in any case; "(none)" has no short name.
+TEST(CoefficientTypes, ShortNamesBesideTheWindowsTexts)
+{
+    const std::array<std::pair<const char *, const char *>, kCoeffTypeCount - 1> rows{{
+        {"mu", "attenuation-total"},
+        {"mu_pe", "attenuation-p.e."},
+        {"mu_coh", "attenuation-Rayleigh"},
+        {"mu_incoh", "attenuation-Compton"},
+        {"mu_pair", "attenuation-pair"},
+        {"mu_trip", "attenuation-triplet"},
+        {"mu_tr", "energy transfer-total"},
+        {"mu_tr_pe", "energy transfer-p.e."},
+        {"mu_tr_incoh", "energy transfer-Compton"},
+        {"mu_tr_pair", "energy transfer-pair"},
+        {"mu_en", "energy absorption-total"},
+        {"mu_en_pe", "energy absorption-p.e."},
+        {"mu_en_incoh", "energy absorption-Compton"},
+        {"mu_en_pair", "energy absorption-pair"},
+    }};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int type = static_cast<int>(i) + 1;
+        const auto [shortName, text] = rows[i];
+        EXPECT_EQ(CoeffTypeShortName(type), QLatin1String(shortName));
+        EXPECT_EQ(CoeffTypeName(type), QLatin1String(text));
+        EXPECT_EQ(FindCoeffType(QString::fromLatin1(shortName).toUpper()), type) << shortName;
+    }
+    EXPECT_TRUE(CoeffTypeShortName(kCoeffTypeNone).isEmpty());
+    EXPECT_TRUE(CoeffTypeShortName(kCoeffTypeCount).isEmpty());
 }
 
 TEST(DataSourceList, TextsAndLibrariesInIndexOrder)

@@ -1,6 +1,8 @@
 // The user's own library: merged after CmpMix.dat, reported like it when
 // faulty, written in its format; materials from formulas and fractions.
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
+
+#include "absorber/material/input_error.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,8 @@
 
 namespace {
 
-using pheltra::UserMaterialError;
+using pheltra::Field;
+using pheltra::InputError;
 using pheltra::UserMaterialKind;
 
 QString Write(const QTemporaryDir &dir, const QByteArray &text)
@@ -69,7 +72,7 @@ TEST(UserLibrary, WrittenInTheLibraryFormatAndReadBackTheSame)
     CompoundLibrary library = LibraryWithLead();
     const TCompound gos = pheltra::UserMaterialCompound(UserMaterialKind::kFormula, QStringLiteral("Gd2O2S"), 7.34);
     const TCompound alloy =
-        pheltra::UserMaterialCompound(UserMaterialKind::kFractions, QStringLiteral("Pb 0.9, Sb 0.1"), 11.1);
+        pheltra::UserMaterialCompound(UserMaterialKind::kFractions, QStringLiteral("Pb 0.96, Sb 0.04"), 11.1);
     library.Append(QStringLiteral("GOS"), gos, true);
     library.Append(QStringLiteral("Hard lead"), alloy, true);
     library.Sort();
@@ -86,11 +89,12 @@ TEST(UserLibrary, WrittenInTheLibraryFormatAndReadBackTheSame)
 TEST(UserLibrary, MaterialsFromFormulasAndFractions)
 {
     const TCompound alloy =
-        pheltra::UserMaterialCompound(UserMaterialKind::kFractions, QStringLiteral("sb:1; PB=9"), 11.0);
+        pheltra::UserMaterialCompound(UserMaterialKind::kFractions, QStringLiteral("sb:0.1; PB=0.9"), 11.0);
     EXPECT_EQ(alloy.Z[0], 51);
     EXPECT_FLOAT_EQ(alloy.Weight[0], 0.1f);
     EXPECT_EQ(alloy.Z[1], 82);
     EXPECT_FLOAT_EQ(alloy.Weight[1], 0.9f);
+    EXPECT_FLOAT_EQ(alloy.Density, 11.0f);
     EXPECT_EQ(alloy.Source.str(), QStringLiteral("user library"));
 
     struct Row
@@ -98,29 +102,30 @@ TEST(UserLibrary, MaterialsFromFormulasAndFractions)
         UserMaterialKind kind;
         const char *text;
         double density;
-        const char *field;
+        Field field;
     };
     const Row refused[] = {
-        {UserMaterialKind::kFormula, "H2Xx", 1.0, "formula"},
-        {UserMaterialKind::kFormula, "H2O;", 1.0, "formula"},
-        {UserMaterialKind::kFormula, "H2O", 0.0, "density"},
-        {UserMaterialKind::kFractions, "Pb 0.9, Pb 0.1", 1.0, "fractions"},
-        {UserMaterialKind::kFractions, "Qq 1", 1.0, "fractions"},
-        {UserMaterialKind::kFractions, "Pb -1", 1.0, "fractions"},
-        {UserMaterialKind::kFractions, "Pb", 1.0, "fractions"},
-        {UserMaterialKind::kFractions, "", 1.0, "fractions"},
+        {UserMaterialKind::kFormula, "H2Xx", 1.0, Field::Formula},
+        {UserMaterialKind::kFormula, "H2O;", 1.0, Field::Formula},
+        {UserMaterialKind::kFormula, "H2O", 0.0, Field::Density},
+        {UserMaterialKind::kFractions, "Pb 0.9, Pb 0.1", 1.0, Field::Weights},
+        {UserMaterialKind::kFractions, "Qq 1", 1.0, Field::Weights},
+        {UserMaterialKind::kFractions, "Pb -1", 1.0, Field::Weights},
+        {UserMaterialKind::kFractions, "Pb 9, Sb 1", 1.0, Field::Weights}, // not adding up to 1
+        {UserMaterialKind::kFractions, "Pb", 1.0, Field::Weights},
+        {UserMaterialKind::kFractions, "", 1.0, Field::Weights},
     };
     for (const Row &row : refused) {
         try {
             pheltra::UserMaterialCompound(row.kind, QString::fromUtf8(row.text), row.density);
             ADD_FAILURE() << row.text << " was taken";
-        } catch (const UserMaterialError &error) {
-            EXPECT_EQ(error.field, QLatin1String(row.field)) << row.text;
+        } catch (const InputError &error) {
+            EXPECT_EQ(error.field, row.field) << row.text;
             EXPECT_FALSE(error.message.contains(QLatin1Char('\n')));
         }
     }
     for (const char *name : {"", "  ", "a;b", "tab\there"})
-        EXPECT_THROW(pheltra::CheckedMaterialName(QString::fromUtf8(name)), UserMaterialError) << name;
+        EXPECT_THROW(pheltra::CheckedMaterialName(QString::fromUtf8(name)), InputError) << name;
     EXPECT_EQ(pheltra::CheckedMaterialName(QStringLiteral("  BGO ")), QStringLiteral("BGO"));
 }
 

@@ -123,6 +123,18 @@ TEST(CliMu, CsvAndTheNoneType)
     EXPECT_TRUE(result.err.empty());
 }
 
+// --type takes a short name as it takes the window's text, in any case.
+TEST(CliMu, ShortTypeNamesGiveTheSameTable)
+{
+    for (const auto &[shortName, text] :
+         {std::pair{"MU_EN_PE", "energy absorption-p.e."}, std::pair{"mu_incoh", "attenuation-Compton"}}) {
+        const CliResult byShortName =
+            RunInProcess(Args({"mu", "--absorber", "Lead", "--type", shortName, "10", "100"}));
+        EXPECT_EQ(byShortName.status, kExitOk) << byShortName.err;
+        EXPECT_EQ(byShortName.out, RunInProcess(Args({"mu", "--absorber", "Lead", "--type", text, "10", "100"})).out);
+    }
+}
+
 TEST(CliRefusals, BadArgumentsNameTheProblemAndPrintNothing)
 {
     ExpectRefused(Args({"mu", "--absorber", "Unobtainium", "10"}), "unknown absorber 'Unobtainium'");

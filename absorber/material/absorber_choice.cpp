@@ -1,10 +1,13 @@
-#include "app/cli/cli_data_sets.h"
+#include "absorber/material/absorber_choice.h"
 
-#include "app/cli/cli_error.h"
-#include "app/cli/cli_text.h"
+#include "absorber/material/input_error.h"
+#include "absorber/material/number_text.h"
+#include "absorber/material/source_and_type.h"
 
 #include <algorithm>
 #include <optional>
+
+namespace pheltra {
 
 namespace {
 
@@ -16,12 +19,17 @@ std::optional<QString> LibraryName(const QString &text, const LoadedLibrary &lib
     return library.library.Name(index);
 }
 
-CliError UnknownAbsorber(const QString &text, const LoadedLibrary &library)
+InputError UnknownAbsorber(const QString &text, const LoadedLibrary &library)
 {
     QString message = QStringLiteral("unknown absorber '%1'").arg(text.trimmed());
     if (!library.Clean())
         message += QStringLiteral(" (%1)").arg(library.Problem());
-    return CliError{message};
+    return InputError{Field::Absorber, message};
+}
+
+InputError TooManyAbsorbers()
+{
+    return InputError{Field::Absorber, QStringLiteral("more than six absorbers in one data set")};
 }
 
 // strict: the text is meant as one absorber, so a name with a weight that is
@@ -36,40 +44,26 @@ std::optional<AbsorberChoice> FindAbsorber(const QString &text, const LoadedLibr
     const auto name = LibraryName(text.left(colon), library);
     if (!name)
         return std::nullopt;
-    long double weight = 0.0L;
-    try {
-        weight = ParseNumber(text.mid(colon + 1).trimmed(), QStringLiteral("the weight of ") + *name);
-    } catch (const CliError &) {
-        if (strict)
-            throw;
-        return std::nullopt;
-    }
-    if (!TCmpDataSet::IsValidRelWeight(weight)) {
+    const QString weightText = text.mid(colon + 1).trimmed();
+    const std::optional<long double> weight = ReadNumber(weightText);
+    if (!weight) {
         if (!strict)
             return std::nullopt;
-        throw CliError{QStringLiteral("the relative weight of '%1' must lie between %2 and %3")
-                           .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMinRelWeight), 'g'),
-                                QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
+        throw InputError{Field::Weight,
+                         QStringLiteral("malformed number '%1' for the weight of %2").arg(weightText, *name)};
     }
-    return AbsorberChoice{*name, weight};
+    if (!TCmpDataSet::IsValidRelWeight(*weight)) {
+        if (!strict)
+            return std::nullopt;
+        throw InputError{Field::Weight,
+                         QStringLiteral("the relative weight of '%1' must lie between %2 and %3")
+                             .arg(*name, QString::number(static_cast<double>(TCmpDataSet::kMinRelWeight), 'g'),
+                                  QString::number(static_cast<double>(TCmpDataSet::kMaxRelWeight), 'f', 0))};
+    }
+    return AbsorberChoice{*name, *weight};
 }
 
 } // namespace
-
-QString LoadedLibrary::Problem() const
-{
-    return QStringLiteral("%1 [%2]").arg(LibraryStatusMessage(status), fileName);
-}
-
-LoadedLibrary LoadLibrary(const QString &fileName)
-{
-    LoadedLibrary loaded;
-    loaded.fileName = fileName;
-    loaded.status = LoadCompoundLibrary(fileName, loaded.library);
-    for (const CompoundLibrary::Entry &entry : loaded.library.Entries())
-        loaded.mostCommas = std::max(loaded.mostCommas, entry.name.count(QLatin1Char(',')));
-    return loaded;
-}
 
 AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library)
 {
@@ -88,7 +82,7 @@ QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary
     QList<AbsorberChoice> choices;
     for (qsizetype first = 0; first < pieces.size();) {
         if (choices.size() == room)
-            throw CliError{QStringLiteral("more than six absorbers in one data set")};
+            throw TooManyAbsorbers();
         qsizetype count = std::min(longest, pieces.size() - first);
         for (; count > 0; --count) {
             const QString joined = pieces.mid(first, count).join(QLatin1Char(','));
@@ -104,40 +98,13 @@ QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary
     return choices;
 }
 
-int ParseSource(const QString &text)
-{
-    const int source = FindDataSource(text);
-    if (source < 0)
-        throw CliError{QStringLiteral("unknown data source '%1' (H or B)").arg(text)};
-    return source;
-}
-
-int ParseCoeffType(const QString &text)
-{
-    const int type = FindCoeffType(text);
-    if (type < 0) {
-        throw CliError{QStringLiteral("unknown coefficient type '%1'; the types are: %2")
-                           .arg(text, CoeffTypeNames(kDataSourceB).join(QStringLiteral(", ")))};
-    }
-    return type;
-}
-
-void CheckTypeOffered(int source, int type)
-{
-    if (!SourceOffers(source, type)) {
-        throw CliError{QStringLiteral("source %1 does not offer '%2'; it offers: %3")
-                           .arg(QLatin1String(DataSourceAt(source).letter), CoeffTypeName(type),
-                                CoeffTypeNames(source).join(QStringLiteral(", ")))};
-    }
-}
-
 void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type, const QString &legend,
                  const LoadedLibrary &library)
 {
     TCmpDataSet filled;
     for (const AbsorberChoice &absorber : absorbers) {
         if (filled.AddAbsorber(absorber.name, absorber.weight) < 0)
-            throw CliError{QStringLiteral("more than six absorbers in one data set")};
+            throw TooManyAbsorbers();
     }
     CheckTypeOffered(source, type);
     filled.SetDataSource(source);
@@ -146,3 +113,5 @@ void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int s
     filled.UpdateComposition(library.library);
     set = filled;
 }
+
+} // namespace pheltra

@@ -1,8 +1,13 @@
-#include "app/cli/cli_material.h"
+#include "absorber/material/material_parts.h"
 
 #include "absorber/formula/formula.h"
-#include "app/cli/cli_error.h"
-#include "app/cli/cli_text.h"
+#include "absorber/material/absorber_choice.h"
+#include "absorber/material/input_error.h"
+#include "absorber/material/number_text.h"
+
+#include <cmath>
+
+namespace pheltra {
 
 namespace {
 
@@ -14,6 +19,11 @@ LoadedLibrary OneEntryLibrary(const QString &name, const TCompound &compound)
     library.status = kLibraryLoaded;
     library.library.Append(name, compound);
     return library;
+}
+
+InputError WeightsFault(const QString &message)
+{
+    return InputError{Field::Weights, message, InputError::Wording::AfterField};
 }
 
 } // namespace
@@ -32,7 +42,8 @@ MaterialPart FormulaPart(const QString &text)
     try {
         compound = FormulaCompound(formula);
     } catch (const FormulaError &error) {
-        throw CliError{QStringLiteral("--formula '%1': %2").arg(formula, error.message)};
+        throw InputError{Field::Formula, QStringLiteral("'%1': %2").arg(formula, error.message),
+                         InputError::Wording::AfterField};
     }
     const AbsorberChoice choice = ParseAbsorber(text, OneEntryLibrary(formula, compound));
     return MaterialPart{formula, compound, choice.weight};
@@ -43,6 +54,36 @@ MaterialPart OwnPart(const QString &name, const TCompound &compound, long double
     const AbsorberChoice choice = ParseAbsorber(name + QLatin1Char(':') + ShortestText(static_cast<double>(weight)),
                                                 OneEntryLibrary(name, compound));
     return MaterialPart{name, compound, choice.weight};
+}
+
+TCompound WeightsCompound(const std::vector<std::pair<int, double>> &weights, float density)
+{
+    if (weights.empty())
+        throw WeightsFault(QStringLiteral("name no element"));
+    if (weights.size() > static_cast<std::size_t>(TCompound::kSlotCount))
+        throw WeightsFault(QStringLiteral("name more than %1 elements").arg(TCompound::kSlotCount));
+    TCompound compound;
+    compound.Clear();
+    compound.Density = density > 0.0f ? density : -1.0f;
+    double sum = 0.0;
+    std::size_t slot = 0;
+    for (const auto &[z, weight] : weights) {
+        if (z < 1 || z > TCompound::kMaxAtomicNumber)
+            throw WeightsFault(
+                QStringLiteral("name atomic number %1, outside 1..%2").arg(z).arg(TCompound::kMaxAtomicNumber));
+        if (!(weight > 0.0) || !std::isfinite(weight))
+            throw WeightsFault(
+                QStringLiteral("give Z = %1 the weight %2; it must lie above 0").arg(z).arg(ShortestText(weight)));
+        compound.Z[slot] = z;
+        compound.Weight[slot] = static_cast<float>(weight);
+        sum += weight;
+        ++slot;
+    }
+    // Records take weights as they stand (electrons per gram is not
+    // normalised), so percentages would give a hundred times the electrons.
+    if (std::abs(sum - 1.0) > 0.01)
+        throw WeightsFault(QStringLiteral("add up to %1, not 1: they are mass fractions").arg(ShortestText(sum)));
+    return compound;
 }
 
 void FillDataSetFromParts(TCmpDataSet &set, const std::vector<MaterialPart> &parts, int source, int type,
@@ -63,21 +104,4 @@ void FillDataSetFromParts(TCmpDataSet &set, const std::vector<MaterialPart> &par
         set.AbsorberName[i] = parts[i].name;
 }
 
-long double CheckedDensity(long double density, const QString &option)
-{
-    if (!(density > 0.0L) || density > kMaxDensity)
-        throw CliError{QStringLiteral("%1 must lie above 0 and at most 1000 g/cm3").arg(option)};
-    return density;
-}
-
-void OverrideDensity(TCmpDataSet &set, long double density)
-{
-    set.Density = density;
-    set.ElectronsPerCm3 = set.ElectronsPerGram * density;
-}
-
-void RequireDensity(const TCmpDataSet &set)
-{
-    if (!(set.Density > 0.0L))
-        throw CliError{QStringLiteral("the material has no density; give one with --density (g/cm3)")};
-}
+} // namespace pheltra

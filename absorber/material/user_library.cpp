@@ -1,6 +1,9 @@
-#include "absorber/user_library.h"
+#include "absorber/material/user_library.h"
 
 #include "absorber/formula/formula.h"
+#include "absorber/material/density.h"
+#include "absorber/material/input_error.h"
+#include "absorber/material/material_parts.h"
 #include "gallomir/gallomir.h"
 
 #include <QDir>
@@ -39,9 +42,9 @@ int ElementOfSymbol(const QString &symbol)
     return 0;
 }
 
-[[noreturn]] void Refuse(const char *field, const QString &message)
+[[noreturn]] void Refuse(Field field, const QString &message)
 {
-    throw UserMaterialError{QString::fromLatin1(field), message};
+    throw InputError{field, message, InputError::Wording::Alone};
 }
 
 } // namespace
@@ -68,6 +71,14 @@ UserLibraryLoad MergeUserLibrary(const QString &fileName, CompoundLibrary &libra
     }
     library.Sort();
     return load;
+}
+
+QString AddUserLibrary(LoadedLibrary &loaded, const QString &fileName)
+{
+    const UserLibraryLoad load = MergeUserLibrary(fileName, loaded.library);
+    for (const CompoundLibrary::Entry &entry : loaded.library.Entries())
+        loaded.mostCommas = std::max(loaded.mostCommas, entry.name.count(QLatin1Char(',')));
+    return UserLibraryMessage(load);
 }
 
 QString UserLibraryMessage(const UserLibraryLoad &load)
@@ -117,17 +128,17 @@ QString CheckedMaterialName(const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        Refuse("name", QStringLiteral("The material needs a name."));
+        Refuse(Field::Absorber, QStringLiteral("the material needs a name"));
     if (trimmed.contains(QLatin1Char(';')))
-        Refuse("name", QStringLiteral("A name may not hold \";\"."));
+        Refuse(Field::Absorber, QStringLiteral("a name may not hold \";\""));
     if (std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        Refuse("name", QStringLiteral("A name may not hold control characters."));
+        Refuse(Field::Absorber, QStringLiteral("a name may not hold control characters"));
     if (trimmed.size() > ShortText::kCapacity)
-        Refuse("name", QStringLiteral("A name may hold at most %1 characters.").arg(ShortText::kCapacity));
+        Refuse(Field::Absorber, QStringLiteral("a name may hold at most %1 characters").arg(ShortText::kCapacity));
     return trimmed;
 }
 
-TCompound FractionsCompound(const QString &text)
+TCompound FractionsCompound(const QString &text, float density)
 {
     static const QRegularExpression pairSeparator(QStringLiteral("[,;\\n\\r]+"));
     static const QRegularExpression pairPattern(QStringLiteral("^([A-Za-z]{1,3})\\s*[:=]?\\s*([^\\sA-Za-z:=]\\S*)$"));
@@ -138,53 +149,38 @@ TCompound FractionsCompound(const QString &text)
             continue;
         const QRegularExpressionMatch match = pairPattern.match(pair);
         if (!match.hasMatch())
-            Refuse("fractions", QStringLiteral("'%1' is no element and mass fraction (as in \"Pb 0.9\").").arg(pair));
+            Refuse(Field::Weights, QStringLiteral("'%1' is no element and mass fraction (as in \"Pb 0.96\")").arg(pair));
         const int z = ElementOfSymbol(match.captured(1));
         if (z == 0)
-            Refuse("fractions", QStringLiteral("'%1' is no element symbol.").arg(match.captured(1)));
+            Refuse(Field::Weights, QStringLiteral("'%1' is no element symbol").arg(match.captured(1)));
         bool ok = false;
         const double weight = match.captured(2).toDouble(&ok);
-        if (!ok || !(weight > 0.0) || !std::isfinite(weight))
-            Refuse("fractions",
-                   QStringLiteral("The fraction of %1 must be a number above 0, not '%2'.").arg(match.captured(1),
-                                                                                               match.captured(2)));
+        if (!ok)
+            Refuse(Field::Weights,
+                   QStringLiteral("the fraction of %1 is no number: '%2'").arg(match.captured(1), match.captured(2)));
         if (!weights.emplace(z, weight).second)
-            Refuse("fractions", QStringLiteral("%1 is given twice.").arg(match.captured(1)));
+            Refuse(Field::Weights, QStringLiteral("%1 is given twice").arg(match.captured(1)));
     }
-    if (weights.empty())
-        Refuse("fractions", QStringLiteral("No element is given."));
-    if (weights.size() > static_cast<std::size_t>(TCompound::kSlotCount))
-        Refuse("fractions", QStringLiteral("A material holds at most %1 elements.").arg(TCompound::kSlotCount));
-    double sum = 0.0;
-    for (const auto &[z, weight] : weights)
-        sum += weight;
-    TCompound compound;
-    compound.Clear();
-    std::size_t slot = 0;
-    for (const auto &[z, weight] : weights) {
-        compound.Z[slot] = z;
-        compound.Weight[slot] = static_cast<float>(weight / sum);
-        ++slot;
-    }
-    return compound;
+    return WeightsCompound(std::vector<std::pair<int, double>>(weights.begin(), weights.end()), density);
 }
 
 TCompound UserMaterialCompound(UserMaterialKind kind, const QString &text, double density)
 {
-    if (!(density > 0.0) || !std::isfinite(density) || density > 1000.0)
-        Refuse("density", QStringLiteral("The density must lie above 0 and at most 1000 g/cm\u00B3."));
+    const auto checked = static_cast<float>(CheckedDensity(static_cast<long double>(density)));
     TCompound compound;
     if (kind == UserMaterialKind::kFormula) {
-        if (text.contains(QLatin1Char(';')))
-            Refuse("formula", QStringLiteral("A formula may not hold \";\"."));
+        const QString formula = text.trimmed();
         try {
-            compound = FormulaCompound(text.trimmed(), static_cast<float>(density));
+            // A ";" would end the library line's field: no formula holds one.
+            if (formula.contains(QLatin1Char(';')))
+                throw FormulaError{QStringLiteral("\";\" is no part of a formula")};
+            compound = FormulaCompound(formula, checked);
         } catch (const FormulaError &error) {
-            Refuse("formula", QStringLiteral("The formula '%1': %2.").arg(text.trimmed(), error.message));
+            throw InputError{Field::Formula, QStringLiteral("'%1': %2").arg(formula, error.message),
+                             InputError::Wording::AfterField};
         }
     } else {
-        compound = FractionsCompound(text);
-        compound.Density = static_cast<float>(density);
+        compound = FractionsCompound(text, checked);
     }
     compound.Source = kUserSource;
     return compound;

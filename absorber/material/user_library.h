@@ -8,6 +8,7 @@
 #include "absorber/compound.h"
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
+#include "absorber/material/loaded_library.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,6 +35,12 @@ struct UserLibraryLoad
 // CmpMix.dat does; an entry whose name the library holds already is left out.
 UserLibraryLoad MergeUserLibrary(const QString &fileName, CompoundLibrary &library);
 
+// The same for a library as a front end read it (the batch tool, the Python
+// module): merged, with the longest comma run of the names kept up to date.
+// Answers what UserLibraryMessage says, empty when all went well; the front
+// end warns with it and goes on.
+QString AddUserLibrary(LoadedLibrary &loaded, const QString &fileName);
+
 // What the start-up says about the user library, or nothing when it was
 // read without fault or does not exist: "Error in reading line # 3 of file
 // UserMix.dat", "File UserMix.dat could not be read!", "UserMix.dat: 'Water'
@@ -49,29 +56,22 @@ QByteArray UserLibraryText(const CompoundLibrary &library);
 // out.
 QByteArray CompoundDataLine(const QString &name, const TCompound &compound);
 
-// Why a user material cannot be made; `field` names what is wrong ("name",
-// "formula", "fractions", "density").
-struct UserMaterialError
-{
-    QString field;
-    QString message;
-};
-
-// The name, checked: not empty, no ";" (the field separator) and no control
-// character. Throws UserMaterialError; answers the trimmed name.
+// The name of a user material, checked: not empty, no ";" (the field
+// separator), no control character, at most 255 characters. Answers the
+// trimmed name; throws InputError (Field::Absorber).
 QString CheckedMaterialName(const QString &name);
 
-// A record from element symbols and mass fractions, "Pb 0.9, Sb 0.1" (pairs
-// separated by commas, semicolons or line ends; symbol and number by blanks,
-// ":" or "="; the number with "." as decimal point). The fractions are
-// scaled to add up to 1, elements in ascending Z. Throws UserMaterialError
-// for an unknown symbol, a number not above 0, an element given twice, no
-// element or more than 14.
-TCompound FractionsCompound(const QString &text);
+// A record from element symbols and mass fractions, "Pb 0.96, Sb 0.04"
+// (pairs separated by commas, semicolons or line ends; symbol and number by
+// blanks, ":" or "="; "." as decimal point), elements in ascending Z, with
+// the density (g/cm3). The fractions are checked as WeightsCompound checks
+// them. Throws InputError (Field::Weights) for an unknown symbol, an element
+// given twice or a pair that is none.
+TCompound FractionsCompound(const QString &text, float density);
 
 // The record of a user material: from a formula (the formula parser) or from
-// fractions, with its density (g/cm3, above 0) and the source text "user
-// library". Throws UserMaterialError.
+// fractions, with its density (checked as CheckedDensity does) and the
+// source text "user library". Throws InputError.
 enum class UserMaterialKind { kFormula, kFractions };
 TCompound UserMaterialCompound(UserMaterialKind kind, const QString &text, double density);
 

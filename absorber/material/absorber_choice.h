@@ -1,31 +1,16 @@
-// Data sets built from the command line: absorbers named as NAME or
-// NAME:WEIGHT and looked up as the program's selection dialog does, the data
-// source as a letter or its list text, and the coefficient type by name.
+// Library entries named as a user names them: NAME or NAME:WEIGHT, found
+// ignoring case as the program's selection dialog finds them, alone or as a
+// comma-separated list, and the data set they make with a source and a type.
+// Refusals throw InputError (Field::Absorber, Field::Weight, Field::Type).
 #pragma once
 
-#include "absorber/compound_file.h"
 #include "absorber/data_set.h"
+#include "absorber/material/loaded_library.h"
 
 #include <QList>
 #include <QString>
 
-// The compound library as the tool read it.
-struct LoadedLibrary
-{
-    CompoundLibrary library;
-    LibraryStatus status = kLibraryNotFound;
-    QString fileName;
-
-    bool Clean() const { return status == kLibraryLoaded; }
-    // The most commas any entry's name holds.
-    qsizetype mostCommas = 0;
-    // The start-up message of a load that was not clean, with the file read.
-    QString Problem() const;
-};
-
-// Reads the file; never throws. A missing or unreadable file leaves the
-// library empty.
-LoadedLibrary LoadLibrary(const QString &fileName);
+namespace pheltra {
 
 struct AbsorberChoice
 {
@@ -46,14 +31,10 @@ AbsorberChoice ParseAbsorber(const QString &text, const LoadedLibrary &library);
 QList<AbsorberChoice> ParseAbsorberList(const QString &text, const LoadedLibrary &library,
                                         qsizetype room = TCmpDataSet::kAbsorberSlots);
 
-// "H", "B" (any case) or the source's whole list text.
-int ParseSource(const QString &text);
-// One of the fifteen coefficient type names, any case.
-int ParseCoeffType(const QString &text);
-// Throws, listing what the source offers, when it does not offer the type.
-void CheckTypeOffered(int source, int type);
-
 // Fills set: up to six absorbers, source, type and legend, then its
-// composition. Throws when there are more than six absorbers.
+// composition. Throws when there are more than six absorbers or the source
+// does not offer the type.
 void FillDataSet(TCmpDataSet &set, const QList<AbsorberChoice> &absorbers, int source, int type, const QString &legend,
                  const LoadedLibrary &library);
+
+} // namespace pheltra

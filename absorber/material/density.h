@@ -1,0 +1,20 @@
+// The density of a whole material (g/cm3): checked where a user gives one,
+// put in place of the one its records give, and required where a quantity
+// needs it. Refusals throw InputError (Field::Density).
+#pragma once
+
+#include "absorber/data_set.h"
+
+namespace pheltra {
+
+// A density given for the whole material lies above 0 and at most this.
+inline constexpr long double kMaxDensity = 1000.0L;
+// density when it lies above 0 and at most kMaxDensity; throws otherwise.
+long double CheckedDensity(long double density);
+// The material's density replaced, as for a pressed powder or a gas at
+// another pressure: Density and ElectronsPerCm3 follow it.
+void OverrideDensity(TCmpDataSet &set, long double density);
+// Throws unless the material has a density (slab quantities need one).
+void RequireDensity(const TCmpDataSet &set);
+
+} // namespace pheltra
