@@ -86,3 +86,24 @@ std::vector<int> AbsorberIndex::Matches(const QString &query) const
 }
 
 } // namespace pheltra
+
+namespace pheltra {
+
+int AbsorberIndex::BestMatch(const QString &query, const std::vector<int> &found) const
+{
+    const QString folded = SearchFolded(query.trimmed());
+    if (folded.isEmpty())
+        return -1;
+    const QString whole = folded + kKeySeparator;
+    int begins = -1;
+    for (const int i : found) {
+        const QString &key = keys_.at(static_cast<std::size_t>(i));
+        if (key.startsWith(whole))
+            return i;
+        if (begins < 0 && key.startsWith(folded))
+            begins = i;
+    }
+    return begins;
+}
+
+} // namespace pheltra

@@ -39,6 +39,10 @@ public:
     // formula holds `query` anywhere, after folding both; every position for
     // an empty or blank query.
     std::vector<int> Matches(const QString &query) const;
+    // Of the positions `found` (as Matches gave them for `query`), the one a
+    // user typing `query` most likely means: the entry named so, else the
+    // first whose name begins with it; -1 when none does.
+    int BestMatch(const QString &query, const std::vector<int> &found) const;
     AbsorberGroup Group(int index) const { return groups_.at(static_cast<std::size_t>(index)); }
     int Count() const { return static_cast<int>(groups_.size()); }
 

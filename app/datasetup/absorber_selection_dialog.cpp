@@ -264,11 +264,13 @@ int TCmpMixDlg::CurrentEntry() const
 
 void TCmpMixDlg::editSearchChange()
 {
-    // The entry shown stays while it matches; otherwise the first match is
-    // shown, or nothing when none matches. The weight typed stays.
+    // The entry named as typed, else the first whose name begins so, else the
+    // entry shown while it matches, else the first match; nothing when none
+    // matches. The weight typed stays.
     const int shown = CurrentEntry();
     FillList();
-    int listIndex = shown < 0 ? -1 : CMSelectBox->findData(shown, kEntryRole);
+    const int best = index_ ? index_->BestMatch(editSearch->text(), index_->Matches(editSearch->text())) : -1;
+    int listIndex = CMSelectBox->findData(best >= 0 ? best : shown, kEntryRole);
     if (listIndex < 0 && CMSelectBox->count() > 0)
         listIndex = 0;
     ShowListEntry(listIndex);

@@ -58,6 +58,11 @@ TEST(AbsorberSearch, MatchesNameSecondNameAndFormulaAnywhereIgnoringCaseAndAccen
         EXPECT_EQ(found, expected) << query.toStdString();
     }
     EXPECT_EQ(index.Matches(QString()).size(), std::size_t(library.Count()));
+    // "lead" means Lead, not "Glass, Lead"; "la" the name that begins so.
+    const std::pair<const char *, const char *> best[] = {{"lead", "Lead"}, {"LA", "Lanthanum"}, {"water", "Water Vapor"}};
+    for (const auto &[query, name] : best)
+        EXPECT_EQ(library.Name(index.BestMatch(query, index.Matches(query))), QString::fromUtf8(name)) << query;
+    EXPECT_EQ(index.BestMatch(QStringLiteral("gos"), index.Matches(QStringLiteral("gos"))), -1);
 }
 
 TEST(AbsorberSearch, TheShippedLibraryHoldsThreeGroupsAndUserEntriesAreTheUsers)

@@ -73,7 +73,9 @@ TEST_F(AbsorberSearchTest, TypingFiltersAndTheFirstMatchIsShown)
         {"wat", {"Water"}, "Water"},
         {"LIQUID", {"Water"}, "Water"}, // the second name
         {"pb", {"Lead"}, "Lead"},       // the formula
-        {"a", {"Air", "Lead", "Water"}, "Lead"}, // the entry shown stays while it matches
+        {"a", {"Air", "Lead", "Water"}, "Air"}, // the name that begins so
+        {"e", {"Lead", "No density", "Water"}, "Lead"}, // none begins so: the first
+        {"lead", {"Lead"}, "Lead"},
         {"zz", {}, ""},
     };
     Run([&rows](QWidget *d) {
