@@ -53,8 +53,7 @@ QString SearchFolded(const QString &text)
     folded.reserve(decomposed.size());
     for (const QChar c : decomposed) {
         const QChar::Category category = c.category();
-        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
-            category == QChar::Other_Control)
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing || category == QChar::Other_Control)
             continue;
         folded.append(c);
     }

@@ -73,7 +73,7 @@ inline constexpr CoefficientQuantity QuantityOf(int type)
     if (type < 7)
         return CoefficientQuantity::kAttenuation;
     return type < kCoeffTypeEnergyAbsorptionTotal ? CoefficientQuantity::kEnergyTransfer
-                                                   : CoefficientQuantity::kEnergyAbsorption;
+                                                  : CoefficientQuantity::kEnergyAbsorption;
 }
 
 // The name of a type as lists and reports show it; empty outside the table.

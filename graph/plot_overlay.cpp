@@ -34,10 +34,10 @@ QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap, co
         std::max(across.left(), std::min(pointer.x() - size.width() / 2, across.right() + 1 - size.width()));
     const int below = pointer.y() + gap, above = pointer.y() - gap - size.height();
     const bool fitsBelow = below + size.height() <= plot.bottom(), fitsAbove = above >= plot.top();
-    int top = fitsBelow                                                           ? below
-              : fitsAbove                                                         ? above
-              : plot.bottom() - pointer.y() >= pointer.y() - plot.top() ? below
-                                                                                  : above;
+    int top = fitsBelow                                           ? below
+        : fitsAbove                                               ? above
+        : plot.bottom() - pointer.y() >= pointer.y() - plot.top() ? below
+                                                                  : above;
     top = std::max(bounds.top(), std::min(top, bounds.bottom() + 1 - size.height()));
     return QRect(QPoint(left, top), size);
 }
@@ -79,8 +79,8 @@ void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QR
         width = std::max(width, kSampleLength + kPadding + m.labelWidth + m.textWidth);
         height += m.height;
     }
-    const QRect box =
-        ReadoutBoxPlace(*overlay.Pointer, QSize(width + 2 * kPadding, height + 2 * kPadding), plot, kPointerGap, bounds);
+    const QRect box = ReadoutBoxPlace(*overlay.Pointer, QSize(width + 2 * kPadding, height + 2 * kPadding), plot,
+                                      kPointerGap, bounds);
     canvas.SetPen({kColorGray, 1, TPenStyle::psSolid});
     canvas.SetBrush({kColorWhite, TBrushStyle::bsSolid});
     canvas.Rectangle(box.left(), box.top(), box.right() + 1, box.bottom() + 1);

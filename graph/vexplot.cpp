@@ -89,8 +89,8 @@ void TVexplot::KeepCrosshair()
     const std::optional<int> x = screenX_.Map(crosshairX_);
     if (!x)
         return;
-    const QPoint at = IntoPlot(
-        {*x, screenPlot_.top() + vexplot::RoundToInt(crosshairHeight_ * double(screenPlot_.height() - 1))});
+    const QPoint at =
+        IntoPlot({*x, screenPlot_.top() + vexplot::RoundToInt(crosshairHeight_ * double(screenPlot_.height() - 1))});
     if (at == *pointer_)
         return;
     // The read-out answers for the same x value at its new place.
@@ -309,8 +309,7 @@ void TVexplot::PlaceCrosshair(QPoint at)
 void TVexplot::focusInEvent(QFocusEvent *event)
 {
     // Reached with the Tab key, the graph shows its crosshair at once.
-    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) &&
-        !screenPlot_.isEmpty())
+    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) && !screenPlot_.isEmpty())
         PlaceCrosshair(screenPlot_.center());
     QWidget::focusInEvent(event);
 }

@@ -149,7 +149,8 @@ TCompound FractionsCompound(const QString &text, float density)
             continue;
         const QRegularExpressionMatch match = pairPattern.match(pair);
         if (!match.hasMatch())
-            Refuse(Field::Weights, QStringLiteral("'%1' is no element and mass fraction (as in \"Pb 0.96\")").arg(pair));
+            Refuse(Field::Weights,
+                   QStringLiteral("'%1' is no element and mass fraction (as in \"Pb 0.96\")").arg(pair));
         const int z = ElementOfSymbol(match.captured(1));
         if (z == 0)
             Refuse(Field::Weights, QStringLiteral("'%1' is no element symbol").arg(match.captured(1)));

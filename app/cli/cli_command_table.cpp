@@ -113,9 +113,9 @@ const char kSlabHelp[] =
 // own ones.
 std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> own)
 {
-    std::vector<OptionSpec> options{kHelpOption,          kLibraryOption, kNoUserLibraryOption,
-                                    kFormatOption,        kAbsorberOption, kFormulaOption,
-                                    kDensityOption,       {"source", true, false}, {"type", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption,          kNoUserLibraryOption,
+                                    kFormatOption,  kAbsorberOption,         kFormulaOption,
+                                    kDensityOption, {"source", true, false}, {"type", true, false}};
     options.insert(options.end(), own);
     return options;
 }

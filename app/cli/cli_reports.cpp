@@ -192,8 +192,8 @@ int RunReport(const CommandContext &context)
     const bool fromSetup = context.line.Has(QStringLiteral("setup"));
     for (const char *option : {"set", "source", "type", "legend"}) {
         if (fromSetup && context.line.Has(QLatin1String(option)))
-            throw CliError{QStringLiteral("--setup gives the data sets; --%1 cannot be added to it")
-                               .arg(QLatin1String(option))};
+            throw CliError{
+                QStringLiteral("--setup gives the data sets; --%1 cannot be added to it").arg(QLatin1String(option))};
     }
     const QStringList setTexts = context.line.Values(QStringLiteral("set"));
     if (setTexts.isEmpty() && !fromSetup)

@@ -300,9 +300,10 @@ bool TCmpMixDlg::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Up:
     case Qt::Key_PageDown:
     case Qt::Key_PageUp: {
-        const int step = key->key() == Qt::Key_Down ? 1 : key->key() == Qt::Key_Up ? -1
-                         : key->key() == Qt::Key_PageDown                          ? kSearchPageStep
-                                                                                   : -kSearchPageStep;
+        const int step = key->key() == Qt::Key_Down ? 1
+            : key->key() == Qt::Key_Up              ? -1
+            : key->key() == Qt::Key_PageDown        ? kSearchPageStep
+                                                    : -kSearchPageStep;
         if (last >= 0)
             ShowListEntry(std::clamp(current < 0 ? 0 : current + step, 0, last));
         return true;
@@ -453,10 +454,9 @@ void TCmpMixDlg::btnEditMaterialClick()
     if (!userMaterials_ || index < 0 || !library_->IsUser(index))
         return;
     const QString name = library_->Name(index);
-    if (materialDialog_->ExecuteEdit(name, library_->Compound(index),
-                                     [this](const QString &kept, const TCompound &compound) {
-                                         return userMaterials_->Replace(kept, compound);
-                                     }))
+    if (materialDialog_->ExecuteEdit(
+            name, library_->Compound(index),
+            [this](const QString &kept, const TCompound &compound) { return userMaterials_->Replace(kept, compound); }))
         LibraryChanged(name);
 }
 

@@ -47,10 +47,10 @@ QString FractionsText(const TCompound &compound)
 // lie above 0 ...", "The formula 'H2Xx': unknown element 'Xx' at 3.".
 QString Wording(const InputError &error)
 {
-    const QString field = error.field == Field::Density   ? QStringLiteral("the density")
-                          : error.field == Field::Formula ? QStringLiteral("the formula")
-                          : error.field == Field::Weights ? QStringLiteral("the mass fractions")
-                                                          : QStringLiteral("the name");
+    const QString field = error.field == Field::Density ? QStringLiteral("the density")
+        : error.field == Field::Formula                 ? QStringLiteral("the formula")
+        : error.field == Field::Weights                 ? QStringLiteral("the mass fractions")
+                                                        : QStringLiteral("the name");
     QString line = pheltra::Worded(error, field, field);
     if (!line.isEmpty())
         line[0] = line[0].toUpper();
@@ -190,8 +190,9 @@ void TUserMaterialDlg::UpdatePreview()
                      .arg(QString::fromUtf8(GetElementSymbol(compound->Z[s])).trimmed(), -6)
                      .arg(FormatGeneral(compound->Weight[s], kFractionDigits, locale));
     }
-    lines << QString() << QStringLiteral("Density: %1 g/cm\u00B3").arg(FormatScientific(compound->Density,
-                                                                                        kDensityDigits, 2, locale));
+    lines
+        << QString()
+        << QStringLiteral("Density: %1 g/cm\u00B3").arg(FormatScientific(compound->Density, kDensityDigits, 2, locale));
     previewComposition->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -17,8 +17,7 @@ QString NotUserEntry(const QString &name)
 
 TUserMaterials::TUserMaterials(CompoundLibrary &library, QString fileName)
     : library_(library), fileName_(std::move(fileName))
-{
-}
+{ }
 
 QString TUserMaterials::Add(const QString &name, const TCompound &compound)
 {

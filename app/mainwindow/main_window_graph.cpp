@@ -62,9 +62,9 @@ void ConfigureGrid(TGrid &g)
 
 QString MainWindowYCaption(CoefficientQuantity quantity)
 {
-    const QString subscript = quantity == CoefficientQuantity::kEnergyTransfer     ? QStringLiteral("<sub>tr</sub>")
-                              : quantity == CoefficientQuantity::kEnergyAbsorption ? QStringLiteral("<sub>en</sub>")
-                                                                                   : QString();
+    const QString subscript = quantity == CoefficientQuantity::kEnergyTransfer ? QStringLiteral("<sub>tr</sub>")
+        : quantity == CoefficientQuantity::kEnergyAbsorption                   ? QStringLiteral("<sub>en</sub>")
+                                                                               : QString();
     // The superscript two is the single character of code 178.
     return QStringLiteral("<sym>m</sym>") + subscript + QStringLiteral("/<sym>r</sym>, cm") + QChar(char16_t(178)) +
         QStringLiteral("/g");

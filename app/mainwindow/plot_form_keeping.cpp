@@ -45,11 +45,11 @@ bool TmrPlotForm::SaveSetup(const QString &fileName)
     setup.sets = dataSets_;
     setup.rangeMin = plotRange_.Min;
     setup.rangeMax = plotRange_.Max;
-    setup.legend = menuNoLegends->isChecked()         ? LegendPlacement::kNone
-                   : menuLegendTop->isChecked()       ? LegendPlacement::kTop
-                   : menuLegendBottom->isChecked()    ? LegendPlacement::kBottom
-                   : menuLegendSouthWest->isChecked() ? LegendPlacement::kSouthWest
-                                                      : LegendPlacement::kNorthEast;
+    setup.legend = menuNoLegends->isChecked() ? LegendPlacement::kNone
+        : menuLegendTop->isChecked()          ? LegendPlacement::kTop
+        : menuLegendBottom->isChecked()       ? LegendPlacement::kBottom
+        : menuLegendSouthWest->isChecked()    ? LegendPlacement::kSouthWest
+                                              : LegendPlacement::kNorthEast;
     setup.title = mrGraph_->GraphTitle().Caption();
     setup.titleShown = mrGraph_->GraphTitle().Enabled();
     if (IsNonRegularFile(fileName)) {
@@ -80,11 +80,11 @@ bool TmrPlotForm::OpenSetup(const QString &fileName)
     for (int i = 0; i < DataSets::Count(); ++i)
         dataSets_[i].CopyFrom(setup.sets[i]);
     plotRange_ = TPlotRange{setup.rangeMin, setup.rangeMax};
-    QAction *position = setup.legend == LegendPlacement::kTop         ? menuLegendTop
-                        : setup.legend == LegendPlacement::kBottom    ? menuLegendBottom
-                        : setup.legend == LegendPlacement::kSouthWest ? menuLegendSouthWest
-                        : setup.legend == LegendPlacement::kNone      ? menuNoLegends
-                                                                      : menuLegendNorthEast;
+    QAction *position = setup.legend == LegendPlacement::kTop ? menuLegendTop
+        : setup.legend == LegendPlacement::kBottom            ? menuLegendBottom
+        : setup.legend == LegendPlacement::kSouthWest         ? menuLegendSouthWest
+        : setup.legend == LegendPlacement::kNone              ? menuNoLegends
+                                                              : menuLegendNorthEast;
     position->setChecked(true);
     AnyLegendPositionClick(position);
     mrGraph_->GraphTitle().SetCaption(setup.title);

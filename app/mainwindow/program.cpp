@@ -25,27 +25,28 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile, const QString &user
 
     Help::SetHelpFile(QString::fromLatin1(Help::kHelpFileName));
 
-    mainForm_ = std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this, &libraryFile, &userLibraryFile](TmrPlotForm &form) {
-        outputCommands_ = new TOutputCommands(&form, dataSets_, form.MRGraph());
-        duplicateDialog_ = new TDuplicateDlg(&form);
-        splash_ = new TSplashForm(&form);
-        splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
-        QStringList messages{LibraryStatusMessage(status_), userLibraryMessage_};
-        messages.removeAll(QString());
-        splash_->SetMessage(messages.join(QLatin1Char('\n')));
-        if (status_ != kLibraryNotFound)
-            splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
-        absorberDialog_ = new TCmpMixDlg(&form);
-        if (!userLibraryFile.isEmpty())
-            absorberDialog_->SetUserMaterials(userMaterials_.get());
-        dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);
-        atomicDataForm_ = new TAtomicDataForm(&form);
-        plotRangeDialog_ = new TPlotRangeDlg(plotRange_, &form);
-        legendsDialog_ = new TLegendsDlg(&form);
-        coeffTableDialog_ = new TCoeffTableDlg(dataSets_, &form);
-        return TMainWindowDialogs{*splash_,        *dataSetupDialog_, *outputCommands_,  *plotRangeDialog_,
-                                  *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_, &library_};
-    });
+    mainForm_ =
+        std::make_unique<TmrPlotForm>(dataSets_, plotRange_, [this, &libraryFile, &userLibraryFile](TmrPlotForm &form) {
+            outputCommands_ = new TOutputCommands(&form, dataSets_, form.MRGraph());
+            duplicateDialog_ = new TDuplicateDlg(&form);
+            splash_ = new TSplashForm(&form);
+            splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
+            QStringList messages{LibraryStatusMessage(status_), userLibraryMessage_};
+            messages.removeAll(QString());
+            splash_->SetMessage(messages.join(QLatin1Char('\n')));
+            if (status_ != kLibraryNotFound)
+                splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
+            absorberDialog_ = new TCmpMixDlg(&form);
+            if (!userLibraryFile.isEmpty())
+                absorberDialog_->SetUserMaterials(userMaterials_.get());
+            dataSetupDialog_ = new TMRDataDlg(library_, *absorberDialog_, *duplicateDialog_, &form);
+            atomicDataForm_ = new TAtomicDataForm(&form);
+            plotRangeDialog_ = new TPlotRangeDlg(plotRange_, &form);
+            legendsDialog_ = new TLegendsDlg(&form);
+            coeffTableDialog_ = new TCoeffTableDlg(dataSets_, &form);
+            return TMainWindowDialogs{*splash_,        *dataSetupDialog_, *outputCommands_,   *plotRangeDialog_,
+                                      *legendsDialog_, *atomicDataForm_,  *coeffTableDialog_, &library_};
+        });
 
     // The empty graph, scales 1 to 10 as configured: nothing is plotted yet.
     mainForm_->show();

@@ -73,12 +73,12 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWind
             continue;
         }
         const QString quoted = QString::fromLatin1(argument.toUtf8().toPercentEncoding(" /=:,+@"));
-        return {ProgramOptions::Action::Refuse,
-                argument.startsWith(QLatin1Char('-'))
-                    ? QStringLiteral("unknown option '%1' (try --help)").arg(quoted)
-                    : QStringLiteral("unexpected argument '%1': Pheltra opens one set-up file (try --help)")
-                          .arg(quoted),
-                {}};
+        return {
+            ProgramOptions::Action::Refuse,
+            argument.startsWith(QLatin1Char('-'))
+                ? QStringLiteral("unknown option '%1' (try --help)").arg(quoted)
+                : QStringLiteral("unexpected argument '%1': Pheltra opens one set-up file (try --help)").arg(quoted),
+            {}};
     }
     return options;
 }

@@ -26,9 +26,9 @@ QByteArray CurvesCsv(const TPlotEngine &graph, const DataSets &sets)
         const TSeries *series = graph.Series(i + 1);
         if (!series || !series->Shown())
             continue;
-        const QString lead = QStringLiteral("%1,%2,%3,").arg(QString::number(i + 1),
-                                                           CsvField(sets[i].Legend.str().trimmed()),
-                                                           CsvField(CoeffTypeName(sets[i].CoeffType)));
+        const QString lead = QStringLiteral("%1,%2,%3,")
+                                 .arg(QString::number(i + 1), CsvField(sets[i].Legend.str().trimmed()),
+                                      CsvField(CoeffTypeName(sets[i].CoeffType)));
         for (const TSeriesPoint &point : series->Points)
             text += lead + FullPrecision(point.X) + QLatin1Char(',') + FullPrecision(point.Y) + QStringLiteral("\r\n");
     }

@@ -43,7 +43,8 @@ std::vector<TExactValue> ExactValuesAt(const DataSets &sets, const std::array<bo
 
 QString ExactValuesText(double energy, const std::vector<TExactValue> &values)
 {
-    QStringList lines{QStringLiteral("data set\tlegend\ttype\tcoefficient at %1 keV (cm2/g)").arg(FullPrecision(energy))};
+    QStringList lines{
+        QStringLiteral("data set\tlegend\ttype\tcoefficient at %1 keV (cm2/g)").arg(FullPrecision(energy))};
     for (const TExactValue &value : values)
         lines << QStringLiteral("%1\t%2\t%3\t%4").arg(value.Slot).arg(value.Legend, value.Type, ValueText(value.Value));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

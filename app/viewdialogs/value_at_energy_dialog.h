@@ -25,7 +25,7 @@ struct TExactValue
 {
     int Slot = 0; // data set 1..6
     QString Legend;
-    QString Type; // the coefficient type's name
+    QString Type;          // the coefficient type's name
     long double Value = 0; // CoefficientAt; not above 0: none
 };
 

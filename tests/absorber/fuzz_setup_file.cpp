@@ -30,7 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             }
             (void)set.CoefficientAt(100.0);
         }
-    } catch (const pheltra::SetupError &) {
-    }
+    } catch (const pheltra::SetupError &) { }
     return 0;
 }

@@ -59,7 +59,8 @@ TEST(AbsorberSearch, MatchesNameSecondNameAndFormulaAnywhereIgnoringCaseAndAccen
     }
     EXPECT_EQ(index.Matches(QString()).size(), std::size_t(library.Count()));
     // "lead" means Lead, not "Glass, Lead"; "la" the name that begins so.
-    const std::pair<const char *, const char *> best[] = {{"lead", "Lead"}, {"LA", "Lanthanum"}, {"water", "Water Vapor"}};
+    const std::pair<const char *, const char *> best[] = {
+        {"lead", "Lead"}, {"LA", "Lanthanum"}, {"water", "Water Vapor"}};
     for (const auto &[query, name] : best)
         EXPECT_EQ(library.Name(index.BestMatch(query, index.Matches(query))), QString::fromUtf8(name)) << query;
     EXPECT_EQ(index.BestMatch(QStringLiteral("gos"), index.Matches(QStringLiteral("gos"))), -1);
@@ -72,8 +73,9 @@ TEST(AbsorberSearch, TheShippedLibraryHoldsThreeGroupsAndUserEntriesAreTheUsers)
     std::map<AbsorberGroup, int> counts;
     for (int i = 0; i < library.Count(); ++i)
         ++counts[pheltra::GroupOf(library, i)];
-    EXPECT_EQ(counts, (std::map<AbsorberGroup, int>{
-                          {AbsorberGroup::kElement, 99}, {AbsorberGroup::kNistTable, 48}, {AbsorberGroup::kEstarXcom, 158}}));
+    EXPECT_EQ(counts,
+              (std::map<AbsorberGroup, int>{
+                  {AbsorberGroup::kElement, 99}, {AbsorberGroup::kNistTable, 48}, {AbsorberGroup::kEstarXcom, 158}}));
     library.Append(QStringLiteral("My lead"), library.Compound(library.IndexOf(QStringLiteral("Lead"))), true);
     EXPECT_EQ(pheltra::GroupOf(library, library.Count() - 1), AbsorberGroup::kUser);
 }

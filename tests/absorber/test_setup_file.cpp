@@ -103,7 +103,9 @@ TEST(SetupFile, RefusesWhatItCannotUse)
          "data set 1 has a colour that is not #rrggbb: 'red'"},
         {changed([&](QJsonObject &r) { setSet(r, "width", 1.5); }),
          "data set 1 has a line width that is no whole number from -32768 to 32767"},
-        {changed([](QJsonObject &r) { r[QStringLiteral("plotRange")] = QJsonObject{{"min", 100}, {"max", 10}}; }),
+        {changed([](QJsonObject &r) {
+             r[QStringLiteral("plotRange")] = QJsonObject{{"min", 100}, {"max", 10}};
+         }),
          "the plot range is no range of energies above 0"},
         {changed([](QJsonObject &r) { r.remove(QStringLiteral("title")); }), "the set-up has no valid \"title\""},
     };

@@ -49,7 +49,9 @@ TEST(UserLibrary, MergedAfterTheLibraryAndReportedLikeIt)
         {"title\r\nLEAD;Pb;;;mine;;;11.35;82;1\r\nBGO;;;;;;;7.13;83;0.67;32;0.17;8;0.15\r\n",
          {"BGO"},
          "UserMix.dat: 'LEAD' left out, the library holds that name already"},
-        {"title\r\nA;;;;;;;1;1;1\r\nB;;;;;;;1\r\nC;;;;;;;1;6;1\r\n", {"A"}, "Error in reading line # 2 of file UserMix.dat"},
+        {"title\r\nA;;;;;;;1;1;1\r\nB;;;;;;;1\r\nC;;;;;;;1;6;1\r\n",
+         {"A"},
+         "Error in reading line # 2 of file UserMix.dat"},
     };
     for (const Row &row : rows) {
         CompoundLibrary library = LibraryWithLead();

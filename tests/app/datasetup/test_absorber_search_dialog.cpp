@@ -71,9 +71,9 @@ TEST_F(AbsorberSearchTest, TypingFiltersAndTheFirstMatchIsShown)
     };
     const Row rows[] = {
         {"wat", {"Water"}, "Water"},
-        {"LIQUID", {"Water"}, "Water"}, // the second name
-        {"pb", {"Lead"}, "Lead"},       // the formula
-        {"a", {"Air", "Lead", "Water"}, "Air"}, // the name that begins so
+        {"LIQUID", {"Water"}, "Water"},                 // the second name
+        {"pb", {"Lead"}, "Lead"},                       // the formula
+        {"a", {"Air", "Lead", "Water"}, "Air"},         // the name that begins so
         {"e", {"Lead", "No density", "Water"}, "Lead"}, // none begins so: the first
         {"lead", {"Lead"}, "Lead"},
         {"zz", {}, ""},

@@ -36,8 +36,7 @@ TEST(ProgramOptions, OtherArgumentsAreRefusedInOneLine)
     EXPECT_EQ(one.setupFile, QStringLiteral("my.pheltra"));
     const ProgramOptions file = Parse({QStringLiteral("a.pheltra"), QStringLiteral("my.dat")});
     EXPECT_EQ(file.action, Action::Refuse);
-    EXPECT_EQ(file.problem,
-              QStringLiteral("unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"));
+    EXPECT_EQ(file.problem, QStringLiteral("unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"));
     EXPECT_EQ(Parse({QStringLiteral("--bogus")}, true).action, Action::Refuse);
 
     // What is echoed cannot break the line or reach the terminal raw.
