@@ -11,6 +11,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev
   python3 python3-numpy python3-xraylib libxrl-dev python-fisx-common
   python3-dev pybind11-dev python3-pybind11 python3-pytest
+  python3-setuptools python3-wheel python3-venv python3-build
   fonts-liberation2 fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick librsvg2-bin poppler-utils
   locales

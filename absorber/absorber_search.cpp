@@ -62,10 +62,10 @@ QString SearchFolded(const QString &text)
 
 AbsorberIndex::AbsorberIndex(const CompoundLibrary &library)
 {
-    keys_.reserve(library.Entries().size());
-    groups_.reserve(library.Entries().size());
+    keys_.reserve(static_cast<std::size_t>(library.Count()));
+    groups_.reserve(static_cast<std::size_t>(library.Count()));
     for (int i = 0; i < library.Count(); ++i) {
-        const TCompound &compound = library.Compound(i);
+        const TCompound compound = library.Compound(i);
         keys_.push_back(SearchFolded(library.Name(i)) + kKeySeparator + SearchFolded(compound.SecondName) +
                         kKeySeparator + SearchFolded(compound.Formula));
         groups_.push_back(GroupOf(library, i));

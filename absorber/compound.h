@@ -16,6 +16,13 @@ public:
     static constexpr int kMaxAtomicNumber = 99;
     // Atomic mass unit in grams: one atom of relative mass A weighs A times this.
     static constexpr long double kAtomicMassUnit = 1.6605402E-24L;
+    // The densities a material may have, in g/cm3: far below any gas the
+    // program is used for, yet a normal 32-bit float whose products with
+    // electrons per gram and coefficients stay exact enough to show; above
+    // the densest matter there is.
+    static constexpr long double kMinDensity = 1e-30L;
+    static constexpr long double kMaxDensity = 1000.0L;
+    static bool IsValidDensity(long double density) { return density >= kMinDensity && density <= kMaxDensity; }
 
     // A new record holds empty texts and zeros, which every computation reads
     // as "no constituent, no density"; Clear() gives the loader's empty values.

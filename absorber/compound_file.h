@@ -7,10 +7,12 @@
 // A line whose name is empty (a blank line, or one that starts with ";") is
 // skipped. A line is faulty when its first pair is no valid pair, when a
 // later pair holds something other than two numbers (both fields empty is no
-// pair at all), when any pair names an atomic number above 99, or when it
-// ends in another kind of line end than the title line. Invalid optional
-// numbers are repaired to their empty values; negative numbers in a pair
-// leave its slot empty.
+// pair at all), when any pair names an atomic number above 99, when it holds
+// more than 14 pairs, when its density is neither empty nor a number (a
+// number above 0 must lie within TCompound's density bounds), or when it
+// ends in another kind of line end than the title line. The optional number
+// of field 6 is repaired to its empty value when invalid; negative numbers in
+// a pair leave its slot empty.
 #pragma once
 
 #include "absorber/compound.h"
@@ -36,19 +38,43 @@ inline constexpr LibraryStatus kLibraryUnreadable = -2;
 // (a named pipe, a device), counts as unreadable.
 inline constexpr qsizetype kMaxLibraryFileSize = qsizetype{64} * 1024 * 1024;
 
+// What a load came to: its status, why a line or the file was refused, and
+// what loaded but deserves a word (entries without an element, names given
+// more than once), which never refuses the file.
+struct LibraryLoad
+{
+    LibraryStatus status = kLibraryLoaded;
+    QString reason;  // for a faulty line or an unreadable file; may be empty
+    QString warning; // empty when there is nothing to say
+};
+
 // Reads the file into library, replacing what it held, and sorts it. After a
 // faulty line the entries before it stay, sorted. When the file is missing or
-// unreadable the library is left empty: it is read whole before any line is
-// taken, so it is never half-read.
-LibraryStatus LoadCompoundLibrary(const QString &fileName, CompoundLibrary &library);
-
+// unreadable (a file too large for the memory there is included) the library
+// is left empty: it is read whole before any line is taken, so it is never
+// half-read.
+LibraryLoad ReadCompoundLibrary(const QString &fileName, CompoundLibrary &library);
 // The same for file contents already in memory.
-LibraryStatus LoadCompoundLibraryFromBytes(QByteArrayView data, CompoundLibrary &library);
+LibraryLoad ReadCompoundLibraryBytes(QByteArrayView data, CompoundLibrary &library);
+
+// The status alone, where nothing more is shown.
+inline LibraryStatus LoadCompoundLibrary(const QString &fileName, CompoundLibrary &library)
+{
+    return ReadCompoundLibrary(fileName, library).status;
+}
+inline LibraryStatus LoadCompoundLibraryFromBytes(QByteArrayView data, CompoundLibrary &library)
+{
+    return ReadCompoundLibraryBytes(data, library).status;
+}
 
 // The start-up message for a status: empty when the library loaded without
 // fault, otherwise the text the splash window shows. Every caller words the
-// outcome of a load through this one function.
+// outcome of a load through these functions.
 QString LibraryStatusMessage(LibraryStatus status);
+// The message with its reason ("Error in reading line # 4 of file
+// CmpMix.dat: density 2,5 is not a number"), or for a clean load the
+// warning, if any; empty when there is nothing to say.
+QString LibraryLoadMessage(const LibraryLoad &load);
 
 // One data line, parsed on its own.
 struct DataLine
@@ -57,5 +83,6 @@ struct DataLine
     Kind kind = Kind::Skipped;
     QString name;
     TCompound compound; // filled when kind is Entry
+    QString fault;      // why, when kind is Faulty
 };
 DataLine ParseDataLine(QByteArrayView line);

@@ -90,12 +90,14 @@ QByteArrayView LineReader::Next()
     position_ = start + length + 1;
     if (*end == kCarriageReturn) {
         kind = LineEnd::Cr;
-        if (position_ < data_.size() && data_[position_] == kLineFeed)
+        if (position_ < data_.size() && data_[position_] == kLineFeed) {
+            kind = LineEnd::CrLf;
             ++position_;
+        }
     }
     if (fileEnd_ == LineEnd::None)
         fileEnd_ = kind;
-    lastDiffers_ = kind != fileEnd_;
+    lastDiffers_ = kind != fileEnd_ && !(fileEnd_ == LineEnd::Cr && kind == LineEnd::CrLf);
     return data_.sliced(start, length);
 }
 
@@ -154,14 +156,13 @@ std::optional<std::int32_t> ParseInteger(QByteArrayView field)
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<float> ParseReal(QByteArrayView field)
+bool IsRealSyntax(QByteArrayView field)
 {
-    // Check the whole syntax first: the standard conversions accept more
-    // ("inf", "nan", hexadecimal floats) than the file allows.
+    // The standard conversions accept more ("inf", "nan", hexadecimal
+    // floats) than the file allows, so the syntax is checked on its own.
     qsizetype position = 0;
     if (position < field.size() && (field[position] == '+' || field[position] == '-'))
         ++position;
-    const qsizetype numberStart = position > 0 && field[0] == '+' ? 1 : 0; // from_chars takes "-", not "+"
     qsizetype digitsEnd = SkipDigits(field, position);
     bool hasDigits = digitsEnd > position;
     position = digitsEnd;
@@ -171,19 +172,24 @@ std::optional<float> ParseReal(QByteArrayView field)
         position = digitsEnd;
     }
     if (!hasDigits)
-        return std::nullopt;
+        return false;
     if (position < field.size() && (field[position] == 'E' || field[position] == 'e')) {
         ++position;
         if (position < field.size() && (field[position] == '+' || field[position] == '-'))
             ++position;
         digitsEnd = SkipDigits(field, position);
         if (digitsEnd == position)
-            return std::nullopt;
+            return false;
         position = digitsEnd;
     }
-    if (position != field.size())
-        return std::nullopt;
+    return position == field.size();
+}
 
+std::optional<float> ParseReal(QByteArrayView field)
+{
+    if (!IsRealSyntax(field))
+        return std::nullopt;
+    const qsizetype numberStart = field[0] == '+' ? 1 : 0; // from_chars takes "-", not "+"
     double value = 0.0;
     const char *first = field.data() + numberStart;
     const char *last = field.data() + field.size();

@@ -11,10 +11,12 @@
 
 // Splits the file into lines. A line ends at a CR (an LF right after it
 // belongs to the line end) or at a lone LF, and the file's first line end (the
-// title's) says which of the two kinds the file uses. A line that ends in the
-// other kind is a line of mixed line ends (LastLineEndDiffers): read as one
+// title's) says which kind the file uses: CR LF, CR or LF. A line that ends in
+// another kind is a line of mixed line ends (LastLineEndDiffers): read as one
 // kind, it would run into the next line or swallow it, so the loader takes it
-// for a faulty line rather than lose what it holds. A byte of code 26 ends
+// for a faulty line rather than lose what it holds. In a CR LF file a CR
+// without its LF is such a line end, as a lone LF is; in a CR file a CR LF
+// ends a line as a CR does, the LF being part of its line end. A byte of code 26 ends
 // the file wherever it stands. A line end at the very end does not open
 // another, empty line.
 class LineReader
@@ -29,7 +31,7 @@ public:
     bool LastLineEndDiffers() const { return lastDiffers_; }
 
 private:
-    enum class LineEnd { None, Cr, Lf };
+    enum class LineEnd { None, Cr, CrLf, Lf };
     QByteArrayView data_;
     qsizetype position_ = 0;
     LineEnd fileEnd_ = LineEnd::None;
@@ -48,8 +50,12 @@ QByteArrayView CutField(QByteArrayView &rest);
 // else; the value must fit a 32-bit signed integer.
 std::optional<std::int32_t> ParseInteger(QByteArrayView field);
 
-// An optional sign, digits with an optional fraction after ".", an optional
-// exponent ("E" or "e", optional sign, digits), nothing else. "." is the
+// Whether field is written as a real number: an optional sign, digits with an
+// optional fraction after ".", an optional exponent ("E" or "e", optional
+// sign, digits), nothing else, whatever its size.
+bool IsRealSyntax(QByteArrayView field);
+
+// A field of real number syntax (IsRealSyntax) as a 32-bit float. "." is the
 // decimal point whatever the locale; a "," makes the field invalid. A value
 // that does not fit a 32-bit float (beyond its range, or so small that it
 // would become 0) is invalid too.

@@ -26,7 +26,9 @@ QString InstalledLibraryFile(const QString &executableFolder)
 QString FindCompoundLibrary(const QString &installedFile)
 {
     const QString working = QString::fromLatin1(kCompoundLibraryFileName);
-    if (QFileInfo::exists(working))
+    // A link that leads nowhere counts: it is reported, not passed over.
+    const QFileInfo info(working);
+    if (info.exists() || info.isSymLink())
         return working;
     if (!installedFile.isEmpty() && QFileInfo::exists(installedFile))
         return installedFile;

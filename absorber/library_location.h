@@ -15,8 +15,9 @@ QString InstalledLibraryFile(const QString &executableFolder);
 
 // The file to read: "CmpMix.dat" (the working folder's, as a relative name)
 // when it exists there, else `installedFile` when that exists, else
-// "CmpMix.dat" again. Exists means anything of that name, so a working
-// folder's CmpMix.dat that cannot be read is reported, not passed over.
+// "CmpMix.dat" again. Exists means anything of that name, a link that leads
+// nowhere included, so a working folder's CmpMix.dat that cannot be read is
+// reported, not passed over.
 QString FindCompoundLibrary(const QString &installedFile);
 
 // The rule in the words of the --help texts and the manual pages.

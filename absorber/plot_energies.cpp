@@ -34,8 +34,9 @@ std::vector<TAbsorberEdge> AbsorberEdges(const TCmpDataSet &set, double minEnerg
             continue;
         for (std::int32_t k = 1; k <= kEdgesPerElement; ++k) {
             const auto edge = static_cast<float>(TCmpDataSet::AbsorptionEdge(z, k, set.DataSource));
-            // The library's -1.0 for a missing edge lies outside every range.
-            if (minEnergy <= edge && edge <= maxEnergy)
+            // The library's -1.0 for a missing edge is no edge, whatever the
+            // range (a batch tool's range may reach below 0).
+            if (edge > 0.0f && minEnergy <= edge && edge <= maxEnergy)
                 edges.push_back({z, k, edge});
         }
     }
@@ -48,7 +49,7 @@ std::vector<float> EdgeEnergies(const TCmpDataSet &set, double minEnergy, double
     for (const TAbsorberEdge &edge : AbsorberEdges(set, minEnergy, maxEnergy)) {
         energies.push_back(edge.Energy);
         const float below = edge.Energy - kEdgeStepBelow;
-        if (minEnergy <= below && below <= maxEnergy)
+        if (below > 0.0f && minEnergy <= below && below <= maxEnergy)
             energies.push_back(below);
     }
     return energies;

@@ -72,7 +72,8 @@ endfunction()
 # pheltra_data_library(<target> <header>)
 # A data library as other programs link it: versioned soname
 # (libvornak.so.1 -> libvornak.so.1.0.1), installed into the library folder
-# with its C header in include/pheltra/.
+# with its C header in include/pheltra/. The Python package ships a copy of
+# each (PHELTRA_DATA_LIBRARIES).
 function(pheltra_data_library target header)
   set_target_properties(${target} PROPERTIES
     VERSION ${PROJECT_VERSION}
@@ -80,4 +81,5 @@ function(pheltra_data_library target header)
     AUTOMOC OFF)
   install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pheltra)
+  set_property(GLOBAL APPEND PROPERTY PHELTRA_DATA_LIBRARIES ${target})
 endfunction()

@@ -1,7 +1,7 @@
 #include "graph/canvas.h"
 
 #include "graph/rich_text.h"
-#include "graph/symbol_encoding.h"
+#include "textio/symbol_encoding.h"
 
 bool IsSymbolFontName(const QString &name)
 {

@@ -1,6 +1,6 @@
 #include "graph/metafile.h"
 
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 TMetafileFormat MetafileFormatFor(const QString &fileName)
 {

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "graph/graph_types.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
 #include <QString>
 

@@ -7,10 +7,11 @@ namespace pheltra {
 
 long double CheckedDensity(long double density)
 {
-    if (!(density > 0.0L) || density > kMaxDensity) {
+    if (!TCompound::IsValidDensity(density)) {
         throw InputError{Field::Density,
-                         QStringLiteral("must lie above 0 and at most %1 %2")
-                             .arg(ShortestText(static_cast<double>(kMaxDensity)), FieldUnit(Field::Density)),
+                         QStringLiteral("must lie between %1 and %2 %3")
+                             .arg(ShortestText(static_cast<double>(kMinDensity)),
+                                  ShortestText(static_cast<double>(kMaxDensity)), FieldUnit(Field::Density)),
                          InputError::Wording::AfterField};
     }
     return density;

@@ -7,9 +7,13 @@
 
 namespace pheltra {
 
-// A density given for the whole material lies above 0 and at most this.
-inline constexpr long double kMaxDensity = 1000.0L;
-// density when it lies above 0 and at most kMaxDensity; throws otherwise.
+// A density given for the whole material lies within these: a density
+// below the least would become 0 in a record's 32-bit float, or its
+// products infinite.
+inline constexpr long double kMinDensity = TCompound::kMinDensity;
+inline constexpr long double kMaxDensity = TCompound::kMaxDensity;
+// density when it lies between kMinDensity and kMaxDensity; throws
+// otherwise, naming both.
 long double CheckedDensity(long double density);
 // The material's density replaced, as for a pressed powder or a gas at
 // another pressure: Density and ElectronsPerCm3 follow it.

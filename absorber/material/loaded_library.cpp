@@ -4,18 +4,26 @@
 
 namespace pheltra {
 
+QString LoadedLibrary::Message() const
+{
+    return LibraryLoadMessage(LibraryLoad{status, reason, warning});
+}
+
 QString LoadedLibrary::Problem() const
 {
-    return QStringLiteral("%1 [%2]").arg(LibraryStatusMessage(status), fileName);
+    return QStringLiteral("%1 [%2]").arg(Message(), fileName);
 }
 
 LoadedLibrary LoadLibrary(const QString &fileName)
 {
     LoadedLibrary loaded;
     loaded.fileName = fileName;
-    loaded.status = LoadCompoundLibrary(fileName, loaded.library);
-    for (const CompoundLibrary::Entry &entry : loaded.library.Entries())
-        loaded.mostCommas = std::max(loaded.mostCommas, entry.name.count(QLatin1Char(',')));
+    const LibraryLoad load = ReadCompoundLibrary(fileName, loaded.library);
+    loaded.status = load.status;
+    loaded.reason = load.reason;
+    loaded.warning = load.warning;
+    for (int i = 0; i < loaded.library.Count(); ++i)
+        loaded.mostCommas = std::max(loaded.mostCommas, loaded.library.NameView(i).count(QLatin1Char(',')));
     return loaded;
 }
 

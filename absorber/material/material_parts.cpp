@@ -37,12 +37,15 @@ MaterialPart LibraryPart(const QString &text, const LoadedLibrary &library)
 MaterialPart FormulaPart(const QString &text)
 {
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    const QString formula = (colon < 0 ? text : text.left(colon)).trimmed();
+    // Parsed as typed, so that a fault's position counts the characters the
+    // user sees in the quoted text.
+    const QString typed = colon < 0 ? text : text.left(colon);
+    const QString formula = typed.trimmed();
     TCompound compound;
     try {
-        compound = FormulaCompound(formula);
+        compound = FormulaCompound(typed);
     } catch (const FormulaError &error) {
-        throw InputError{Field::Formula, QStringLiteral("'%1': %2").arg(formula, error.message),
+        throw InputError{Field::Formula, QStringLiteral("'%1': %2").arg(typed, error.message),
                          InputError::Wording::AfterField};
     }
     const AbsorberChoice choice = ParseAbsorber(text, OneEntryLibrary(formula, compound));

@@ -10,6 +10,7 @@
 #include "datalib/b/vornak.h"
 #include "datalib/h/selquin.h"
 #include "datalib/shell/treffid.h"
+#include "pheltra_version.h"
 
 namespace {
 
@@ -19,15 +20,11 @@ const char kUsage[] =
     "The batch companion of Pheltra: the same libraries and report code as the\n"
     "program, for scripts.\n"
     "\n"
-    "Commands:\n"
-    "  library      the compound library's load status and its entries\n"
-    "  mu           one material's coefficient at chosen energies\n"
-    "  composition  the absorber report block of one material\n"
-    "  report       the saved report (absorbers and coefficients) of up to six data sets\n"
-    "  element      the atomic data of one element\n"
-    "  slab         narrow-beam transmission, HVL, TVL and mean free path of a material\n"
+    "Commands:\n";
+
+const char kUsageCommandsEnd[] =
     "\n"
-    "pheltra-cli COMMAND --help tells more.\n"
+    "pheltra-cli COMMAND --help (or -h) tells more.\n"
     "\n";
 
 const char kUsageTail[] =
@@ -42,7 +39,13 @@ const char kUsageTail[] =
 
 QString UsageText()
 {
-    return QString::fromLatin1(kUsage) + QString::fromLatin1(kLibraryRuleText) + QString::fromLatin1(kUsageTail);
+    QString text = QString::fromLatin1(kUsage);
+    constexpr qsizetype kNameColumn = 13;
+    for (const Command &command : Commands())
+        text += QStringLiteral("  ") + QString::fromLatin1(command.name).leftJustified(kNameColumn) +
+            QString::fromLatin1(command.summary) + QLatin1Char('\n');
+    return text + QString::fromLatin1(kUsageCommandsEnd) + QString::fromLatin1(kLibraryRuleText) +
+        QString::fromLatin1(kUsageTail);
 }
 
 const Command *FindCommand(const QString &name)
@@ -54,11 +57,18 @@ const Command *FindCommand(const QString &name)
     return nullptr;
 }
 
+// --help, -h or the word help before a command's name.
+bool AsksForHelp(const QString &argument)
+{
+    return argument == Dashed(kHelpOption) || argument == QLatin1String("help") ||
+        argument == QStringLiteral("-%1").arg(QLatin1Char(kHelpOption.shortName));
+}
+
 QString VersionText()
 {
-    return QStringLiteral("pheltra-cli 1.0.1 (Vornak %1, Selquin %2, Treffid %3)\n")
-        .arg(QString::fromLatin1(GetVornakVersion()), QString::fromLatin1(GetSelquinVersion()),
-             QString::fromLatin1(GetTreffidVersion()));
+    return QStringLiteral("pheltra-cli %1 (Vornak %2, Selquin %3, Treffid %4)\n")
+        .arg(QString::fromLatin1(kPheltraVersion), QString::fromLatin1(GetVornakVersion()),
+             QString::fromLatin1(GetSelquinVersion()), QString::fromLatin1(GetTreffidVersion()));
 }
 
 } // namespace
@@ -82,8 +92,7 @@ void WriteSavedLines(std::ostream &stream, const QStringList &lines)
 
 pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context)
 {
-    pheltra::LoadedLibrary loaded =
-        pheltra::LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    pheltra::LoadedLibrary loaded = pheltra::LoadLibrary(context.line.Value(kLibraryOption, context.cli.libraryFile));
     if (loaded.status < 0)
         throw CliError{loaded.Problem(), kExitLibraryFault};
     AddUserLibraryOption(context, loaded);
@@ -92,7 +101,7 @@ pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context)
 
 void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary &loaded)
 {
-    if (context.cli.userLibraryFile.isEmpty() || context.line.Has(QStringLiteral("no-user-library")))
+    if (context.cli.userLibraryFile.isEmpty() || context.line.Has(kNoUserLibraryOption))
         return;
     if (const QString problem = pheltra::AddUserLibrary(loaded, context.cli.userLibraryFile); !problem.isEmpty())
         WriteMessage(context.err, problem);
@@ -100,10 +109,10 @@ void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary 
 
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend)
 {
-    const QStringList absorbers = context.line.Values(QStringLiteral("absorber"));
-    const QStringList formulas = context.line.Values(QStringLiteral("formula"));
+    const QStringList absorbers = context.line.Values(kAbsorberOption);
+    const QStringList formulas = context.line.Values(kFormulaOption);
     if (absorbers.isEmpty() && formulas.isEmpty())
-        throw CliError{QStringLiteral("no --absorber given (nor --formula)")};
+        throw CliError{QStringLiteral("no %1 given (nor %2)").arg(Dashed(kAbsorberOption), Dashed(kFormulaOption))};
     // A material of formulas alone needs no library file.
     Material material{absorbers.isEmpty() ? pheltra::LoadedLibrary{{}, kLibraryLoaded, {}} : LoadLibraryOption(context),
                       {}};
@@ -113,19 +122,19 @@ Material MaterialOption(const CommandContext &context, int source, int type, con
     for (const QString &text : formulas)
         parts.push_back(pheltra::FormulaPart(text));
     pheltra::FillDataSetFromParts(material.set, parts, source, type, legend);
-    if (context.line.Has(QStringLiteral("density"))) {
-        pheltra::OverrideDensity(material.set,
-                                 pheltra::CheckedDensity(ParseNumber(context.line.Value(QStringLiteral("density")),
-                                                                     QStringLiteral("--density"))));
+    if (context.line.Has(kDensityOption)) {
+        pheltra::OverrideDensity(
+            material.set,
+            pheltra::CheckedDensity(ParseNumber(context.line.Value(kDensityOption), Dashed(kDensityOption))));
     }
     return material;
 }
 
 QLocale LocaleOption(const CommandContext &context)
 {
-    if (!context.line.Has(QStringLiteral("locale")))
+    if (!context.line.Has(kLocaleOption))
         return context.cli.locale;
-    const QString name = context.line.Value(QStringLiteral("locale"));
+    const QString name = context.line.Value(kLocaleOption);
     const QLocale locale(name);
     // An unknown name gives the C locale, which only "C" itself should.
     if (locale == QLocale::c() && name != QLatin1String("C"))
@@ -135,7 +144,7 @@ QLocale LocaleOption(const CommandContext &context)
 
 TableFormat FormatOption(const CommandContext &context)
 {
-    return ParseTableFormat(context.line.Value(QStringLiteral("format"), QStringLiteral("tsv")));
+    return ParseTableFormat(context.line.Value(kFormatOption, QStringLiteral("tsv")));
 }
 
 void ExpectPositionals(const CommandContext &context, qsizetype count, const char *what)
@@ -165,8 +174,13 @@ void WarnRefusedEnergies(const CommandContext &context, int source, qsizetype re
 
 int FinishedStatus(const CommandContext &context, const pheltra::LoadedLibrary &library)
 {
-    if (library.Clean())
+    if (library.Clean()) {
+        // Entries without elements or repeated names: said, but the load
+        // was clean.
+        if (!library.warning.isEmpty())
+            WriteMessage(context.err, QStringLiteral("warning: ") + library.Problem());
         return kExitOk;
+    }
     WriteMessage(context.err, QStringLiteral("warning: ") + library.Problem());
     return kExitLibraryFault;
 }
@@ -193,9 +207,9 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
         return kExitBadInput;
     }
     const QString name = arguments.value(0);
-    if (name == QLatin1String("--help") || name == QLatin1String("help")) {
+    if (AsksForHelp(name)) {
         const Command *command = FindCommand(arguments.value(1));
-        Write(out, command ? QString::fromUtf8(command->help) : UsageText());
+        Write(out, command ? command->help() : UsageText());
         return Delivered(out, err, kExitOk);
     }
     if (name == QLatin1String("--version")) {
@@ -209,8 +223,8 @@ int RunCli(const QStringList &arguments, const CliContext &context, std::ostream
     }
     try {
         const CommandLine line = ParseCommandLine(arguments.mid(1), command->options);
-        if (line.Has(QStringLiteral("help"))) {
-            Write(out, QString::fromUtf8(command->help));
+        if (line.Has(kHelpOption)) {
+            Write(out, command->help());
             return Delivered(out, err, kExitOk);
         }
         return Delivered(out, err, command->run(CommandContext{context, line, out, err}));

@@ -2,7 +2,7 @@
 // absorber and coefficient reports and the atomic data of an element from the
 // same libraries and the same report code as the program.
 //
-//   pheltra-cli library | mu | composition | report | element | slab [options]
+//   pheltra-cli library | mu | composition | report | element | slab | buildup | shield [options]
 //
 // Exit status: 0 done; 2 arguments the tool cannot use (one line on stderr,
 // nothing on stdout); 3 the compound library is missing, unreadable or has a

@@ -2,6 +2,11 @@
 
 #include "app/cli/cli_error.h"
 
+QString Dashed(const OptionSpec &option)
+{
+    return QStringLiteral("--") + QLatin1String(option.name);
+}
+
 QString CommandLine::Value(const QString &name, const QString &fallback) const
 {
     const auto it = options.constFind(name);
@@ -19,6 +24,31 @@ const OptionSpec *FindOption(std::span<const OptionSpec> options, const QString 
     return nullptr;
 }
 
+// The option whose short form the argument is ("-h"), if any.
+const OptionSpec *FindShortOption(std::span<const OptionSpec> options, const QString &argument)
+{
+    if (argument.size() != 2 || argument[0] != QLatin1Char('-'))
+        return nullptr;
+    for (const OptionSpec &option : options) {
+        if (option.shortName != 0 && argument[1] == QLatin1Char(option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+// Whether argument is one of the command's options ("--format", "-h",
+// "--format=csv") or "--": an option followed by one has no value of its own
+// ("--thickness --format csv"), rather than taking the next option as it.
+bool NamesAnOption(std::span<const OptionSpec> options, const QString &argument)
+{
+    if (argument == QLatin1String("--") || FindShortOption(options, argument))
+        return true;
+    if (!argument.startsWith(QLatin1String("--")))
+        return false;
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    return FindOption(options, argument.mid(2, equals < 0 ? -1 : equals - 2)) != nullptr;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments, std::span<const OptionSpec> options)
@@ -27,7 +57,8 @@ CommandLine ParseCommandLine(const QStringList &arguments, std::span<const Optio
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+        const OptionSpec *shortOption = optionsEnded ? nullptr : FindShortOption(options, argument);
+        if (!shortOption && (optionsEnded || !argument.startsWith(QLatin1String("--")))) {
             line.positionals << argument;
             continue;
         }
@@ -35,16 +66,17 @@ CommandLine ParseCommandLine(const QStringList &arguments, std::span<const Optio
             optionsEnded = true;
             continue;
         }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec *option = FindOption(options, name);
+        const qsizetype equals = shortOption ? -1 : argument.indexOf(QLatin1Char('='));
+        const QString name =
+            shortOption ? QString::fromLatin1(shortOption->name) : argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const OptionSpec *option = shortOption ? shortOption : FindOption(options, name);
         if (!option)
             throw CliError{QStringLiteral("unknown option --%1").arg(name)};
         QString value;
         if (option->takesValue) {
             if (equals >= 0)
                 value = argument.mid(equals + 1);
-            else if (i + 1 < arguments.size())
+            else if (i + 1 < arguments.size() && !NamesAnOption(options, arguments[i + 1]))
                 value = arguments[++i];
             else
                 throw CliError{QStringLiteral("--%1 needs a value").arg(name)};

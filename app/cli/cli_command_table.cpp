@@ -1,10 +1,15 @@
 // The commands of pheltra-cli, their options and their --help texts.
+#include "absorber/data_set_list.h"
+#include "absorber/data_sources.h"
 #include "app/cli/cli_commands.h"
+#include "app/cli/cli_shielding.h"
+#include "app/reports/reports.h"
 
 namespace {
 
 const char kLibraryHelp[] =
     "Usage: pheltra-cli library [--library FILE] [--format tsv|csv]\n"
+    "                           [--no-user-library]\n"
     "\n"
     "Reads the compound library as Pheltra does at start-up: FILE, or else the one\n"
     "Pheltra reads (CmpMix.dat in the working folder, else the installed one; see\n"
@@ -19,6 +24,7 @@ const char kMuHelp[] =
     "                      [--density D] [--source H|B] [--type TYPE]\n"
     "                      [ENERGY ...] [--grid FROM:TO:STEP] [--log FROM:TO:N] [--edges]\n"
     "                      [--format tsv|csv] [--library FILE]\n"
+    "                      [--no-user-library]\n"
     "\n"
     "Mixes up to six library entries by relative weight (1 when omitted; names\n"
     "are found ignoring case) and prints \"energy_keV<TAB>value\" lines: the mass\n"
@@ -38,7 +44,7 @@ const char kMuHelp[] =
     "  --log      N energies evenly spaced in log(E) from FROM to TO (keV)\n"
     "  --edges    every absorption edge of the material's elements and the point\n"
     "             0.001 keV below it, as the graph adds them, within the span of the\n"
-    "             other energies (1 to 50000 keV when given alone)\n"
+    "             other energies (%1 to %2 keV when given alone)\n"
     "Energies come out in ascending order, each once; numbers use \".\" as the\n"
     "decimal point and are printed in full precision. Energies a source does not\n"
     "cover give \"--\" and a warning on stderr.\n";
@@ -47,6 +53,7 @@ const char kCompositionHelp[] =
     "Usage: pheltra-cli composition --absorber NAME[:WEIGHT] ... [--formula F[:WEIGHT] ...]\n"
     "                               [--density D] [--legend TEXT] [--locale NAME]\n"
     "                               [--library FILE]\n"
+    "                               [--no-user-library]\n"
     "\n"
     "Prints the block of the absorber report that Pheltra's \"Save Data\" writes for\n"
     "this material as data set 1: its entries and relative weights, the elemental\n"
@@ -62,17 +69,18 @@ const char kReportHelp[] =
     "                          [--select 1,2,...] [--content both|composition|coefficients]\n"
     "                          [--date YYYY-MM-DD] [--time HH:MM:SS] [--locale NAME]\n"
     "                          [--library FILE] [--output FILE]\n"
+    "                          [--no-user-library]\n"
     "   or: pheltra-cli report --setup FILE.pheltra --from A --to B --interval C ...\n"
     "\n"
     "Prints, byte for byte, the file Pheltra's \"Save Data\" writes for the same data\n"
     "sets and selection (with --output FILE, writes that file as Save Data does):\n"
     "the absorber report, then the coefficient report on the grid A, A+C, ... up\n"
-    "to B keV. Data set N (1 to 6) gets the listed entries\n"
+    "to B keV. Data set N (1 to %1) gets the listed entries\n"
     "(--set may be repeated, also for the same N); --source and --type apply to\n"
     "all data sets, or with N= to one. --select picks the data sets reported\n"
     "(default all six; those without entries show \"(no entries)\"). A, B and C are\n"
-    "rounded to two decimals as the dialog does; A and B lie in 1..50000 keV, C is\n"
-    "at least 0.01; printed, the grid has at most 100000 energies, with --output\n"
+    "rounded to two decimals as the dialog does; A and B lie in %2..%3 keV, C is\n"
+    "at least %4; printed, the grid has at most %5 energies, with --output\n"
     "any grid the dialog takes. --output FILE replaces FILE only once the whole\n"
     "report is written (a failure leaves it as it was) and refuses a FILE that\n"
     "is not a regular file. The header shows the date and time in the locale's\n"
@@ -95,6 +103,7 @@ const char kSlabHelp[] =
     "                        [--density D] [--source H|B] [--type TYPE]\n"
     "                        [--thickness X(cm|mm|um|g/cm2)] [--transmission T]\n"
     "                        ENERGY ... [--format tsv|csv] [--library FILE]\n"
+    "                        [--no-user-library]\n"
     "\n"
     "Narrow-beam quantities of a slab of the material, without build-up: a first\n"
     "line starting with \"#\" says so, a header line names the columns, then one\n"
@@ -107,59 +116,88 @@ const char kSlabHelp[] =
     "pressure, and a material without a density needs it. --formula, --source and\n"
     "--type as for mu.\n";
 
-} // namespace
+QString LibraryHelp()
+{
+    return QString::fromUtf8(kLibraryHelp);
+}
+
+QString MuHelp()
+{
+    return QString::fromUtf8(kMuHelp).arg(QString::number(kEnergyRangeMin), QString::number(kEnergyRangeMax));
+}
+
+QString CompositionHelp()
+{
+    return QString::fromUtf8(kCompositionHelp);
+}
+
+QString ReportHelp()
+{
+    return QString::fromUtf8(kReportHelp)
+        .arg(QString::number(DataSets::kCount), QString::number(kEnergyRangeMin), QString::number(kEnergyRangeMax),
+             QString::number(kReportMinInterval), QString::number(kMaxPrintedReportRows));
+}
+
+QString ElementHelp()
+{
+    return QString::fromUtf8(kElementHelp);
+}
+
+QString SlabHelp()
+{
+    return QString::fromUtf8(kSlabHelp);
+}
 
 // The options of a command that evaluates one material (mu, slab), and its
 // own ones.
 std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> own)
 {
-    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption,          kNoUserLibraryOption,
-                                    kFormatOption,  kAbsorberOption,         kFormulaOption,
-                                    kDensityOption, {"source", true, false}, {"type", true, false}};
+    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption,  kNoUserLibraryOption,
+                                    kFormatOption,  kAbsorberOption, kFormulaOption,
+                                    kDensityOption, kSourceOption,   kTypeOption};
     options.insert(options.end(), own);
     return options;
 }
 
+} // namespace
+
 const std::vector<Command> &Commands()
 {
     static const std::vector<Command> commands{
-        {"library", {kHelpOption, kLibraryOption, kNoUserLibraryOption, kFormatOption}, &RunLibrary, kLibraryHelp},
-        {"mu", MaterialTableOptions({{"grid", true, true}, {"log", true, true}, {"edges", false, false}}), &RunMu,
-         kMuHelp},
+        {"library",
+         "the compound library's load status and its entries",
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kFormatOption},
+         &RunLibrary,
+         &LibraryHelp},
+        {"mu", "one material's coefficient at chosen energies",
+         MaterialTableOptions({kGridOption, kLogOption, kEdgesOption}), &RunMu, &MuHelp},
         {"composition",
-         {kHelpOption,
-          kLibraryOption,
-          kNoUserLibraryOption,
-          kLocaleOption,
-          kAbsorberOption,
-          kFormulaOption,
-          kDensityOption,
-          {"legend", true, false}},
+         "the absorber report block of one material",
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kLocaleOption, kAbsorberOption, kFormulaOption,
+          kDensityOption, kLegendOption},
          &RunComposition,
-         kCompositionHelp},
+         &CompositionHelp},
         {"report",
-         {kHelpOption,
-          kLibraryOption,
-          kNoUserLibraryOption,
-          kLocaleOption,
-          {"setup", true, false},
-          {"set", true, true},
-          {"source", true, true},
-          {"type", true, true},
-          {"legend", true, true},
-          {"from", true, false},
-          {"to", true, false},
-          {"interval", true, false},
-          {"select", true, false},
-          {"content", true, false},
-          {"date", true, false},
-          {"time", true, false},
-          {"output", true, false}},
+         "the saved report (absorbers and coefficients) of up to six data sets",
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kLocaleOption, kSetupOption, kSetOption,
+          PerDataSetOption(kSourceOption), PerDataSetOption(kTypeOption), PerDataSetOption(kLegendOption), kFromOption,
+          kToOption, kIntervalOption, kSelectOption, kContentOption, kDateOption, kTimeOption, kOutputOption},
          &RunReport,
-         kReportHelp},
-        {"element", {kHelpOption, kLocaleOption, kFormatOption}, &RunElement, kElementHelp},
-        {"slab", MaterialTableOptions({{"thickness", true, false}, {"transmission", true, false}}), &RunSlab,
-         kSlabHelp},
+         &ReportHelp},
+        {"element",
+         "the atomic data of one element",
+         {kHelpOption, kLocaleOption, kFormatOption},
+         &RunElement,
+         &ElementHelp},
+        {"slab", "narrow-beam transmission, HVL, TVL and mean free path of a material",
+         MaterialTableOptions({kThicknessOption, kTransmissionOption}), &RunSlab, &SlabHelp},
+        {"nuclide", "a nuclide's photon lines, half-life and air-kerma-rate constant", NuclideOptions(), &RunNuclide,
+         &NuclideHelp},
+        {"beam", "an X-ray beam's HVLs, mean and effective energies and air kerma", BeamOptions(), &RunBeam, &BeamHelp},
+        {"buildup", "build-up factors of ANSI/ANS-6.4.3 of a material at energies and depths", BuildupOptions(),
+         &RunBuildup, &BuildupHelp},
+        {"shield", "a point source behind layers in broad beam; the thickness for a target", ShieldOptions(),
+         &RunShield, &ShieldHelp},
     };
     return commands;
 }

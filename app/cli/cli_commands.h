@@ -5,6 +5,7 @@
 #include "absorber/material/loaded_library.h"
 #include "app/cli/cli.h"
 #include "app/cli/cli_arguments.h"
+#include "app/cli/cli_options.h"
 #include "app/cli/cli_text.h"
 
 #include <ostream>
@@ -18,23 +19,18 @@ struct CommandContext
     std::ostream &err;
 };
 
-// Options every command takes.
-inline constexpr OptionSpec kHelpOption{"help", false, false};
-inline constexpr OptionSpec kLibraryOption{"library", true, false};
-inline constexpr OptionSpec kNoUserLibraryOption{"no-user-library", false, false};
-inline constexpr OptionSpec kLocaleOption{"locale", true, false};
-inline constexpr OptionSpec kFormatOption{"format", true, false};
-// Options of the commands that take a material (--absorber).
-inline constexpr OptionSpec kAbsorberOption{"absorber", true, true};
-inline constexpr OptionSpec kFormulaOption{"formula", true, true};
-inline constexpr OptionSpec kDensityOption{"density", true, false};
+// Rows report prints to stdout at most; --output takes every grid the dialog
+// takes (up to 4999901 rows, 1 to 50000 keV by 0.01), as Save Data does after
+// its count question.
+inline constexpr int kMaxPrintedReportRows = 100000;
 
 struct Command
 {
     const char *name;
+    const char *summary; // its line in pheltra-cli --help
     std::vector<OptionSpec> options;
     int (*run)(const CommandContext &);
-    const char *help;
+    QString (*help)(); // the text of --help, its numbers from the constants they are
 };
 const std::vector<Command> &Commands();
 
@@ -44,6 +40,15 @@ int RunComposition(const CommandContext &context);
 int RunReport(const CommandContext &context);
 int RunElement(const CommandContext &context);
 int RunSlab(const CommandContext &context);
+// The sources commands keep their options and help beside their code.
+int RunNuclide(const CommandContext &context);
+int RunBeam(const CommandContext &context);
+std::vector<OptionSpec> NuclideOptions();
+std::vector<OptionSpec> BeamOptions();
+QString NuclideHelp();
+QString BeamHelp();
+int RunBuildup(const CommandContext &context);
+int RunShield(const CommandContext &context);
 
 // The library named by --library or the working folder's CmpMix.dat, and
 // after it the user's UserMix.dat unless --no-user-library. A file that is

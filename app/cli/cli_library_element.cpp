@@ -7,14 +7,12 @@ int RunLibrary(const CommandContext &context)
 {
     ExpectPositionals(context, 0, "");
     const TableFormat format = FormatOption(context);
-    pheltra::LoadedLibrary loaded =
-        pheltra::LoadLibrary(context.line.Value(QStringLiteral("library"), context.cli.libraryFile));
+    pheltra::LoadedLibrary loaded = pheltra::LoadLibrary(context.line.Value(kLibraryOption, context.cli.libraryFile));
     AddUserLibraryOption(context, loaded);
     // The status as the splash window words it, then what was read: after a
     // faulty line the entries before it, after a missing file none.
     Write(context.out,
-          TableRow({loaded.Clean() ? QStringLiteral("ok") : LibraryStatusMessage(loaded.status)}, format) +
-              QLatin1Char('\n'));
+          TableRow({loaded.Clean() ? QStringLiteral("ok") : loaded.Message()}, format) + QLatin1Char('\n'));
     for (const CompoundLibrary::Entry &entry : loaded.library.Entries()) {
         const float density = entry.compound.Density;
         Write(context.out,

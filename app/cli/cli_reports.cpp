@@ -6,9 +6,9 @@
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/report_file.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 #include "app/reports/reports.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include <QRegularExpression>
 
@@ -16,11 +16,6 @@
 #include <optional>
 
 namespace {
-
-// Rows printed to stdout at most; --output takes every grid the dialog takes
-// (up to 4999901 rows, 1 to 50000 keV by 0.01), as Save Data does after its
-// count question.
-constexpr int kMaxPrintedReportRows = 100000;
 
 // "N=VALUE" with N from 1 to 6: the data set's index (0-based) and VALUE.
 std::optional<std::pair<int, QString>> ForDataSet(const QString &text)
@@ -33,18 +28,20 @@ std::optional<std::pair<int, QString>> ForDataSet(const QString &text)
     return std::pair{match.captured(1).toInt() - 1, match.captured(2)};
 }
 
-std::pair<int, QString> RequireDataSet(const QString &option, const QString &text)
+std::pair<int, QString> RequireDataSet(const OptionSpec &option, const QString &text)
 {
     if (const auto parsed = ForDataSet(text))
         return *parsed;
-    throw CliError{
-        QStringLiteral("--%1 needs N=... with N from 1 to %2, not '%3'").arg(option).arg(DataSets::kCount).arg(text)};
+    throw CliError{QStringLiteral("%1 needs N=... with N from 1 to %2, not '%3'")
+                       .arg(Dashed(option))
+                       .arg(DataSets::kCount)
+                       .arg(text)};
 }
 
 // A per-data-set option such as --source: "N=VALUE" for one data set, or a
 // plain VALUE for all of them (given once). Missing ones keep fallback.
 template<typename Parse>
-std::array<int, DataSets::kCount> PerDataSet(const CommandContext &context, const QString &option, int fallback,
+std::array<int, DataSets::kCount> PerDataSet(const CommandContext &context, const OptionSpec &option, int fallback,
                                              Parse parse)
 {
     std::array<int, DataSets::kCount> values{};
@@ -58,7 +55,7 @@ std::array<int, DataSets::kCount> PerDataSet(const CommandContext &context, cons
             continue;
         }
         if (common)
-            throw CliError{QStringLiteral("--%1 for all data sets may be given only once").arg(option)};
+            throw CliError{QStringLiteral("%1 for all data sets may be given only once").arg(Dashed(option))};
         common = true;
         const int value = parse(text);
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -69,36 +66,38 @@ std::array<int, DataSets::kCount> PerDataSet(const CommandContext &context, cons
     return values;
 }
 
-float GridValue(const CommandContext &context, const char *option)
+float GridValue(const CommandContext &context, const OptionSpec &option)
 {
-    const QString name = QLatin1String(option);
-    if (!context.line.Has(name))
-        throw CliError{
-            QStringLiteral("--%1 is missing (the coefficient report needs --from, --to and --interval)").arg(name)};
+    const QString name = Dashed(option);
+    if (!context.line.Has(option))
+        throw CliError{QStringLiteral("%1 is missing (the coefficient report needs %2, %3 and %4)")
+                           .arg(name, Dashed(kFromOption), Dashed(kToOption), Dashed(kIntervalOption))};
     // As the selection dialog does: two decimals, halves to even, held in
     // 32 bits.
-    const QString text = context.line.Value(name);
-    const auto value = static_cast<float>(RoundToHundredths(ParseNumber(text, QStringLiteral("--") + name)));
+    const QString text = context.line.Value(option);
+    const auto value = static_cast<float>(RoundToHundredths(ParseNumber(text, name)));
     if (!std::isfinite(value))
-        throw CliError{QStringLiteral("--%1 %2 is beyond the range of the energy grid").arg(name, text)};
+        throw CliError{QStringLiteral("%1 %2 is beyond the range of the energy grid").arg(name, text)};
     return value;
 }
 
 void ReadGrid(const CommandContext &context, ReportSelection &selection, bool toFile)
 {
-    selection.from = GridValue(context, "from");
-    selection.to = GridValue(context, "to");
-    selection.interval = GridValue(context, "interval");
-    for (const auto &[name, value] : {std::pair{"from", selection.from}, std::pair{"to", selection.to}}) {
+    selection.from = GridValue(context, kFromOption);
+    selection.to = GridValue(context, kToOption);
+    selection.interval = GridValue(context, kIntervalOption);
+    for (const auto &[option, value] : {std::pair{kFromOption, selection.from}, std::pair{kToOption, selection.to}}) {
         if (value < kReportMinEnergy || value > kReportMaxEnergy)
             throw CliError{
-                QStringLiteral("--%1 must lie between %2 and %3 keV")
-                    .arg(QLatin1String(name), QString::number(kEnergyRangeMin), QString::number(kEnergyRangeMax))};
+                QStringLiteral("%1 must lie between %2 and %3 keV")
+                    .arg(Dashed(option), QString::number(kEnergyRangeMin), QString::number(kEnergyRangeMax))};
     }
     if (selection.interval < kReportMinInterval)
-        throw CliError{QStringLiteral("--interval must be at least 0.01 keV")};
+        throw CliError{QStringLiteral("%1 must be at least %2 keV")
+                           .arg(Dashed(kIntervalOption), QString::number(kReportMinInterval))};
     if (selection.to < selection.from)
-        throw CliError{QStringLiteral("--to lies below --from: the table would have no rows")};
+        throw CliError{QStringLiteral("%1 lies below %2: the table would have no rows")
+                           .arg(Dashed(kToOption), Dashed(kFromOption))};
     const int rows = ReportPointCount(selection.from, selection.to, selection.interval);
     if (!toFile && rows > kMaxPrintedReportRows)
         throw CliError{QStringLiteral("the energy grid has %1 points; at most %2 (more with --output FILE)")
@@ -108,43 +107,46 @@ void ReadGrid(const CommandContext &context, ReportSelection &selection, bool to
 
 void ReadSelection(const CommandContext &context, ReportSelection &selection)
 {
-    const QString content = context.line.Value(QStringLiteral("content"), QStringLiteral("both"));
+    const QString content = context.line.Value(kContentOption, QStringLiteral("both"));
     if (content != QLatin1String("both") && content != QLatin1String("composition") &&
         content != QLatin1String("coefficients"))
-        throw CliError{QStringLiteral("--content is both, composition or coefficients, not '%1'").arg(content)};
+        throw CliError{
+            QStringLiteral("%1 is both, composition or coefficients, not '%2'").arg(Dashed(kContentOption), content)};
     selection.absorberComposition = content != QLatin1String("coefficients");
     selection.absorptionCoefficients = content != QLatin1String("composition");
 
-    if (context.line.Has(QStringLiteral("select"))) {
+    if (context.line.Has(kSelectOption)) {
         selection.dataSets.fill(false);
-        for (const QString &number : context.line.Value(QStringLiteral("select")).split(QLatin1Char(','))) {
+        for (const QString &number : context.line.Value(kSelectOption).split(QLatin1Char(','))) {
             bool ok = false;
             const int n = number.trimmed().toInt(&ok);
             if (!ok || n < 1 || n > DataSets::kCount)
-                throw CliError{
-                    QStringLiteral("--select lists data sets 1 to %1, not '%2'").arg(DataSets::kCount).arg(number)};
+                throw CliError{QStringLiteral("%1 lists data sets 1 to %2, not '%3'")
+                                   .arg(Dashed(kSelectOption))
+                                   .arg(DataSets::kCount)
+                                   .arg(number)};
             selection.dataSets[static_cast<std::size_t>(n - 1)] = true;
         }
     }
     if (selection.absorptionCoefficients)
-        ReadGrid(context, selection, context.line.Has(QStringLiteral("output")));
+        ReadGrid(context, selection, context.line.Has(kOutputOption));
 }
 
 QDateTime ReportMoment(const CommandContext &context)
 {
     QDateTime moment = context.cli.now;
-    if (context.line.Has(QStringLiteral("date"))) {
-        const QString text = context.line.Value(QStringLiteral("date"));
+    if (context.line.Has(kDateOption)) {
+        const QString text = context.line.Value(kDateOption);
         const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid())
-            throw CliError{QStringLiteral("--date is YYYY-MM-DD, not '%1'").arg(text)};
+            throw CliError{QStringLiteral("%1 is YYYY-MM-DD, not '%2'").arg(Dashed(kDateOption), text)};
         moment.setDate(date);
     }
-    if (context.line.Has(QStringLiteral("time"))) {
-        const QString text = context.line.Value(QStringLiteral("time"));
+    if (context.line.Has(kTimeOption)) {
+        const QString text = context.line.Value(kTimeOption);
         const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
         if (!time.isValid())
-            throw CliError{QStringLiteral("--time is HH:MM:SS, not '%1'").arg(text)};
+            throw CliError{QStringLiteral("%1 is HH:MM:SS, not '%2'").arg(Dashed(kTimeOption), text)};
         moment.setTime(time);
     }
     return moment;
@@ -157,7 +159,7 @@ int RunComposition(const CommandContext &context)
     ExpectPositionals(context, 0, "");
     const QLocale locale = LocaleOption(context);
     Material material =
-        MaterialOption(context, kDataSourceB, kCoeffTypeAttenuationTotal, context.line.Value(QStringLiteral("legend")));
+        MaterialOption(context, kDataSourceB, kCoeffTypeAttenuationTotal, context.line.Value(kLegendOption));
     DataSets sets;
     sets[0] = material.set;
 
@@ -180,29 +182,29 @@ int RunReport(const CommandContext &context)
     ReportSelection selection;
     ReadSelection(context, selection);
     const ReportEnvironment environment{ReportMoment(context), locale};
-    const auto sources = PerDataSet(context, QStringLiteral("source"), kDataSourceB, pheltra::ParseSource);
-    const auto types = PerDataSet(context, QStringLiteral("type"), kCoeffTypeAttenuationTotal, pheltra::ParseCoeffType);
+    const auto sources = PerDataSet(context, kSourceOption, kDataSourceB, pheltra::ParseSource);
+    const auto types = PerDataSet(context, kTypeOption, kCoeffTypeAttenuationTotal, pheltra::ParseCoeffType);
     std::array<QString, DataSets::kCount> legends;
-    for (const QString &text : context.line.Values(QStringLiteral("legend"))) {
-        const auto [index, legend] = RequireDataSet(QStringLiteral("legend"), text);
+    for (const QString &text : context.line.Values(kLegendOption)) {
+        const auto [index, legend] = RequireDataSet(kLegendOption, text);
         legends[static_cast<std::size_t>(index)] = legend;
     }
     // A set-up made in the window gives all six data sets, with their sources,
     // types and legends.
-    const bool fromSetup = context.line.Has(QStringLiteral("setup"));
-    for (const char *option : {"set", "source", "type", "legend"}) {
-        if (fromSetup && context.line.Has(QLatin1String(option)))
-            throw CliError{
-                QStringLiteral("--setup gives the data sets; --%1 cannot be added to it").arg(QLatin1String(option))};
+    const bool fromSetup = context.line.Has(kSetupOption);
+    for (const OptionSpec &option : {kSetOption, kSourceOption, kTypeOption, kLegendOption}) {
+        if (fromSetup && context.line.Has(option))
+            throw CliError{QStringLiteral("%1 gives the data sets; %2 cannot be added to it")
+                               .arg(Dashed(kSetupOption), Dashed(option))};
     }
-    const QStringList setTexts = context.line.Values(QStringLiteral("set"));
+    const QStringList setTexts = context.line.Values(kSetOption);
     if (setTexts.isEmpty() && !fromSetup)
-        throw CliError{QStringLiteral("no --set given (nor --setup)")};
+        throw CliError{QStringLiteral("no %1 given (nor %2)").arg(Dashed(kSetOption), Dashed(kSetupOption))};
 
-    const QString outputFile = context.line.Value(QStringLiteral("output"));
-    if (context.line.Has(QStringLiteral("output"))) {
+    const QString outputFile = context.line.Value(kOutputOption);
+    if (context.line.Has(kOutputOption)) {
         if (outputFile.isEmpty())
-            throw CliError{QStringLiteral("--output needs a file name")};
+            throw CliError{QStringLiteral("%1 needs a file name").arg(Dashed(kOutputOption))};
         if (IsNonRegularFile(outputFile))
             throw CliError{NotRegularFileMessage(QLatin1Char('\'') + outputFile + QLatin1Char('\''))};
     }
@@ -211,14 +213,14 @@ int RunReport(const CommandContext &context)
     DataSets sets;
     if (fromSetup) {
         try {
-            sets = pheltra::ReadSetupFile(context.line.Value(QStringLiteral("setup")), library.library).sets;
+            sets = pheltra::ReadSetupFile(context.line.Value(kSetupOption), library.library).sets;
         } catch (const pheltra::SetupError &error) {
             throw CliError{error.message};
         }
     }
     std::array<QList<pheltra::AbsorberChoice>, DataSets::kCount> absorbers;
     for (const QString &text : setTexts) {
-        const auto [index, list] = RequireDataSet(QStringLiteral("set"), text);
+        const auto [index, list] = RequireDataSet(kSetOption, text);
         QList<pheltra::AbsorberChoice> &chosen = absorbers[static_cast<std::size_t>(index)];
         try {
             chosen << pheltra::ParseAbsorberList(list, library, TCmpDataSet::kAbsorberSlots - chosen.size());
@@ -252,6 +254,7 @@ int RunReport(const CommandContext &context)
     case TReportSaveResult::WriteFailed:
         break;
     }
-    WriteMessage(context.err, QStringLiteral("'%1' could not be written: %2").arg(outputFile, error));
+    // The writer's reason names the file and the system's reason already.
+    WriteMessage(context.err, error);
     return kExitFailure;
 }

@@ -4,6 +4,7 @@
 #include "absorber/library_location.h"
 #include "absorber/material/user_library.h"
 #include "app/cli/cli.h"
+#include "textio/atomic_file.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,9 @@
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
+    // A report --output interrupted on a filesystem without unnamed
+    // temporary files leaves no partial file beside its target.
+    RemoveTemporaryFilesOnSignals();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     const CliContext context{QDateTime::currentDateTime(), QLocale(),

@@ -1,7 +1,7 @@
 #include "app/datasetup/user_materials.h"
 
 #include "absorber/material/user_library.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 #include <QDir>
 #include <QFileInfo>

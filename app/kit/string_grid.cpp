@@ -1,6 +1,6 @@
 #include "app/kit/string_grid.h"
 
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

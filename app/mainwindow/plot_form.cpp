@@ -7,7 +7,7 @@
 #include "app/mainwindow/plot_data.h"
 #include "app/mainwindow/splash_form.h"
 #include "app/kit/user_prompt.h"
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 #include "graph/vexplot.h"
 #include "app/kit/center_on_screen.h"
 

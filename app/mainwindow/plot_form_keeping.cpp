@@ -10,7 +10,7 @@
 #include "app/output/curves_export.h"
 #include "app/output/save_file_chooser.h"
 #include "app/viewdialogs/value_at_energy_dialog.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 #include "graph/vexplot.h"
 
 #include <QAction>

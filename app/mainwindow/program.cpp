@@ -17,7 +17,7 @@
 #include <QFileInfo>
 
 TPheltraProgram::TPheltraProgram(const QString &libraryFile, const QString &userLibraryFile)
-    : status_(LoadCompoundLibrary(libraryFile, library_))
+    : load_(ReadCompoundLibrary(libraryFile, library_))
 {
     if (!userLibraryFile.isEmpty())
         userLibraryMessage_ = pheltra::UserLibraryMessage(pheltra::MergeUserLibrary(userLibraryFile, library_));
@@ -31,10 +31,10 @@ TPheltraProgram::TPheltraProgram(const QString &libraryFile, const QString &user
             duplicateDialog_ = new TDuplicateDlg(&form);
             splash_ = new TSplashForm(&form);
             splash_->SetVersion(QString::fromLatin1(kPheltraVersion));
-            QStringList messages{LibraryStatusMessage(status_), userLibraryMessage_};
+            QStringList messages{LibraryLoadMessage(load_), userLibraryMessage_};
             messages.removeAll(QString());
             splash_->SetMessage(messages.join(QLatin1Char('\n')));
-            if (status_ != kLibraryNotFound)
+            if (load_.status != kLibraryNotFound)
                 splash_->SetLibraryFile(QFileInfo(libraryFile).absoluteFilePath());
             absorberDialog_ = new TCmpMixDlg(&form);
             if (!userLibraryFile.isEmpty())

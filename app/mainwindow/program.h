@@ -10,7 +10,7 @@
 #include "absorber/compound_file.h"
 #include "absorber/compound_library.h"
 #include "absorber/data_set_list.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 #include "app/viewdialogs/plot_range.h"
 
 #include <QString>
@@ -48,7 +48,7 @@ public:
     void ShowSplash();
 
     const CompoundLibrary &Library() const { return library_; }
-    LibraryStatus Status() const { return status_; }
+    LibraryStatus Status() const { return load_.status; }
     // The user's materials, kept in the user library file.
     TUserMaterials &UserMaterials() const { return *userMaterials_; }
     // The library file read, as an absolute path; empty when it was missing.
@@ -70,7 +70,7 @@ public:
 private:
     // Declared in the order of creation.
     CompoundLibrary library_;
-    LibraryStatus status_;
+    LibraryLoad load_;
     QString userLibraryMessage_;
     std::unique_ptr<TUserMaterials> userMaterials_;
     DataSets dataSets_;

@@ -1,12 +1,12 @@
 #include "app/mainwindow/program_options.h"
 
 #include "absorber/library_location.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 
 namespace {
 
 const char kHelpHead[] =
-    "Usage: pheltra [--help | --version | --check-startup] [SETUP.pheltra]\n"
+    "Usage: pheltra [-h | --help | --version | --check-startup] [SETUP.pheltra]\n"
     "\n"
     "Pheltra looks up and plots photon interaction coefficients of materials: the\n"
     "mass coefficient in cm2/g of up to six absorbers (elements, compounds and\n"
@@ -25,7 +25,7 @@ const char kHelpHead[] =
 const char kHelpTail[] =
     "\n"
     "Options:\n"
-    "  --help           print this text and exit\n"
+    "  -h, --help       print this text and exit\n"
     "  --version        print the version and exit\n"
     "  --check-startup  start up to the main window and the start-up window, print\n"
     "                   what the start-up window says and exit with status 0, for\n"
@@ -42,12 +42,45 @@ bool IsHelp(const QString &argument)
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
 }
 
-// Before the windowing system has taken out its options, "-platform
-// offscreen" or "-style fusion" may still be there: a one-dash option and
-// whatever follows it may be its.
-bool MayBeWindowSystems(const QString &argument)
+// The windowing system's own options, as Qt takes them out of the command
+// line; Qt reads "--name" as "-name" too.
+struct WindowSystemOption
 {
-    return !argument.startsWith(QLatin1String("--"));
+    const char *name;
+    bool takesValue; // the next argument, or "-name=value"
+};
+constexpr WindowSystemOption kWindowSystemOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"session", true},
+    {"display", true},         {"geometry", true},
+    {"style", true},           {"stylesheet", true},
+    {"qmljsdebugger", true},   {"reverse", false},
+    {"widgetcount", false},    {"nograb", false},
+    {"dograb", false},         {"sync", false},
+};
+
+// The option argument names, or nullptr. Its "=value" part, if any, in value.
+const WindowSystemOption *FindWindowSystemOption(const QString &argument, bool &hasInlineValue)
+{
+    if (!argument.startsWith(QLatin1Char('-')))
+        return nullptr;
+    QStringView name = QStringView(argument).mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    hasInlineValue = equals >= 0;
+    if (hasInlineValue)
+        name = name.left(equals);
+    for (const WindowSystemOption &option : kWindowSystemOptions) {
+        if (name == QLatin1String(option.name) && (option.takesValue || !hasInlineValue))
+            return &option;
+    }
+    return nullptr;
+}
+
+QString Quoted(const QString &argument)
+{
+    return QString::fromLatin1(argument.toUtf8().toPercentEncoding(" /=:,+@"));
 }
 
 } // namespace
@@ -61,24 +94,34 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWind
             return {ProgramOptions::Action::Version, {}, {}};
     }
     ProgramOptions options;
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == QLatin1String("--check-startup")) {
             options.action = ProgramOptions::Action::CheckStartup;
             continue;
         }
-        if (beforeWindowSystem && MayBeWindowSystems(argument))
+        // Before the windowing system starts, its own options are let
+        // through and everything else is refused here, so that a refusal
+        // needs no display.
+        bool hasInlineValue = false;
+        if (const WindowSystemOption *option =
+                beforeWindowSystem ? FindWindowSystemOption(argument, hasInlineValue) : nullptr) {
+            if (option->takesValue && !hasInlineValue && ++i == arguments.size())
+                return {ProgramOptions::Action::Refuse,
+                        QStringLiteral("option '%1' needs a value (try --help)").arg(Quoted(argument)),
+                        {}};
             continue;
+        }
         if (!argument.startsWith(QLatin1Char('-')) && options.setupFile.isEmpty()) {
             options.setupFile = argument;
             continue;
         }
-        const QString quoted = QString::fromLatin1(argument.toUtf8().toPercentEncoding(" /=:,+@"));
-        return {
-            ProgramOptions::Action::Refuse,
-            argument.startsWith(QLatin1Char('-'))
-                ? QStringLiteral("unknown option '%1' (try --help)").arg(quoted)
-                : QStringLiteral("unexpected argument '%1': Pheltra opens one set-up file (try --help)").arg(quoted),
-            {}};
+        return {ProgramOptions::Action::Refuse,
+                argument.startsWith(QLatin1Char('-'))
+                    ? QStringLiteral("unknown option '%1' (try --help)").arg(Quoted(argument))
+                    : QStringLiteral("unexpected argument '%1': Pheltra opens one set-up file (try --help)")
+                          .arg(Quoted(argument)),
+                {}};
     }
     return options;
 }

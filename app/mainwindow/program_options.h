@@ -19,11 +19,11 @@ struct ProgramOptions
 
 // arguments exclude the program name. --help or --version anywhere wins over
 // everything else. The program parses twice: first before the windowing
-// system starts (beforeWindowSystem true), where only unknown "--" options
-// are refused, since a one-dash option and its value ("-platform offscreen")
-// may still be the windowing system's, so that such a refusal needs no
-// display; then on what the windowing system left, where every argument but
-// --check-startup and one set-up file is refused.
+// system starts (beforeWindowSystem true), where the windowing system's own
+// options ("-platform offscreen", "-reverse") pass and every other unknown
+// argument is refused, so that a refusal needs no display; then on what the
+// windowing system left, where every argument but --check-startup and one
+// set-up file is refused.
 ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWindowSystem);
 
 // The texts of --help and --version; the manual page pheltra(1) is generated

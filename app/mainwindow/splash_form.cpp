@@ -1,6 +1,6 @@
 #include "app/mainwindow/splash_form.h"
 
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 #include "app/kit/dialog_button.h"
 #include "app/kit/center_on_screen.h"
 

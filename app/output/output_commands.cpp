@@ -9,7 +9,7 @@
 #include "app/output/save_file_chooser.h"
 #include "app/kit/user_prompt.h"
 #include "app/reports/report_file.h"
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 #include "graph/vexplot.h"
 
 #include <QDir>
@@ -23,7 +23,12 @@
 
 namespace {
 
-const QString kFileError = QStringLiteral("File I/O error.");
+// "File I/O error: could not write /home/u/a.txt: No space left on device",
+// what failed and why in one line.
+QString FileErrorText(const QString &reason)
+{
+    return reason.isEmpty() ? QStringLiteral("File I/O error.") : QStringLiteral("File I/O error: %1").arg(reason);
+}
 const QString kTextPrintError = QStringLiteral("Error printing text.");
 const QString kGraphPrintError = QStringLiteral("Error printing graph.");
 const QString kNoRoomForGraph = QStringLiteral("The graph has no room on the printable page.");
@@ -92,7 +97,7 @@ void TOutputCommands::menuSaveDataClick()
         UserPrompt::Error(window_, error);
         break;
     case TReportSaveResult::WriteFailed:
-        UserPrompt::Error(window_, kFileError);
+        UserPrompt::Error(window_, FileErrorText(error));
         break;
     }
 }
@@ -113,8 +118,9 @@ void TOutputCommands::SaveGraph1Click()
     if (!choice || RefusedAsNonRegular(window_, choice->fileName))
         return;
     ReportingGraphFaults(window_, [&] {
-        if (!SaveGraphPicture(graph_, choice->fileName, GraphPictureFormat(*choice)))
-            UserPrompt::Error(window_, kFileError);
+        QString error;
+        if (!SaveGraphPicture(graph_, choice->fileName, GraphPictureFormat(*choice), &error))
+            UserPrompt::Error(window_, FileErrorText(error));
     });
 }
 

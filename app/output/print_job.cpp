@@ -2,15 +2,12 @@
 
 #include "app/kit/user_prompt.h"
 #include "app/output/save_file_chooser.h"
+#include "textio/atomic_file.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPrinter>
-#include <QTemporaryFile>
-
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -22,7 +19,7 @@ SaveFileChooser::Request PdfFileRequest(const QPrinter &printer)
              {QStringLiteral("All files (*)"), QString()}}};
 }
 
-// The printer writes the temporary file while it lives; afterwards it names
+// The printer writes its scratch file while it lives; afterwards it names
 // the chosen file again.
 class PrinterFileName
 {
@@ -37,41 +34,34 @@ private:
     QString chosen_;
 };
 
-bool Replace(const QString &from, const QString &to)
-{
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
-    return !error;
-}
-
 // A job cut short by a full disk can still report success; a whole PDF file
 // ends in its end-of-file marker.
-bool EndsAsAWholePdf(const QString &fileName)
+bool IsAWholePdf(const QByteArray &pdf)
 {
-    QFile file(fileName);
-    constexpr qint64 kTail = 16;
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - kTail)))
-        return false;
-    return file.readAll().trimmed().endsWith("%%EOF");
+    constexpr qsizetype kTail = 16;
+    return pdf.right(kTail).trimmed().endsWith("%%EOF");
 }
 
+// The printer can only write a file of its own, so it prints into a scratch
+// folder; the finished document then goes to the chosen file the way every
+// save goes, whole or not at all.
 bool PrintToFile(QPrinter &printer, const QString &fileName, const std::function<bool(QPrinter &)> &job)
 {
-    const QFileInfo target(fileName);
-    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.pdf").arg(target.fileName())));
-    if (!temporary.open())
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
         return false;
-    // The permissions of the file it replaces, or those of a new file.
-    temporary.setPermissions(target.exists() ? target.permissions()
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                     QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    temporary.close();
-    const PrinterFileName restore(printer, fileName);
-    printer.setOutputFileName(temporary.fileName());
-    if (!job(printer) || !EndsAsAWholePdf(temporary.fileName()) || !Replace(temporary.fileName(), fileName))
+    const QString scratchFile = scratch.filePath(QStringLiteral("job.pdf"));
+    {
+        const PrinterFileName restore(printer, fileName);
+        printer.setOutputFileName(scratchFile);
+        if (!job(printer))
+            return false;
+    }
+    QFile printed(scratchFile);
+    if (!printed.open(QIODevice::ReadOnly))
         return false;
-    temporary.setAutoRemove(false); // it is the chosen file now
-    return true;
+    const QByteArray pdf = printed.readAll();
+    return IsAWholePdf(pdf) && SaveFileAtomically(fileName, pdf);
 }
 
 } // namespace
@@ -84,6 +74,12 @@ TPrintJobResult RunPrintJob(QWidget *parent, QPrinter &printer, const std::funct
         SaveFileChooser::AskSaveFileName(parent, PdfFileRequest(printer));
     if (!choice)
         return TPrintJobResult::Cancelled;
+    // A named pipe, a device or a folder is refused as a save refuses it,
+    // before anything is printed.
+    if (IsNonRegularFile(choice->fileName)) {
+        UserPrompt::Error(parent, NotRegularFileMessage(QDir::toNativeSeparators(choice->fileName)));
+        return TPrintJobResult::Refused;
+    }
     if (!PrintToFile(printer, choice->fileName, job))
         return TPrintJobResult::Failed;
     UserPrompt::Message(parent, PrintedToFileMessage(choice->fileName));

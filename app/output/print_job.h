@@ -11,15 +11,16 @@
 class QPrinter;
 class QWidget;
 
-enum class TPrintJobResult { Printed, Cancelled, Failed };
+enum class TPrintJobResult { Printed, Cancelled, Refused, Failed };
 
 // Runs `job` on `printer` as one print job; `job` returns whether it
 // succeeded. On a PDF file printer the user first chooses the file in the
 // save-file dialog, with the file of the last job (or of Printer Setup)
-// proposed; the dialog asks before an existing file is replaced. The job is
-// written under a temporary name beside the chosen file and replaces it only
-// when the job succeeded, so a failed job leaves an earlier file whole; then
-// a message names the file written. The printer keeps the chosen name for
+// proposed; the dialog asks before an existing file is replaced. A name that
+// is no regular file (a named pipe, a device) is refused with a message, as a
+// save refuses it. The job goes to the chosen file through the atomic file
+// writer only when it succeeded, so a failed job leaves an earlier file
+// whole; then a message names the file written. The printer keeps the chosen name for
 // the next job. An exception of `job` propagates after the temporary file is
 // removed.
 TPrintJobResult RunPrintJob(QWidget *parent, QPrinter &printer, const std::function<bool(QPrinter &)> &job);

@@ -2,7 +2,7 @@
 
 #include "app/output/current_printer.h"
 #include "app/reports/reports.h"
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

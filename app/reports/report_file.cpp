@@ -1,6 +1,6 @@
 #include "app/reports/report_file.h"
 
-#include "graph/atomic_file.h"
+#include "textio/atomic_file.h"
 
 TReportSaveResult WriteSavedReport(const QString &fileName, const DataSets &sets, const ReportSelection &selection,
                                    const ReportEnvironment &environment, QString *error)

@@ -1,6 +1,6 @@
 #include "app/reports/report_text.h"
 
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
 QString StripMarkup(const QString &text)
 {

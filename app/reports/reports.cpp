@@ -3,8 +3,9 @@
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
 #include "gallomir/gallomir.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -275,7 +276,19 @@ QStringList PrintedReportLines(const DataSets &sets, const ReportSelection &sele
 
 void AppendSavedLine(QByteArray &bytes, const QString &line)
 {
-    bytes += line.toUtf8();
+    // A line break inside a line (a legend typed with one) would put a bare
+    // LF or CR into a file of CR LF lines: it becomes a blank.
+    const auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0x0085) || c == QChar(0x2028) ||
+            c == QChar(0x2029);
+    };
+    if (std::any_of(line.begin(), line.end(), isBreak)) {
+        QString oneLine = line;
+        std::replace_if(oneLine.begin(), oneLine.end(), isBreak, QLatin1Char(' '));
+        bytes += oneLine.toUtf8();
+    } else {
+        bytes += line.toUtf8();
+    }
     bytes += "\r\n";
 }
 

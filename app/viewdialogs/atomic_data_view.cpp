@@ -5,7 +5,7 @@
 #include "app/kit/help_system.h"
 #include "app/reports/element_data.h"
 #include "controls/system_sound.h"
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "app/viewdialogs/coefficient_grid.h"
 
-#include "graph/font_map.h"
+#include "textio/font_faces.h"
 #include "graph/painter_canvas.h"
 #include "graph/rich_text_draw.h"
 

@@ -63,7 +63,7 @@ inline constexpr bool IsTripletColumn(int column)
 }
 
 // The largest knot set of a threshold spline: every row of an element.
-inline constexpr int kSplineCapacity = 209;
+inline constexpr int kSplineCapacity = 240;
 
 inline constexpr char kVersion[] = "1.02 / 1998-03-01";
 

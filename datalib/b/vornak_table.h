@@ -31,29 +31,35 @@ extern const float kRows[][kColumnCount];
 // buckets an octave from 1 keV on): kRowBucket gives the last row at or below
 // the bucket's lowest energy, and counting the next kBucketSteps row energies
 // that are <= the energy finishes the search without branches. The build
-// checks that no bucket of any element holds more rows than that.
-inline constexpr int kMaxRows = 209;
+// checks that no bucket of any element holds more rows than that. Energies
+// are compared as the bits of their doubles, which for positive values are
+// ordered as the values.
+inline constexpr int kMaxRows = 240;
 inline constexpr int kMaxEdges = 13;
 inline constexpr int kBucketBits = 6;
 inline constexpr int kBucketCount = 16 << kBucketBits; // 1 keV .. 65 536 keV
 inline constexpr int kBucketSteps = 8;
-// Row energies per element, widened to double and padded with +infinity.
+// Row energies per element, as the bits of the widened doubles, padded with
+// those of +infinity.
 inline constexpr int kPaddedRows = kMaxRows + kBucketSteps;
 
 // Derived at build time with the same logl the lookup runs, so that a value
 // taken from here equals the logarithm computed on the spot, bit for bit.
 // kFirstRow/kLastRow[Z - 1] are the first and last row of element Z;
 // kRowBucket[Z - 1][b] the last row of element Z (counted from its first) at
-// or below the lowest energy of bucket b; kPaddedEnergy[Z - 1] its row
-// energies, widened, then +infinity;
+// or below the lowest energy of bucket b; kPaddedEnergyBits[Z - 1] the bits
+// of its row energies, widened, then of +infinity;
 // kEdges[Z - 1] its kEdgeCount[Z - 1] edge energies from the lowest up,
 // widened, then infinity; kLogEnergy[r] is logl of the energy of row r;
 // kLogValue[(c - 2) * kRowTotal + r] is logl of column c of row r, which is
-// minus infinity where the value is 0.
+// minus infinity where the value is 0; kFirstPositiveRow[Z - 1][c - 2] is the
+// first row of element Z (a flat index) where column c is above 0: the
+// column is 0 before it and positive from it on.
 extern const std::uint8_t kRowBucket[kElementCount][kBucketCount];
-extern const double kPaddedEnergy[kElementCount][kPaddedRows];
+extern const std::uint64_t kPaddedEnergyBits[kElementCount][kPaddedRows];
 extern const std::int32_t kFirstRow[kElementCount];
 extern const std::int32_t kLastRow[kElementCount];
+extern const std::int32_t kFirstPositiveRow[kElementCount][kColumnCount - 1];
 extern const std::int32_t kEdgeCount[kElementCount];
 extern const double kEdges[kElementCount][kMaxEdges];
 extern const long double kLogEnergy[];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "datalib/common/extended_precision.h"
 #include "datalib/common/natural_cubic_spline.h"
 #include "datalib/h/selquin_table.h"
 
@@ -13,13 +14,13 @@ namespace {
 // first row): the bucket gives a row at or below e, and the rows after it
 // that e reaches are counted without branches, since random energies would
 // defeat branch prediction.
-int LastRowAtOrBelow(std::int32_t z, double e) noexcept
+int LastRowAtOrBelow(std::int32_t z, double e, std::uint64_t bits) noexcept
 {
     const int start = kBucketStart[z - 1][EnergyBucket(e)];
-    const double *next = kPaddedEnergy[z - 1] + start + 1;
+    const std::uint64_t *next = kPaddedEnergyBits[z - 1] + start + 1;
     int j = start;
     for (int k = 0; k < kBucketSteps; ++k) {
-        j += next[k] <= e;
+        j += next[k] <= bits;
     }
     return j;
 }
@@ -43,15 +44,17 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     // One test for both kinds (0 and 16 differ in one bit), so that callers
     // alternating between them pay no mispredicted branch.
     static_assert(kKindAttenuation == 0 && kKindEnergyAbsorption == 16);
+    // Everything up to the logarithm runs on integers (extended_precision.h).
+    const std::uint64_t bits = datalib::EnergyBits(energy);
     if ((kind & ~kKindEnergyAbsorption) != 0 || z < 1 || z > kElementCount ||
-        !(energy >= kLowestEnergy && energy <= kHighestEnergy)) {
+        !datalib::InRange(bits, kLowestEnergy, kHighestEnergy)) {
         return -1.0;
     }
     const int column = kind >> 4;
     const ElementIndex &element = kElements[z - 1];
-    const int rel = LastRowAtOrBelow(z, energy);
+    const int rel = LastRowAtOrBelow(z, energy, bits);
     const int j = element.first + rel;
-    if (static_cast<double>(element.splineAbove) < energy) {
+    if (element.splineAboveBits < static_cast<std::int64_t>(bits)) {
         // Above the K edge: the natural spline through the rows from the edge (or
         // the row after it) to 20 MeV, on the piece the bisection of the per-call
         // spline would pick.
@@ -60,20 +63,20 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
         Prefetch(lo);
         const long double value = datalib::SplinePieceValue(
             lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column], lo.secondDerivative[column],
-            hi.secondDerivative[column], lo.curvatureWeight, std::log(static_cast<long double>(energy)));
-        return static_cast<double>(std::exp(value));
+            hi.secondDerivative[column], lo.curvatureWeight, std::log(datalib::WidenPositive(bits)));
+        return datalib::RoundToDouble(std::exp(value));
     }
-    if (kPaddedEnergy[z - 1][rel] == energy) {
+    if (kPaddedEnergyBits[z - 1][rel] == bits) {
         // A stored energy gives its stored value; at an edge, the value above it.
         return static_cast<double>(kRows[j][column + 1]);
     }
     const RowLogs &lo = kRowLogs[j];
     const RowLogs &hi = kRowLogs[j + 1];
     Prefetch(lo);
-    const long double x = std::log(static_cast<long double>(energy));
+    const long double x = std::log(datalib::WidenPositive(bits));
     const long double value = lo.lnValue[column] +
         (x - lo.lnEnergy) * (hi.lnValue[column] - lo.lnValue[column]) / (hi.lnEnergy - lo.lnEnergy);
-    return static_cast<double>(std::exp(value));
+    return datalib::RoundToDouble(std::exp(value));
 }
 
 double AbsEdge(std::int32_t z, std::int32_t n) noexcept

@@ -26,8 +26,9 @@ struct ElementIndex
     // spline from the edge swings far outside the tabulated values (an edge
     // just below a grid energy squeezes two knots together): there the spline
     // starts at the first row above the edge and only the short interval
-    // from the edge to that row is log-log.
-    float splineAbove;
+    // from the edge to that row is log-log. Held as the bits of the widened
+    // double, which order as the values do (-1, without edges, below all).
+    std::int64_t splineAboveBits;
     bool splineFromNextRow; // the spline starts at the row after kRow
     float edges[kMaxEdges]; // edge energies from the top, keV
 };
@@ -44,11 +45,13 @@ struct RowLogs
 // the top kBucketBits bits of its mantissa, about 4 % wide) gives the last row
 // at or below the bucket's low end; counting the next kBucketSteps row
 // energies that are <= the energy finishes the search. The generator checks
-// that no bucket of any element holds more rows than that.
+// that no bucket of any element holds more rows than that. Energies are
+// compared as the bits of their doubles, ordered as the positive values are.
 inline constexpr int kBucketBits = 4;
 inline constexpr int kBucketCount = 15 << kBucketBits; // 1 keV up to 32768 keV
 inline constexpr int kBucketSteps = 8;
-// Row energies per element, widened to double and padded with +infinity.
+// Row energies per element, as the bits of the widened doubles, padded with
+// those of +infinity.
 inline constexpr int kPaddedRows = 80;
 
 // The bucket of an energy in [1, 32768) keV, and the lowest energy in a bucket.
@@ -67,7 +70,7 @@ inline double BucketLow(int bucket) noexcept
 #define SELQUIN_INTERNAL __attribute__((visibility("hidden")))
 SELQUIN_INTERNAL extern const ElementIndex kElements[kElementCount];
 SELQUIN_INTERNAL extern const unsigned char kBucketStart[kElementCount][kBucketCount]; // row within the element
-SELQUIN_INTERNAL extern const double kPaddedEnergy[kElementCount][kPaddedRows];
+SELQUIN_INTERNAL extern const std::uint64_t kPaddedEnergyBits[kElementCount][kPaddedRows];
 SELQUIN_INTERNAL extern const RowLogs kRowLogs[kRowTotal];
 #undef SELQUIN_INTERNAL
 

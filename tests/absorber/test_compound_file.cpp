@@ -10,9 +10,35 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <initializer_list>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define PHELTRA_TEST_UNDER_ASAN 1
+#endif
+#endif
+#ifndef PHELTRA_TEST_UNDER_ASAN
+#define PHELTRA_TEST_UNDER_ASAN 0
+#endif
+
 namespace {
+
+// Loads data with only `headroom` bytes of address space left to the process
+// (in a child process of a death test).
+LibraryLoad ReadCompoundLibraryBytesWithin(const QByteArray &data, CompoundLibrary &library, rlim_t headroom)
+{
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + headroom;
+    const rlimit bound{limit, limit};
+    setrlimit(RLIMIT_AS, &bound);
+    return ReadCompoundLibraryBytes(data, library);
+}
 
 // A file of the given lines with CR LF line ends; the first is the title.
 QByteArray File(std::initializer_list<const char *> lines)
@@ -132,21 +158,45 @@ TEST(DataLine, AtomicNumberZeroIsStoredAndEndsTheList)
 
 TEST(DataLine, OptionalNumbersRepairToMinusOne)
 {
-    const DataLine line = ParseDataLine("Lead; Pb ;;;;abc;;11.35 g/cm3;82;1");
+    const DataLine line = ParseDataLine("Lead; Pb ;;;;abc;;11.35;82;1");
     ASSERT_EQ(line.kind, DataLine::Kind::Entry);
     EXPECT_EQ(line.compound.Formula.str(), QStringLiteral("Pb"));
     EXPECT_EQ(line.compound.ExtraValue, -1.0f);
-    EXPECT_EQ(line.compound.Density, -1.0f);
-    EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;1e39;82;1").compound.Density, -1.0f);
+    EXPECT_EQ(line.compound.Density, 11.35f);
     EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;;82;1").compound.ExtraValue, 2.5f);
+    EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;-1;82;1").compound.Density, -1.0f);
+    EXPECT_EQ(ParseDataLine("Lead;;;;;2.5;;0;82;1").compound.Density, -1.0f);
 }
 
-TEST(DataLine, AllFieldsInOrderAndFieldsAfter36Ignored)
+// A density that is no number, or one that a 32-bit density turns into 0 or
+// infinity, is not "no density": the line is faulty and says why.
+TEST(DataLine, DensityThatIsNoUsableNumberMakesTheLineFaulty)
+{
+    struct Row
+    {
+        const char *density;
+        const char *fault;
+    };
+    for (const Row &row :
+         {Row{"2,5", "density '2,5' is not a number"}, Row{"2.5abc", "density '2.5abc' is not a number"},
+          Row{"11.35 g/cm3", "density '11.35 g/cm3' is not a number"},
+          Row{"1e-4000", "density 1e-4000 lies outside 1e-30 to 1000 g/cm3"},
+          Row{"1e-31", "density 1e-31 lies outside 1e-30 to 1000 g/cm3"},
+          Row{"1e39", "density 1e39 lies outside 1e-30 to 1000 g/cm3"},
+          Row{"1001", "density 1001 lies outside 1e-30 to 1000 g/cm3"}}) {
+        const QByteArray text = QByteArray("Lead;;;;;;;") + row.density + ";82;1";
+        ExpectFaultyLines({text.constData()});
+        EXPECT_EQ(ParseDataLine(text).fault, QString::fromLatin1(row.fault));
+    }
+    EXPECT_EQ(ParseDataLine("Gas;;;;;;;1e-30;1;1").compound.Density, 1e-30f);
+}
+
+TEST(DataLine, AllFieldsInOrderAndEmptyFieldsAfter36Ignored)
 {
     QByteArray text = "Name;F;S;E1;Src;7.5;E2;2.5";
     for (int i = 1; i <= 14; ++i)
         text += ";" + QByteArray::number(i) + ";0.0" + QByteArray::number(i);
-    text += ";junk;;;;";
+    text += "; ;;\t;";
     const DataLine line = ParseDataLine(text);
     ASSERT_EQ(line.kind, DataLine::Kind::Entry);
     const TCompound &c = line.compound;
@@ -160,6 +210,20 @@ TEST(DataLine, AllFieldsInOrderAndFieldsAfter36Ignored)
     EXPECT_EQ(c.Z[13], 14);
     EXPECT_EQ(c.Weight[13], 0.014f);
     EXPECT_EQ(c.ConstituentCount(), 14);
+}
+
+// A 15th pair once vanished without a word, and with it perhaps the
+// heaviest element of the entry.
+TEST(DataLine, MoreThanFourteenPairsMakeTheLineFaulty)
+{
+    QByteArray fourteen = "Mix;;;;;;;";
+    for (int i = 1; i <= 14; ++i)
+        fourteen += ";" + QByteArray::number(i) + ";0.05";
+    for (const char *tail : {";82;0.3", ";82", ";;0.3", "; x", ";;;82;0.3"}) {
+        const QByteArray text = fourteen + tail;
+        ExpectFaultyLines({text.constData()});
+        EXPECT_EQ(ParseDataLine(text).fault, QStringLiteral("more than 14 pairs of atomic number and weight"));
+    }
 }
 
 TEST(DataLine, TextsAreCutTo255CharactersButNamesAreNot)
@@ -249,8 +313,15 @@ TEST(LoadBytes, MixedLineEndsNameTheLineWhereTheyStart)
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\nB;;;;;;;;2;1\r\nC;;;;;;;;3;1\n", library), 2);
     EXPECT_EQ(library.Count(), 1);
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\nA;;;;;;;;1;1\nB;;;;\r;;;;2;1\nC;;;;;;;;3;1\n", library), 2);
-    // A lone LF at a field's end in a CR LF file is a line end too.
+    // A lone LF at a field's end in a CR LF file is a line end too; so is a
+    // lone CR, which once cut water's hydrogen off into a comment line.
     EXPECT_EQ(LoadCompoundLibraryFromBytes("t\r\nA;;;;;;;;1;0.5\n;8;0.5\r\n", library), 1);
+    const LibraryLoad load =
+        ReadCompoundLibraryBytes("t\r\nAir;;;;;;;;7;1\r\nWater;;;;;;;1;8;0.888102\r;1;0.111898\r\n", library);
+    EXPECT_EQ(load.status, 2);
+    EXPECT_EQ(LibraryLoadMessage(load),
+              QStringLiteral("Error in reading line # 2 of file CmpMix.dat: its line end "
+                             "differs from the title line's (CR LF, CR or LF)"));
     // One kind throughout loads every entry, whichever kind it is.
     for (const char *end : {"\r\n", "\r", "\n"}) {
         const QByteArray e(end);
@@ -268,6 +339,32 @@ TEST(LoadBytes, DuplicatesAreKeptInFileOrder)
     EXPECT_EQ(library.Compound(0).Formula.str(), QStringLiteral("first"));
     EXPECT_EQ(library.Compound(1).Formula.str(), QStringLiteral("second"));
     EXPECT_EQ(library.IndexOf(QStringLiteral("water")), 0);
+}
+
+// What loads but deserves a word: entries that give no coefficient, and names
+// of which a lookup finds only the first. The file is not refused.
+TEST(LoadBytes, EntriesWithoutElementsAndRepeatedNamesAreAWarning)
+{
+    struct Row
+    {
+        std::initializer_list<const char *> lines;
+        const char *message;
+    };
+    for (const Row &row : {
+             Row{{"t", "Air;;;;;;;;7;1"}, ""},
+             Row{{"t", "Void;;;;;;;;-1;1", "Air;;;;;;;;7;1"}, "File CmpMix.dat: 1 entry has no element ('Void')"},
+             Row{{"t", "Water;;;;;;;;1;1", "WATER;;;;;;;;8;1", "water;;;;;;;;8;1", "Air;;;;;;;;0;1"},
+                 "File CmpMix.dat: 1 entry has no element ('Air'); 1 name is given more than once, only the first is "
+                 "used ('Water')"},
+             Row{{"t", "A;;;;;;;;-1;1", "B;;;;;;;;-1;1", "C;;;;;;;;-1;1", "D;;;;;;;;-1;1"},
+                 "File CmpMix.dat: 4 entries have no element ('A', 'B', 'C', ...)"},
+         }) {
+        CompoundLibrary library;
+        const LibraryLoad load = ReadCompoundLibraryBytes(File(row.lines), library);
+        EXPECT_EQ(load.status, kLibraryLoaded);
+        EXPECT_EQ(LibraryLoadMessage(load), QString::fromUtf8(row.message));
+        EXPECT_EQ(library.Count(), static_cast<int>(row.lines.size()) - 1);
+    }
 }
 
 TEST(LoadBytes, ReplacesWhatTheLibraryHeld)
@@ -356,6 +453,48 @@ TEST_F(LoadFile, OnlyRegularFilesOfBoundedSizeAreRead)
     // away as blanks of its last field).
     EXPECT_EQ(LoadCompoundLibrary(big, library), kLibraryLoaded);
     EXPECT_EQ(library.Count(), 1);
+}
+
+// The reason goes with "could not be read", so the user can act on it.
+TEST_F(LoadFile, UnreadableFilesSayWhy)
+{
+    CompoundLibrary library;
+    ASSERT_TRUE(QFile::link(folder_.filePath(QStringLiteral("gone.dat")), Path()));
+    const LibraryLoad dangling = ReadCompoundLibrary(Path(), library);
+    EXPECT_EQ(dangling.status, kLibraryUnreadable);
+    EXPECT_EQ(LibraryLoadMessage(dangling),
+              QStringLiteral("File CmpMix.dat could not be read: it is a link to %1, which does not exist")
+                  .arg(folder_.filePath(QStringLiteral("gone.dat"))));
+    EXPECT_EQ(LibraryLoadMessage(ReadCompoundLibrary(QStringLiteral("/dev/zero"), library)),
+              QStringLiteral("File CmpMix.dat could not be read: it is no regular file"));
+    EXPECT_EQ(LibraryLoadMessage(ReadCompoundLibrary(folder_.path(), library)),
+              QStringLiteral("File CmpMix.dat could not be read: it is a folder"));
+}
+
+// A library larger than the memory left is "could not be read", with the
+// reason, and leaves the library empty, instead of ending the program. The
+// address space is limited in a child process; sanitizers reserve far more
+// than any limit leaves.
+TEST(LoadBytesDeathTest, OutOfMemoryIsAnUnreadableLibrary)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || PHELTRA_TEST_UNDER_ASAN
+    GTEST_SKIP() << "the address space of a sanitized process cannot be limited";
+#else
+    QByteArray data = "t\n";
+    for (int i = 0; i < 400000; ++i)
+        data += "Entry " + QByteArray::number(i) + ";;;;;;;;1;1\n";
+    CompoundLibrary library;
+    EXPECT_EXIT(
+        {
+            const auto load = ReadCompoundLibraryBytesWithin(data, library, 8 * 1024 * 1024);
+            std::exit(load.status == kLibraryUnreadable && library.IsEmpty() &&
+                              LibraryLoadMessage(load) ==
+                                  QStringLiteral("File CmpMix.dat could not be read: not enough memory to hold it")
+                          ? 0
+                          : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+#endif
 }
 
 TEST(StatusMessage, TextsOfTheStartUpWindow)

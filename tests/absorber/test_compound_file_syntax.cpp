@@ -52,7 +52,10 @@ TEST(LineReader, EveryKindEndsALineAndTheFirstSetsTheFilesKind)
     EXPECT_EQ(Lines("a\nb\nc\r"), (Lines_t{"a", "b", "c"}));
     EXPECT_EQ(Differing("a\nb\nc\r"), (Flags_t{false, false, true}));
     EXPECT_EQ(Lines("a\n\rb"), (Lines_t{"a", "", "b"}));
-    EXPECT_EQ(Differing("a\r\nb\r\nc\rd\r\n"), (Flags_t{false, false, false, false}));
+    // In a CR LF file a CR without its LF is a line end of another kind; in
+    // a CR file a CR LF is a CR's line end.
+    EXPECT_EQ(Differing("a\r\nb\r\nc\rd\r\n"), (Flags_t{false, false, true, false}));
+    EXPECT_EQ(Differing("a\rb\r\nc\r"), (Flags_t{false, false, false}));
     EXPECT_EQ(Differing("a\nb\r\nc\n"), (Flags_t{false, true, false}));
     // The last line needs no line end.
     EXPECT_EQ(Differing("a\r\nb"), (Flags_t{false, false}));

@@ -65,6 +65,13 @@ TEST_F(LibraryLocation, AWorkingFolderEntryThatIsNoFileStillWins)
     EXPECT_EQ(FindCompoundLibrary(installed_), QStringLiteral("CmpMix.dat"));
 }
 
+TEST_F(LibraryLocation, ALinkThatLeadsNowhereStillWins)
+{
+    Touch(installed_);
+    ASSERT_TRUE(QFile::link(QStringLiteral("nowhere.dat"), QStringLiteral("CmpMix.dat")));
+    EXPECT_EQ(FindCompoundLibrary(installed_), QStringLiteral("CmpMix.dat"));
+}
+
 TEST(InstalledLibraryFile, LiesInShareBesideTheBinFolder)
 {
     EXPECT_EQ(InstalledLibraryFile(QStringLiteral("/usr/bin")), QStringLiteral("/usr/share/pheltra/CmpMix.dat"));

@@ -74,6 +74,15 @@ TEST(PlotEdges, AnEdgeAtTheBottomOfTheRangeKeepsOnlyItsOwnPoint)
     EXPECT_FALSE(lower.empty());
 }
 
+// A range reaching below 0 takes no missing edge (-1) for an edge.
+TEST(PlotEdges, OnlyEdgesAbove0)
+{
+    for (const int source : {kDataSourceB, kDataSourceH}) {
+        const std::vector<float> edges = EdgeEnergies(PureElement(1, source), -5.0, 50000.0);
+        EXPECT_TRUE(std::all_of(edges.begin(), edges.end(), [](float e) { return e > 0.0f; })) << source;
+    }
+}
+
 TEST(PlotEnergies, GridTwentyMeVThenEdges)
 {
     const TCmpDataSet lead = PureElement(82, kDataSourceB);

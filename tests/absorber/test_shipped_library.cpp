@@ -25,7 +25,7 @@ protected:
         delete library_;
         library_ = nullptr;
     }
-    static const TCompound &Entry(const char *name)
+    static TCompound Entry(const char *name)
     {
         const int index = library_->IndexOf(QString::fromLatin1(name));
         EXPECT_GE(index, 0) << name;

@@ -2,7 +2,6 @@
 #include "graph/metric_factor.h"
 #include "graph/plot_engine.h"
 
-#include "app/mainwindow/main_window_graph.h"
 #include "graph/label_format.h"
 #include "tests/graph/recording_canvas.h"
 #include "tests/support/c_library_locale.h"
@@ -42,12 +41,6 @@ protected:
     void Invalidate() override { ++invalidated; }
 };
 
-std::size_t IndexOf(const TRecordingCanvas &c, Kind kind)
-{
-    const auto it = std::find_if(c.ops.begin(), c.ops.end(), [&](const TDrawOp &op) { return op.kind == kind; });
-    return std::size_t(it - c.ops.begin());
-}
-
 } // namespace
 
 TEST(MetricFactor, ScreenPrintAndPicture)
@@ -67,59 +60,6 @@ TEST(PlotEngine, MetricFactorScalesTicksAndFonts)
     EXPECT_EQ(g.ScaleMetric(10), 8);
     g.SetAutoMetrics(false);
     EXPECT_EQ(g.ScaleMetric(12), 12);
-}
-
-TEST(PlotEngine, MainWindowGraphOnAFourByThreeScreen)
-{
-    Graph g;
-    ConfigureMainWindowGraph(g);
-    const TRecordingCanvas c = g.Render(677, 493, ScreenMetricFactor(1024, 768, 677, 493));
-
-    // Axis captions with the Greek letters shown as such, the y caption turned.
-    EXPECT_TRUE(c.HasText("photon energy, keV"));
-    const TDrawOp &mu = c.TextOp(QString::fromUtf8("μ"));
-    EXPECT_EQ(mu.escapement, 900);
-    EXPECT_EQ(mu.font.Height, -16);
-    EXPECT_EQ(c.TextOp(QString::fromUtf8("ρ")).escapement, 900);
-    EXPECT_TRUE(c.HasText(QString::fromUtf8(", cm²/g")));
-    // Log tick labels 10^0, 5, 10^1 on x; the exponents at 70 % size.
-    EXPECT_TRUE(c.HasText("5"));
-    EXPECT_EQ(c.TextOp("1").font.Height, -11);
-    EXPECT_EQ(c.TextOp("10").font.Height, -16);
-    EXPECT_EQ(c.TextOp("10").font.Name, "MS Sans Serif");
-    // The frame: grey, width 3 scaled to 2.
-    const auto frames = c.OfKind(Kind::Polyline);
-    ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(frames[0].pen.Width, 2);
-    EXPECT_EQ(frames[0].points.front(), QPoint(g.PlotLeft(), g.PlotTop()));
-    // The layout wrote the plot box back.
-    EXPECT_EQ(g.PlotBox().Left(), g.PlotLeft());
-    EXPECT_EQ(g.PlotBox().Bottom(), g.PlotBottom());
-    EXPECT_EQ(g.PlotTop(), g.ScaleMetric(20));
-}
-
-TEST(PlotEngine, DrawingOrder)
-{
-    Graph g;
-    ConfigureMainWindowGraph(g);
-    const TRecordingCanvas c = g.Render(677, 493, 0.78f);
-    ASSERT_GE(c.ops.size(), 3u);
-    // Whole area, then the plot box in the plot colour.
-    EXPECT_EQ(c.ops[0].kind, Kind::FillRect);
-    EXPECT_EQ(c.ops[0].right, 677);
-    EXPECT_EQ(c.ops[1].kind, Kind::FillRect);
-    EXPECT_EQ(c.ops[1].brush.Color, kColorWhite);
-    EXPECT_EQ(c.ops[1].left, g.PlotLeft());
-    EXPECT_EQ(c.ops[2].kind, Kind::Clip);
-    // Grids inside the clip (minor dotted before major solid), then ticks,
-    // frame, labels and titles outside it.
-    const std::size_t unclip = IndexOf(c, Kind::Unclip);
-    const std::size_t frame = IndexOf(c, Kind::Polyline);
-    const std::size_t text = IndexOf(c, Kind::Text);
-    EXPECT_LT(unclip, frame);
-    EXPECT_LT(frame, text);
-    EXPECT_EQ(c.ops[3].pen.Style, TPenStyle::psDot);
-    EXPECT_EQ(c.ops[unclip - 1].pen.Style, TPenStyle::psSolid);
 }
 
 TEST(PlotEngine, GridLinesAtEveryTick)

@@ -46,6 +46,9 @@ def clean_env():
     return env
 
 
+# The project version, as the build passes it.
+VERSION = ""
+
 LIBRARIES = ["gallomir", "selquin", "treffid", "vornak"]
 
 C_PROGRAM = r"""
@@ -79,7 +82,7 @@ def check_files(root, source_dir):
         "share/doc/pheltra/copyright",
     ]
     for name in LIBRARIES:
-        expected += [f"lib/lib{name}.so.1", f"lib/lib{name}.so.1.0.1"]
+        expected += [f"lib/lib{name}.so.{VERSION.split('.')[0]}", f"lib/lib{name}.so.{VERSION}"]
     for path in expected:
         check(os.path.exists(os.path.join(root, path)), f"{path} installed")
     with open(os.path.join(source_dir, "data/CmpMix.dat"), "rb") as a, \
@@ -129,11 +132,14 @@ def check_programs(root, build_dir, source_dir, built_cli):
 
         # The Python module, when the build has one, is installed and reads
         # the same library by the same rule.
-        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra*.so"))
-        if glob.glob(os.path.join(build_dir, "python/pheltra*.so")):
-            if check(len(modules) == 1, f"the Python module is installed: {modules}"):
-                py_env = dict(env, PYTHONPATH=os.path.dirname(modules[0]))
-                count = "import pheltra; print(len(pheltra.library()), pheltra.__file__)"
+        modules = glob.glob(os.path.join(root, "lib/python3*/dist-packages/pheltra/_core*.so"))
+        if glob.glob(os.path.join(build_dir, "python/pheltra/_core*.so")):
+            if check(len(modules) == 1, f"the Python package is installed: {modules}"):
+                package = os.path.dirname(modules[0])
+                for name in ("__init__.py", "__init__.pyi", "_core.pyi", "py.typed"):
+                    check(os.path.isfile(os.path.join(package, name)), f"the Python package holds {name}")
+                py_env = dict(env, PYTHONPATH=os.path.dirname(package))
+                count = "import pheltra; print(len(pheltra.library()['name']), pheltra.__file__)"
                 listed_py = run(["/usr/bin/python3", "-c", count], cwd=home, env=py_env)
                 check(listed_py.stdout.split()[:1] == [str(len(entries))] and root in listed_py.stdout,
                       f"the installed module reads the installed library: {listed_py.stdout}{listed_py.stderr}")
@@ -157,7 +163,7 @@ def check_programs(root, build_dir, source_dir, built_cli):
         with open(os.path.join(home, "CmpMix.dat"), "wb") as own:
             own.write(b"my library\r\nBroken;;;;;;;1;x;1\r\n")
         faulty = run([program, "--check-startup"], cwd=home, env=env)
-        check("message: Error in reading line # 1 of file CmpMix.dat\n" in faulty.stdout,
+        check("message: Error in reading line # 1 of file CmpMix.dat: " in faulty.stdout,
               f"a faulty working-folder library is told, not passed over: {faulty.stdout!r}")
         os.remove(os.path.join(home, "CmpMix.dat"))
 
@@ -226,7 +232,7 @@ def check_deb(build_dir, work):
     if not check(len(debs) == 1, f"one package written: {debs}"):
         return None
     deb = os.path.join(work, debs[0])
-    check(debs[0].startswith("pheltra_1.0.1_"), f"package file name {debs[0]}")
+    check(debs[0].startswith(f"pheltra_{VERSION}_"), f"package file name {debs[0]}")
     depends = run(["dpkg-deb", "-f", deb, "Depends"]).stdout
     print("Depends:", depends.strip())
     for package in ("libc6", "libqt6widgets6", "libqt6core6", "libstdc++6"):
@@ -236,14 +242,15 @@ def check_deb(build_dir, work):
     contents = run(["dpkg-deb", "-c", deb]).stdout
     check(all(" ./usr/" in line for line in contents.splitlines()), "everything lies under /usr")
     control = run(["dpkg-deb", "-f", deb, "Package", "Version", "Section"]).stdout
-    check("Package: pheltra" in control and "Version: 1.0.1" in control, f"control fields: {control}")
+    check("Package: pheltra" in control and f"Version: {VERSION}" in control, f"control fields: {control}")
     unpacked = os.path.join(work, "unpacked")
     check(run(["dpkg-deb", "-x", deb, unpacked]).returncode == 0, "dpkg-deb -x")
     return os.path.join(unpacked, "usr")
 
 
 def main():
-    mode, build_dir, source_dir, built_cli = sys.argv[1:5]
+    global VERSION
+    mode, build_dir, source_dir, built_cli, VERSION = sys.argv[1:6]
     work = tempfile.mkdtemp(prefix="pheltra-" + mode + "-")
     try:
         if mode == "install":

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The measure by which source B's generator trades rows at the row limit
 (tools/vornak_table/refine.py): a shortfall of 0 must mean that every column
-meets the accuracy goal on exactly the energies the goal counts."""
+meets the 99th percentile on exactly the energies the goal counts, and no
+evaluated energy, counted or not, lies beyond FAR."""
 
 import pathlib
 import sys
@@ -21,10 +22,12 @@ def main():
             failures.append(what)
 
     edges = [1.8389, 8.9789, 88.0045]
-    energy = refine.evaluation_energies(edges)
+    knots = [1.2345, 21.21, 1050.38, 2101.57]     # where the recipe's data bend
+    energy = refine.evaluation_energies(edges, knots=knots)
     goal = refine.goal_points(energy)
     expect(np.array_equal(energy[goal], refine.evaluation_energies(edges, refine.GOAL_PER_DECADE)),
            "the goal's mask does not pick exactly the goal's energies")
+    expect((~goal).sum() == len(knots), "the knots are not evaluated, or are counted by the goal")
 
     n = int(goal.sum())
     allowed = n - 1 - int(np.ceil(0.99 * (n - 1)))
@@ -39,9 +42,10 @@ def main():
         short = refine.shortfall(d, goal)
         expect(short == max(over - allowed, 0), f"{over} points over: shortfall {short}")
         expect((short == 0) == fits, f"{over} points over: shortfall {short} but p99 fits: {fits}")
-    d = np.zeros((energy.size, 3))
-    d[np.flatnonzero(goal)[5], 0] = 1.01 * refine.FAR
-    expect(refine.shortfall(d, goal) == np.inf, "a point beyond FAR is not refused")
+    for where, point in (("of the goal", np.flatnonzero(goal)[5]), ("at a knot", np.flatnonzero(~goal)[2])):
+        d = np.zeros((energy.size, 3))
+        d[point, 0] = 1.01 * refine.FAR
+        expect(refine.shortfall(d, goal) == np.inf, f"a point beyond FAR {where} is not refused")
 
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)

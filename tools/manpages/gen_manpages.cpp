@@ -4,7 +4,7 @@
 #include "app/cli/cli.h"
 #include "app/cli/cli_commands.h"
 #include "app/mainwindow/program_options.h"
-#include "app/mainwindow/program_version.h"
+#include "pheltra_version.h"
 #include "tools/manpages/help_to_man.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ int main(int argc, char **argv)
 
     QList<ManSection> cli = TopSections(CliUsageText());
     for (const Command &command : Commands())
-        cli.append({QStringLiteral("COMMANDS"), QString::fromLatin1(command.name), QString::fromUtf8(command.help)});
+        cli.append({QStringLiteral("COMMANDS"), QString::fromLatin1(command.name), command.help()});
     cli.append({QStringLiteral("SEE ALSO"), {}, QStringLiteral("pheltra(1)\n")});
 
     const bool written =

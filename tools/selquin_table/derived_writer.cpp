@@ -1,6 +1,8 @@
 #include "tools/selquin_table/derived_writer.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -32,6 +34,19 @@ std::string Hex(double v)
     char text[64];
     std::snprintf(text, sizeof text, "%a", v);
     return text;
+}
+
+// A 64-bit pattern as a hexadecimal literal.
+std::string Bits(std::uint64_t v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%016llx", static_cast<unsigned long long>(v));
+    return text;
+}
+
+std::string Bits(std::int64_t v)
+{
+    return "static_cast<std::int64_t>(" + Bits(static_cast<std::uint64_t>(v)) + "u)";
 }
 
 std::string Hex(float v)
@@ -91,15 +106,16 @@ Element Derive(int z, int first)
     }
     e.excursion = SolveSpline(index.kRow, index.last, e.y2);
     index.splineFromNextRow = e.excursion > kMaxSplineExcursion;
-    index.splineAbove = index.kEdge;
+    float splineAbove = index.kEdge;
     if (index.splineFromNextRow) {
-        index.splineAbove = kRows[index.kRow + 1][0];
+        splineAbove = kRows[index.kRow + 1][0];
         e.nextRowExcursion = SolveSpline(index.kRow + 1, index.last, e.y2);
         if (e.nextRowExcursion > kMaxSplineExcursion) {
             throw std::runtime_error("element " + std::to_string(z) +
                                      ": the spline from the row after the K edge still swings outside its brackets");
         }
     }
+    index.splineAboveBits = std::bit_cast<std::int64_t>(static_cast<double>(splineAbove));
     return e;
 }
 
@@ -174,7 +190,7 @@ void WriteSelquinDerived(std::ostream &out)
     for (const Element &e : elements) {
         const auto &i = e.index;
         out << "    {" << i.first << ", " << i.last << ", " << i.kRow << ", " << i.edgeCount << ", " << Hex(i.kEdge)
-            << ", " << Hex(i.splineAbove) << ", " << (i.splineFromNextRow ? "true" : "false") << ", {";
+            << ", " << Bits(i.splineAboveBits) << ", " << (i.splineFromNextRow ? "true" : "false") << ", {";
         for (int n = 0; n < i.edgeCount; ++n) {
             out << (n ? ", " : "") << Hex(i.edges[n]);
         }
@@ -203,7 +219,7 @@ void WriteSelquinDerived(std::ostream &out)
         }
         out << "},\n";
     }
-    out << "};\n\nconst double kPaddedEnergy[kElementCount][kPaddedRows] = {\n";
+    out << "};\n\nconst std::uint64_t kPaddedEnergyBits[kElementCount][kPaddedRows] = {\n";
     for (const Element &e : elements) {
         const auto &i = e.index;
         if (i.last - i.first + selquin::kBucketSteps >= selquin::kPaddedRows) {
@@ -211,11 +227,12 @@ void WriteSelquinDerived(std::ostream &out)
         }
         out << "    {";
         for (int r = i.first; r <= i.last; ++r) {
-            out << ((r - i.first) % 6 == 0 ? "\n     " : "") << " " << Hex(static_cast<double>(kRows[r][0])) << ",";
+            out << ((r - i.first) % 6 == 0 ? "\n     " : "") << " "
+                << Bits(std::bit_cast<std::uint64_t>(static_cast<double>(kRows[r][0]))) << ",";
         }
         out << "\n     ";
         for (int r = i.last + 1; r < i.first + selquin::kPaddedRows; ++r) {
-            out << " __builtin_inf(),";
+            out << " " << Bits(std::bit_cast<std::uint64_t>(std::numeric_limits<double>::infinity())) << ",";
         }
         out << "},\n";
     }

@@ -4,7 +4,8 @@
 // Fails (and the build writes nothing) when the table does not have the shape
 // the lookup relies on: a row below 1 keV, then rows in order of energy up
 // past 50 000 keV, at most kMaxRows of them, two rows at one energy only as
-// an edge pair, and no more rows in one search bucket than the lookup counts.
+// an edge pair, no more rows in one search bucket than the lookup counts, and
+// every column 0 up to some row and positive from there on.
 //
 // The logarithms are taken here with the very logl the lookup would call, so
 // a lookup that reads them gets the bits it would have computed. Numbers are
@@ -13,6 +14,7 @@
 //   vornak_derive > vornak_derived.cpp   (the build runs it through
 //   tools/generated_file.py, which leaves an unchanged file untouched)
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -121,21 +123,48 @@ std::string WriteBuckets(std::FILE *out, const Shape &shape)
         }
         std::fprintf(out, "},\n");
     }
-    std::fprintf(out, "};\n\nconst double kPaddedEnergy[kElementCount][kPaddedRows] = {\n");
+    std::fprintf(out, "};\n\nconst std::uint64_t kPaddedEnergyBits[kElementCount][kPaddedRows] = {\n");
     for (int z = 1; z <= kElementCount; ++z) {
         std::fprintf(out, "    {");
         for (int r = shape.first[z - 1]; r < shape.first[z]; ++r) {
-            std::fprintf(out, "%s%a,", (r - shape.first[z - 1]) % 6 == 0 ? "\n     " : " ",
-                         static_cast<double>(kRows[r][0]));
+            std::fprintf(
+                out, "%s0x%016llx,", (r - shape.first[z - 1]) % 6 == 0 ? "\n     " : " ",
+                static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(static_cast<double>(kRows[r][0]))));
         }
         std::fprintf(out, "\n     ");
         for (int r = kRowCounts[z - 1]; r < kPaddedRows; ++r) {
-            std::fprintf(out, " kNone,");
+            std::fprintf(out, " kNoneBits,");
         }
         std::fprintf(out, "},\n");
     }
     std::fprintf(out, "};\n\n");
     return error;
+}
+
+// Where each column of each element turns positive; an error text when a
+// value is negative or a column returns to 0 once positive.
+std::string WriteFirstPositive(std::FILE *out, const Shape &shape)
+{
+    std::fprintf(out, "const std::int32_t kFirstPositiveRow[kElementCount][kColumnCount - 1] = {\n");
+    for (int z = 1; z <= kElementCount; ++z) {
+        std::fprintf(out, "    {");
+        for (int c = 2; c <= kColumnCount; ++c) {
+            int first = shape.first[z];
+            for (int r = shape.first[z] - 1; r >= shape.first[z - 1] && kRows[r][c - 1] > 0.0f; --r) {
+                first = r;
+            }
+            for (int r = shape.first[z - 1]; r < shape.first[z]; ++r) {
+                if (!(kRows[r][c - 1] >= 0.0f) || (r >= first) != (kRows[r][c - 1] > 0.0f)) {
+                    return "element " + std::to_string(z) + ", column " + std::to_string(c) +
+                        ": a value is negative or returns to 0";
+                }
+            }
+            std::fprintf(out, "%d,%s", first, c < kColumnCount ? " " : "");
+        }
+        std::fprintf(out, "},\n");
+    }
+    std::fprintf(out, "};\n\n");
+    return {};
 }
 
 void WriteEdges(std::FILE *out, const std::vector<std::vector<double>> &edges)
@@ -192,7 +221,8 @@ int main(int argc, char **)
                      "#include \"datalib/b/vornak_table.h\"\n\n"
                      "namespace pheltra::vornak {\n\n"
                      "constexpr long double kInfinity = std::numeric_limits<long double>::infinity();\n"
-                     "constexpr double kNone = std::numeric_limits<double>::infinity();\n\n");
+                     "constexpr double kNone = std::numeric_limits<double>::infinity();\n"
+                     "constexpr std::uint64_t kNoneBits = 0x7ff0000000000000;\n\n");
         std::vector<int> first(shape.first.begin(), shape.first.end() - 1);
         std::vector<int> last;
         for (int z = 1; z <= kElementCount; ++z) {
@@ -201,6 +231,9 @@ int main(int argc, char **)
         WriteInts(out, "const std::int32_t kFirstRow[kElementCount]", first);
         WriteInts(out, "const std::int32_t kLastRow[kElementCount]", last);
         error = WriteBuckets(out, shape);
+        if (error.empty()) {
+            error = WriteFirstPositive(out, shape);
+        }
         WriteEdges(out, shape.edges);
         WriteLogarithms(out);
         std::fprintf(out, "}  // namespace pheltra::vornak\n");

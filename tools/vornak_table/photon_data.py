@@ -94,6 +94,15 @@ class PhotonData:
             if hits != 2:
                 raise ValueError(f"Z = {self.z}: the photoelectric data have no edge at {b} keV")
 
+    def knots(self):
+        """Energies (keV) where the recipe's curves bend: the knots of the
+        photoelectric, coherent, incoherent, pair and triplet data. Between
+        them each curve is straight in its interpolation's coordinates."""
+        pair, triplet = self.pair, self.triplet
+        return np.unique(np.concatenate([
+            np.exp(self.photo.x), np.exp(self.rayleigh.x), self.incoherent.x,
+            [pair[0], pair[1]], np.exp(pair[3].x), [triplet[0], triplet[1]], np.exp(triplet[3].x)]))
+
     @staticmethod
     def _positive_part(energy, value):
         # The fisx scans start at 1 eV, below the lowest edge of light elements.

@@ -3,16 +3,20 @@
 Between two rows the library interpolates log-log. Where a coefficient bends
 (Rayleigh and photo effect between edges, pair and triplet just above their
 thresholds) that straight line in ln-ln leaves the recipe's curve. The rows
-are therefore refined: on POINTS_PER_DECADE log-spaced energies (a superset
-of the accuracy goal's GOAL_PER_DECADE) the lookup of the rounded rows is
-held against the recipe's own values, and in the intervals where some column
+are therefore refined: on POINTS_PER_DECADE log-spaced energies and at the
+knots of the recipe's data, where its curves bend and a straight line
+between rows strays most (between knots they are straight, or near the
+thresholds densely knotted), the lookup of the rounded rows is held against
+the recipe's own values, and in the intervals where some column
 strays most (by more than TOLERANCE) a row is added at the energy where it
 strays most, a few at a time, until no interval strays that far or the
 element has MAX_ROWS rows (the capacity of the library's spline). An element
-that reaches MAX_ROWS then trades rows for the goal itself, a 99th
-percentile within GOAL_LIMIT on the goal's energies of every column and no
-point beyond FAR: the added row whose loss costs least gives way to the
-point whose row gains most, while that brings the element nearer the goal.
+that reaches MAX_ROWS then trades rows for the goal itself, no evaluated
+energy beyond FAR and a 99th percentile within GOAL_LIMIT on the log-spaced
+energies of every column: the added row whose loss costs least gives way to
+the point whose row gains most, while that brings the element nearer the
+goal. Counting every evaluated energy, not a sparser grid, keeps what lies
+between the goal's energies within it too.
 
 Left out of the comparison, as from the accuracy goal: +-0.5 % around each
 edge (the lookup jumps there, the recipe's data may have a feature) and the
@@ -23,15 +27,15 @@ import numpy as np
 
 from .columns import COLUMNS, TOTALS
 
-MAX_ROWS = 209
+MAX_ROWS = 240
+POINTS_PER_DECADE = 400
 TOLERANCE = 0.0045         # relative, the largest departure left in any column
-GOAL_PER_DECADE = 200       # energies a decade the accuracy goal counts
+GOAL_PER_DECADE = POINTS_PER_DECADE  # log-spaced energies a decade the trades count
 GOAL_LIMIT = 0.0049        # its 99th percentile, with a little room (goal: 0.5 %)
 FAR = 0.015                # no point of the goal beyond this (goal: 2 %)
 EXCHANGES = 60             # trades at most, per element at the row limit
 CANDIDATES = 40            # points tried as the new row of a trade
 BATCH = 4                  # rows added per pass, in the intervals that stray most
-POINTS_PER_DECADE = 400
 HIGHEST_ENERGY = 50000.0
 EDGE_MARGIN = 0.005
 PAIR_THRESHOLD = 1022.0068
@@ -71,10 +75,11 @@ def _log_spaced(low, high, per_decade):
     return 10.0 ** (k / per_decade)
 
 
-def evaluation_energies(edges, per_decade=POINTS_PER_DECADE):
-    """Log-spaced energies from 1 keV to 50 MeV (as float32 values), minus the
-    stretches left out of the comparison."""
-    energy = _log_spaced(1.0, HIGHEST_ENERGY, per_decade)
+def evaluation_energies(edges, per_decade=POINTS_PER_DECADE, knots=()):
+    """Log-spaced energies from 1 keV to 50 MeV and the given knots of the
+    recipe's data (as float32 values), minus the stretches left out of the
+    comparison."""
+    energy = np.concatenate([_log_spaced(1.0, HIGHEST_ENERGY, per_decade), np.asarray(knots, dtype=float)])
     energy = energy[(energy >= 1.0) & (energy <= HIGHEST_ENERGY)]
     energy = np.unique(energy.astype(np.float32).astype(np.float64))
     return energy[compared(energy, edges)]
@@ -156,8 +161,9 @@ def refine(base, points, round_rows):
 
 
 def goal_points(energy):
-    """Mask of the evaluation energies the accuracy goal counts: every other
-    one of the POINTS_PER_DECADE grid (GOAL_PER_DECADE a decade)."""
+    """Mask of the evaluation energies whose 99th percentile the trades count:
+    the log-spaced grid (GOAL_PER_DECADE a decade), not the knots, which
+    crowd where the data bend."""
     k = np.rint(np.log10(energy) * POINTS_PER_DECADE)
     on_grid = np.abs(energy / 10.0 ** (k / POINTS_PER_DECADE) - 1.0) < 1e-6
     return on_grid & (k % (POINTS_PER_DECADE // GOAL_PER_DECADE) == 0)
@@ -166,10 +172,15 @@ def goal_points(energy):
 def shortfall(d, goal):
     """How far the rows are from the goal: per column, the points of the goal
     beyond GOAL_LIMIT that its 99th percentile cannot absorb, summed; infinity
-    if any point strays beyond FAR."""
-    d = d[goal]
+    if any point, counted by the goal or not, strays beyond FAR."""
     if d.max() > FAR:
         return np.inf
+    return _excess(d[goal])
+
+
+def _excess(d):
+    """Per column, the points beyond GOAL_LIMIT that a 99th percentile cannot
+    absorb, summed."""
     n = d.shape[0]
     allowed = n - 1 - int(np.ceil(0.99 * (n - 1)))
     return int(np.maximum((d > GOAL_LIMIT).sum(axis=0) - allowed, 0).sum())
@@ -184,7 +195,10 @@ def exchange(base, points, round_rows, recipe, taken):
     shared = np.isin(energy.astype(np.float32), base["energy"].astype(np.float32))
 
     def cost(mask):
-        return shortfall(departures(round_rows(merge(base, points, mask)), energy, recipe), goal)
+        # Points beyond FAR first, then the shortfall of the 99th percentile.
+        d = departures(round_rows(merge(base, points, mask)), energy, recipe)
+        far = int((d.max(axis=1) > FAR).sum())
+        return far * (d.size + 1) + _excess(d[goal])
 
     current = cost(taken)
     for _ in range(EXCHANGES):

@@ -73,7 +73,7 @@ def element_table(z, raw):
     photon.check_edges(sorted(edges))
     atom = Atom(z, raw.relaxation[z])
     slowing = ElectronSlowing(z, photon.weight, atom, raw)
-    points = refine.evaluation_energies(sorted(edges))
+    points = refine.evaluation_energies(sorted(edges), knots=photon.knots())
     c = recipe(z, photon, atom, slowing, np.concatenate([energy, points]),
                np.concatenate([above, np.ones(points.size, dtype=bool)]))
     n = energy.size

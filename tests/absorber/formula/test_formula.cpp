@@ -68,15 +68,60 @@ TEST(Formula, FaultsNameTheirPosition)
     EXPECT_EQ(Fault("5"), "formula ends without an element at 2");
     EXPECT_EQ(Fault("h2o"), "unexpected 'h' at 1");
     EXPECT_EQ(Fault("H2 O 2"), "unexpected '2' at 6");
-    EXPECT_EQ(Fault("H1."), "malformed count at 2");
-    EXPECT_EQ(Fault("H.5"), "unexpected '.' at 2");
+    EXPECT_EQ(Fault("H1."), "nothing after '.' at 3");
+    EXPECT_EQ(Fault("H.5"), "formula ends without an element at 4");
     EXPECT_EQ(Fault("H2-O"), "unexpected '-' at 3");
     EXPECT_EQ(Fault("H\tO\x01"), "unexpected U+0001 at 4");
     EXPECT_EQ(Fault("Uuo"), "unknown element 'Uu' at 1"); // a capital and a small letter are one symbol
     EXPECT_EQ(Fault("Fm"), "unknown element 'Fm' at 1");  // Z = 100 lies beyond the library
     EXPECT_EQ(Fault("H2000000"), "count above 1000000 at 2");
-    // Position counts characters, so a middle dot before the fault is one.
+    // Position counts characters as typed: a middle dot or a character
+    // beyond the basic plane before the fault is one, leading blanks count.
     EXPECT_EQ(Fault("H2O·Qq"), "unknown element 'Qq' at 5");
+    EXPECT_EQ(Fault("  H2Xx"), "unknown element 'Xx' at 5");
+    EXPECT_EQ(Fault("H2O \xF0\x9F\x98\x80"), "unexpected '\xF0\x9F\x98\x80' at 5");
+    EXPECT_EQ(Fault("H2O \xF0\x9F\x98\x80 H2Qq"), "unexpected '\xF0\x9F\x98\x80' at 5");
+}
+
+// A period is the plain-text hydrate dot; between a count's digits outside
+// any group it also reads as a decimal point, and a formula that reads both
+// ways is refused with the spellings of each reading.
+TEST(Formula, APeriodOfTwoReadingsIsRefused)
+{
+    struct Row
+    {
+        const char *formula;
+        const char *fault;
+    };
+    for (const Row &row : {
+             Row{"CuSO4.5H2O",
+                 "'.' at 6 reads two ways: write CuSO4·5H2O or CuSO4*5H2O for a hydrate, (CuSO4.5H2O) "
+                 "for the count 4.5"},
+             Row{"La1.5Sr0.5CuO4",
+                 "'.' at 4 reads two ways: write La1·5Sr0.5CuO4 or La1*5Sr0.5CuO4 for a hydrate, "
+                 "(La1.5Sr0.5CuO4) for the count 1.5"},
+             Row{"Al·Na2.10H2O",
+                 "'.' at 7 reads two ways: write Al·Na2·10H2O or Al·Na2*10H2O for a hydrate, "
+                 "Al·(Na2.10H2O) for the count 2.10"},
+         }) {
+        EXPECT_EQ(Fault(row.formula), row.fault) << row.formula;
+    }
+    using M = std::map<int, double>;
+    struct Reading
+    {
+        const char *formula;
+        M atoms;
+    };
+    for (const Reading &row : {
+             Reading{"CaSO4.H2O", M{{1, 2}, {8, 5}, {16, 1}, {20, 1}}},      // no digit after the period
+             Reading{"CuSO4 .5H2O", M{{1, 10}, {8, 9}, {16, 1}, {29, 1}}},   // no digit before it
+             Reading{"(CuSO4.5H2O)", M{{1, 2}, {8, 5.5}, {16, 1}, {29, 1}}}, // in a group: a count
+             Reading{"Fe0.95O", M{{8, 1}, {26, 0.95}}},                      // Fe0 is no formula
+             Reading{"Al2O3(SiO2)1.5", M{{8, 6}, {13, 2}, {14, 1.5}}},       // "5" alone is no part
+             Reading{"CaSO4·0.5H2O", M{{1, 1}, {8, 4.5}, {16, 1}, {20, 1}}}, // the count of a part
+         }) {
+        EXPECT_EQ(Atoms(row.formula), row.atoms) << row.formula;
+    }
 }
 
 TEST(Formula, NestingHasALimit)

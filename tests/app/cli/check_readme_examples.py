@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""Runs the pheltra-cli examples of the README's "Batch use" section and, when
-the Python module's folder is given, the example of its "Python" section, and
-compares their output with what the README shows (trailing blanks and the CR
-of CR LF line ends aside), so the examples stay true.
+"""Runs the examples of README.md and of every docs/*.md and compares their
+output with what the document shows (trailing blanks and the CR of CR LF
+line ends aside), so the examples stay true: every code block that starts
+with "$ pheltra-cli", and, when the Python module's folder is given, every
+python block together with the block after it ("prints").
 
     check_readme_examples.py PHELTRA_CLI SOURCE_DIR [MODULE_DIR]"""
 import os
@@ -13,17 +14,23 @@ import subprocess
 import sys
 import tempfile
 
-BATCH_EXAMPLES = 5
+# The examples the documents hold, so that none is skipped unseen. The
+# interactive sessions (pycon blocks) of docs/python.md run as doctests in
+# tests/python/test_stubs_and_docs.py.
+BATCH_EXAMPLES = 11
+PYTHON_EXAMPLES = 1
 
 
-def section(readme, title):
-    return readme.split(f"\n## {title}\n", 1)[1].split("\n## ", 1)[0]
+def blocks(document):
+    """The code blocks of a document: (info string, lines)."""
+    for block in document.split("```")[1::2]:
+        info, _, body = block.partition("\n")
+        yield info.strip(), body.strip("\n").split("\n")
 
 
-def examples(readme):
-    blocks = section(readme, "Batch use").split("```")[1::2]
-    for block in blocks:
-        lines = block.strip("\n").split("\n")
+def batch_examples(document):
+    for _, lines in blocks(document):
+        lines = list(lines)
         command = lines.pop(0)
         while command.endswith("\\"):
             command = command[:-1] + lines.pop(0)
@@ -31,13 +38,12 @@ def examples(readme):
             yield shlex.split(command[2:])[1:], lines
 
 
-def python_example(readme):
-    """The first python block of the "Python" section and the block after it."""
-    blocks = section(readme, "Python").split("```")[1::2]
-    for i, block in enumerate(blocks[:-1]):
-        if block.startswith("python\n"):
-            return block[len("python\n"):], blocks[i + 1].strip("\n").split("\n")
-    raise SystemExit("no python example in the Python section")
+def python_examples(document):
+    """Each python block and the block after it."""
+    found = list(blocks(document))
+    for (info, code), (_, expected) in zip(found, found[1:]):
+        if info == "python":
+            yield "\n".join(code), expected
 
 
 def differs(result, expected):
@@ -51,28 +57,37 @@ def differs(result, expected):
 
 def main():
     cli, source_dir = str(pathlib.Path(sys.argv[1]).resolve()), pathlib.Path(sys.argv[2])
-    readme = (source_dir / "README.md").read_text(encoding="utf-8")
-    count = 0
+    module_dir = pathlib.Path(sys.argv[3]).resolve() if len(sys.argv) > 3 else None
+    documents = [source_dir / "README.md"] + sorted((source_dir / "docs").glob("*.md"))
+    batch = python = 0
     with tempfile.TemporaryDirectory() as work:
         shutil.copy(source_dir / "data" / "CmpMix.dat", work)
-        for arguments, expected in examples(readme):
-            result = subprocess.run([cli] + arguments, cwd=work, capture_output=True, check=False)
-            if differs(result, expected):
-                print("example differs:", shlex.join(arguments))
-                return 1
-            count += 1
-        if count != BATCH_EXAMPLES:
-            print(f"expected {BATCH_EXAMPLES} batch examples, found {count}")
-            return 1
-        if len(sys.argv) > 3:
-            code, expected = python_example(readme)
-            environment = dict(os.environ, PYTHONPATH=str(pathlib.Path(sys.argv[3]).resolve()),
-                               PYTHONDONTWRITEBYTECODE="1")
-            result = subprocess.run([sys.executable, "-c", code], cwd=work, env=environment, capture_output=True,
-                                    check=False)
-            if differs(result, expected):
-                print("the Python example differs")
-                return 1
+        for path in documents:
+            document = path.read_text(encoding="utf-8")
+            name = path.relative_to(source_dir)
+            for arguments, expected in batch_examples(document):
+                result = subprocess.run([cli] + arguments, cwd=work, capture_output=True, check=False)
+                if differs(result, expected):
+                    print(f"{name}: example differs:", shlex.join(arguments))
+                    return 1
+                batch += 1
+            if module_dir is None:
+                continue
+            for code, expected in python_examples(document):
+                environment = dict(os.environ, PYTHONPATH=str(module_dir), PYTHONDONTWRITEBYTECODE="1")
+                result = subprocess.run([sys.executable, "-c", code], cwd=work, env=environment,
+                                        capture_output=True, check=False)
+                if differs(result, expected):
+                    print(f"{name}: a Python example differs")
+                    return 1
+                python += 1
+    if batch != BATCH_EXAMPLES:
+        print(f"expected {BATCH_EXAMPLES} batch examples, found {batch}")
+        return 1
+    if module_dir is not None and python != PYTHON_EXAMPLES:
+        print(f"expected {PYTHON_EXAMPLES} Python examples, found {python}")
+        return 1
+    print(f"{batch} batch and {python} Python examples as the documents show them")
     return 0
 
 

@@ -70,7 +70,9 @@ TEST_F(CliEndToEnd, ACraftedLibraryWithAFaultyLine)
     UseLibrary("my materials\r\n; comment\r\nSteel;;;;;;;7.85;26;0.98;6;0.02\r\nBad;;;;;;;1;x;1\r\n");
     const ProcessRun list = Execute({QStringLiteral("library")});
     EXPECT_EQ(list.status, kExitLibraryFault);
-    EXPECT_EQ(list.out, "Error in reading line # 3 of file CmpMix.dat\nSteel\t7.85\t2\n");
+    EXPECT_EQ(list.out,
+              "Error in reading line # 3 of file CmpMix.dat: pair 1 is not an atomic number and a weight\n"
+              "Steel\t7.85\t2\n");
     const ProcessRun composition = Execute({QStringLiteral("composition"), QStringLiteral("--absorber"),
                                             QStringLiteral("steel"), QStringLiteral("--locale"), QStringLiteral("C")});
     EXPECT_EQ(composition.status, kExitLibraryFault);

@@ -49,6 +49,17 @@ const Vocabulary kLegends{{"1=<b>x</b>", "3=<sym>m</sym>/<sym>r</sym>", "2= shie
 const Vocabulary kFiles{{PHELTRA_SOURCE_DIR "/data/CmpMix.dat"}, {"/nonexistent/CmpMix.dat", ""}};
 const Vocabulary kSymbols{{"82", "Fe", "fe2o3", "$1A", "1", "99", "U"}, {"0", "100", "Xx", "2.5", "c ", ""}};
 const Vocabulary kNoPositional{{}, {"10", "Lead", "--", "-"}};
+const Vocabulary kLayers{
+    {"Lead:1cm", "Iron:2mm", "Water, Liquid:10cm", "formula=H2O,density=1:5cm", "Lead", "Concrete, Ordinary:20g/cm2"},
+    {"Lead:1", "Lead:-1cm", "Unobtainium:1cm", "formula=H2O:1cm", ":", ""}};
+const Vocabulary kResponses{{"exposure", "energy-absorption"}, {"dose", ""}};
+const Vocabulary kDepths{{"1,5,10", "40", "0.3,100", "0"}, {"-1", "a", "", "1,,2"}};
+const Vocabulary kNuclides{{"Cs-137", "Co-60", "am241", "I-131"}, {"Tc-98", ""}};
+const Vocabulary kTransmissions{{"0.5", "1e-3", "1"}, {"0", "2", "x"}};
+const Vocabulary kActivities{{"1GBq", "37MBq", "10kBq"}, {"1", "-1GBq", "GBq"}};
+const Vocabulary kDistances{{"1", "2m", "0.5"}, {"0", "-1", "x"}};
+const Vocabulary kDoseRates{{"1uGy/h", "10mGy/h", "5nGy/h"}, {"1", "-1uGy/h"}};
+const Vocabulary kStandardNames{{"Water", "pb", "Concrete"}, {"Silver", ""}};
 
 struct Option
 {
@@ -95,6 +106,23 @@ const std::map<std::string, CommandShape> kCommands = {
       &kNoPositional,
       0}},
     {"element", {{{"--locale", &kLocales}, {"--format", &kFormats}}, &kSymbols, 1}},
+    {"buildup",
+     {{{"--absorber", &kAbsorbers}, {"--mfp", &kDepths}, {"--response", &kResponses}, {"--format", &kFormats}},
+      &kEnergies,
+      3}},
+    {"shield",
+     {{{"--energy", &kEnergies},
+       {"--nuclide", &kNuclides},
+       {"--layer", &kLayers},
+       {"--layer", &kLayers},
+       {"--buildup-material", &kStandardNames},
+       {"--response", &kResponses},
+       {"--transmission", &kTransmissions},
+       {"--dose-rate", &kDoseRates},
+       {"--activity", &kActivities},
+       {"--distance", &kDistances}},
+      &kNoPositional,
+      0}},
 };
 const Words kStrays = {"--bogus", "--help", "--", "-", "ü", "\t", "--library", "--from=1", "help", "--version"};
 

@@ -97,6 +97,17 @@ TEST(CliSlab, MassThicknessAndAReplacedDensity)
     EXPECT_NEAR(a[6], std::exp(-a[1]), 1e-15);
 }
 
+// A thickness of -0 is 0, never "-0 cm".
+TEST(CliSlab, MinusZeroIsAThicknessOfZero)
+{
+    for (const char *thickness : {"-0mm", "-0 g/cm2", "-0.0cm"}) {
+        const CliResult result =
+            RunInProcess(Args({"slab", "--formula", "H2O", "--density", "1", "--thickness", thickness, "60"}));
+        ASSERT_EQ(result.status, kExitOk) << result.err;
+        EXPECT_THAT(result.out, HasSubstr("; thickness 0 cm\n")) << thickness;
+    }
+}
+
 TEST(CliFormula, WaterByFormulaIsTheLibrarysWater)
 {
     // H2O with Gallomir's weights against the NIST entry (0.111898, 0.888102).
@@ -144,7 +155,9 @@ TEST(CliFormula, Refusals)
     ExpectRefused(Args({"mu", "--formula", "H2Xx", "10"}), "--formula 'H2Xx': unknown element 'Xx' at 3");
     ExpectRefused(Args({"mu", "--formula", "Ca(OH)2)", "10"}), "unbalanced ')' at 8");
     ExpectRefused(Args({"mu", "--formula", "H2O:0", "10"}), "relative weight of 'H2O'");
-    ExpectRefused(Args({"mu", "--formula", "H2O", "--density", "0", "10"}), "--density must lie above 0");
+    ExpectRefused(Args({"mu", "--formula", "H2O", "--density", "0", "10"}), "--density must lie between");
+    ExpectRefused(Args({"mu", "--formula", "H2O", "--density", "1e-4000", "10"}),
+                  "--density must lie between 1e-30 and 1000 g/cm3");
     ExpectRefused(Args({"mu", "--formula", "H2O", "--density", "1,0", "10"}), "malformed number '1,0'");
     ExpectRefused(Args({"slab", "--formula", "H2O", "60"}), "the material has no density");
     ExpectRefused(Args({"slab", "--formula", "H2O", "--density", "1"}), "no energies given");

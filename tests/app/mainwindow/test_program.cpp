@@ -2,6 +2,7 @@
 // the main window shows its empty graph before the splash window, and the
 // splash window tells the version and how the library loaded.
 #include "app/mainwindow/program.h"
+#include "pheltra_version.h"
 
 #include "app/datasetup/absorber_selection_dialog.h"
 #include "app/viewdialogs/atomic_data_view.h"
@@ -59,7 +60,7 @@ TEST(StartUp, WithTheShippedLibrary)
          {form.menuDataSetup, form.menuSaveData, form.menuSaveGraph, form.menuPrinterSetup, form.menuPrintData,
           form.menuPrintGraph, form.menuPlotRange, form.menuLegends, form.menuAtomicData, form.menuCoefficientData})
         EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
-    EXPECT_EQ(program.Splash().Version(), QStringLiteral("1.0.1"));
+    EXPECT_EQ(program.Splash().Version(), QString::fromLatin1(kPheltraVersion));
     EXPECT_TRUE(program.Splash().Message().isEmpty());
 
     bool mainWindowShown = false;
@@ -95,7 +96,9 @@ TEST(StartUp, AFaultyLineIsToldWithItsNumber)
     file.write("Compound library\r\nWater;H2O;;;ICRU;;;1.0;1;0.111898;8;0.888102\r\nBroken;;;;;;;;x;1\r\n");
     file.close();
     TPheltraProgram program(path);
-    EXPECT_EQ(program.Splash().Message(), QStringLiteral("Error in reading line # 2 of file CmpMix.dat"));
+    EXPECT_EQ(
+        program.Splash().Message(),
+        QStringLiteral("Error in reading line # 2 of file CmpMix.dat: pair 1 is not an atomic number and a weight"));
     EXPECT_EQ(program.Library().Count(), 1);
     // Which file the faulty line is in.
     EXPECT_EQ(program.LibraryFile(), QFileInfo(path).absoluteFilePath());

@@ -2,6 +2,7 @@
 // --check-startup is taken, and every other argument is refused in one line,
 // except the windowing system's own options before it has taken them out.
 #include "app/mainwindow/program_options.h"
+#include "pheltra_version.h"
 
 #include <gtest/gtest.h>
 
@@ -57,15 +58,39 @@ TEST(ProgramOptions, WindowSystemOptionsPassOnlyBeforeItTookThem)
     EXPECT_EQ(Parse({QStringLiteral("-reverse")}).action, Action::Refuse);
 }
 
+// Refused before the windowing system starts, so that no display is needed
+// to learn what was wrong; the windowing system's own options pass.
+TEST(ProgramOptions, BeforeTheWindowSystemOnlyItsOwnOptionsPass)
+{
+    struct Row
+    {
+        QStringList arguments;
+        const char *problem; // empty: passes
+    };
+    for (const Row &row : {
+             Row{{"-x"}, "unknown option '-x' (try --help)"},
+             Row{{"a.pheltra", "my.dat"}, "unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"},
+             Row{{"-platform", "offscreen", "a.pheltra"}, ""},
+             Row{{"-platform"}, "option '-platform' needs a value (try --help)"},
+             Row{{"-reverse=1"}, "unknown option '-reverse=1' (try --help)"},
+             Row{{"-style", "fusion", "-qwindowtitle", "A b", "-widgetcount"}, ""},
+             Row{{"--platform", "offscreen", "-style=fusion"}, ""},
+         }) {
+        const ProgramOptions options = Parse(row.arguments, true);
+        EXPECT_EQ(options.problem, QString::fromLatin1(row.problem)) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(options.action, *row.problem ? Action::Refuse : Action::Run);
+    }
+}
+
 TEST(ProgramOptions, HelpTellsWhereTheLibraryIsRead)
 {
     const QString help = ProgramHelpText();
-    EXPECT_TRUE(
-        help.startsWith(QStringLiteral("Usage: pheltra [--help | --version | --check-startup] [SETUP.pheltra]\n")));
+    EXPECT_TRUE(help.startsWith(
+        QStringLiteral("Usage: pheltra [-h | --help | --version | --check-startup] [SETUP.pheltra]\n")));
     EXPECT_TRUE(help.contains(QStringLiteral("CmpMix.dat in the working folder")));
     EXPECT_TRUE(help.contains(QStringLiteral("../share/pheltra/CmpMix.dat")));
     EXPECT_TRUE(help.contains(QStringLiteral("--check-startup")));
-    EXPECT_EQ(ProgramVersionText(), QStringLiteral("pheltra 1.0.1\n"));
+    EXPECT_EQ(ProgramVersionText(), QStringLiteral("pheltra %1\n").arg(QString::fromLatin1(kPheltraVersion)));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "absorber/compound_library.h"
 #include "app/reports/number_format.h"
 #include "app/reports/report_text.h"
-#include "graph/markup_text.h"
+#include "textio/markup_text.h"
 
 #include "tests/support/compound_records.h"
 
@@ -268,6 +268,21 @@ TEST(ReportFile, UnicodeLinesWithCrLf)
     const QByteArray bytes = SavedReportBytes({QStringLiteral("cm²/g"), QStringLiteral(" ")});
     EXPECT_EQ(bytes, QByteArray("cm\xC2\xB2/g\r\n \r\n"));
     EXPECT_TRUE(SavedReportBytes({}).isEmpty());
+}
+
+// A legend typed with a line break stays one line of the CR LF file.
+TEST(ReportFile, LineBreaksInsideALineBecomeBlanks)
+{
+    struct Row
+    {
+        QString line;
+        QByteArray bytes;
+    };
+    for (const Row &row :
+         {Row{QStringLiteral(" Lead\nshield"), " Lead shield\r\n"}, Row{QStringLiteral(" a\r\nb"), " a  b\r\n"},
+          Row{QStringLiteral("a\rb"), "a b\r\n"}, Row{QStringLiteral("a\u2028b"), "a b\r\n"}}) {
+        EXPECT_EQ(SavedReportBytes({row.line}), row.bytes) << row.line.toStdString();
+    }
 }
 
 TEST(ReportGridChecks, TwoDecimalsHalvesToEvenAndThePointCount)

@@ -128,9 +128,13 @@ TEST(VornakAccuracy, EnergyAbsorptionAgreesWithNist)
         d.high.size(), 100 * median, 100 * p95, 100 * *std::max_element(d.high.begin(), d.high.end()));
     std::printf("mu_en vs NIST, 1-10 keV: %zu energies, median %.3f %%, 95th percentile %.3f %%\n", d.low.size(),
                 100 * low_median, 100 * Quantile(d.low, 0.95));
-    EXPECT_LE(median, 0.01);
-    EXPECT_LE(p95, 0.03);
-    EXPECT_LE(low_median, 0.01);
+    // Twice the figures docs/data-sources.md states: 0.12 % in the median,
+    // 0.85 % at the 95th percentile, up to 2 % at the worst point, 0.07 % in
+    // the median from 1 to 10 keV.
+    EXPECT_LE(median, 0.0024);
+    EXPECT_LE(p95, 0.017);
+    EXPECT_LE(*std::max_element(d.high.begin(), d.high.end()), 0.04);
+    EXPECT_LE(low_median, 0.0015);
 
     std::printf("median by element (%%):");
     for (const auto &[z, devs] : d.by_element) {
