@@ -61,6 +61,21 @@ inline constexpr std::int32_t LibraryKind(int type)
     return IsValidCoeffType(type) ? kCoefficientTypes[static_cast<std::size_t>(type)].libraryKind : kNoLibraryKind;
 }
 
+// The quantity a type belongs to: the types 1 to 6 are parts of the mass
+// attenuation coefficient, 7 to 10 of the mass energy-transfer coefficient,
+// 11 to 14 of the mass energy-absorption coefficient; "(none)" and an index
+// outside the table belong to none.
+enum class CoefficientQuantity : std::uint8_t { kNone, kAttenuation, kEnergyTransfer, kEnergyAbsorption };
+inline constexpr CoefficientQuantity QuantityOf(int type)
+{
+    if (!IsValidCoeffType(type) || type == kCoeffTypeNone)
+        return CoefficientQuantity::kNone;
+    if (type < 7)
+        return CoefficientQuantity::kAttenuation;
+    return type < kCoeffTypeEnergyAbsorptionTotal ? CoefficientQuantity::kEnergyTransfer
+                                                  : CoefficientQuantity::kEnergyAbsorption;
+}
+
 // The name of a type as lists and reports show it; empty outside the table.
 QString CoeffTypeName(int type);
 // The short name of a type ("mu_en"); empty for "(none)" and outside the

@@ -62,8 +62,10 @@ int CompoundLibrary::IndexOf(QStringView name) const
     return -1;
 }
 
-void CompoundLibrary::Append(QStringView name, const TCompound &compound)
+void CompoundLibrary::Append(QStringView name, const TCompound &compound, bool user)
 {
+    if (user)
+        userNames_.insert(name.toString().toCaseFolded());
     Record record;
     record.textStart = texts_.size();
     record.nameLength = static_cast<std::uint32_t>(name.size());
@@ -102,6 +104,18 @@ void CompoundLibrary::Clear()
     records_ = {};
     texts_ = {};
     slots_ = {};
+    userNames_.clear();
+}
+
+void CompoundLibrary::RemoveAt(int index)
+{
+    userNames_.remove(Name(index).toCaseFolded());
+    records_.erase(records_.begin() + index);
+}
+
+bool CompoundLibrary::IsUser(int index) const
+{
+    return !userNames_.isEmpty() && userNames_.contains(Name(index).toCaseFolded());
 }
 
 void CompoundLibrary::Sort()

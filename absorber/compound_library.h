@@ -13,6 +13,7 @@
 #include "absorber/compound.h"
 
 #include <QCollator>
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -76,7 +77,13 @@ public:
     int IndexOf(QStringView name) const;
     int IndexOf(const QString &name) const { return IndexOf(QStringView(name)); }
 
-    void Append(QStringView name, const TCompound &compound);
+    // `user`: the entry comes from the user's own library, not CmpMix.dat;
+    // its name is one no other entry has.
+    void Append(QStringView name, const TCompound &compound, bool user = false);
+    // Removes the entry at index (0-based); the order of the others stays.
+    // Its texts stay in the pools until Clear().
+    void RemoveAt(int index);
+    bool IsUser(int index) const;
     // Room for count entries holding textUnits UTF-16 units of text and
     // slots constituents in all, so that appending them never copies what
     // is held. Reserved room that is never filled takes address space only.
@@ -116,4 +123,6 @@ private:
     std::vector<Record> records_;
     std::vector<char16_t> texts_;
     std::vector<Slot> slots_;
+    // The case-folded names of the user's entries.
+    QSet<QString> userNames_;
 };

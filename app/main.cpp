@@ -1,7 +1,9 @@
 // Pheltra: photon interaction coefficients of materials. The program reads
 // its compound library at start-up (the working folder's CmpMix.dat, else the
-// one installed with it) and keeps nothing between runs.
+// one installed with it, then the user's UserMix.dat) and opens the set-up
+// named on its command line.
 #include "absorber/library_location.h"
+#include "absorber/material/user_library.h"
 #include "app/mainwindow/plot_form.h"
 #include "app/mainwindow/program.h"
 #include "app/mainwindow/program_options.h"
@@ -76,7 +78,8 @@ int main(int argc, char **argv)
     if (const auto status = AnswerOnTerminal(options))
         return *status;
 
-    TPheltraProgram program(FindCompoundLibrary(InstalledLibraryFile(QApplication::applicationDirPath())));
+    TPheltraProgram program(FindCompoundLibrary(InstalledLibraryFile(QApplication::applicationDirPath())),
+                            pheltra::UserLibraryFile());
     if (options.action == ProgramOptions::Action::CheckStartup) {
         program.Splash().show();
         QApplication::processEvents();
@@ -84,5 +87,7 @@ int main(int argc, char **argv)
         return program.MainForm().isVisible() && program.Splash().isVisible() ? 0 : 1;
     }
     program.ShowSplash();
+    if (!options.setupFile.isEmpty())
+        program.MainForm().OpenSetup(options.setupFile);
     return QApplication::exec();
 }

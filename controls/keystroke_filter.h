@@ -14,7 +14,7 @@ inline constexpr QChar kBackspace{u'\b'};
 inline constexpr QChar kDelete{u'\x7f'};
 
 enum class KeystrokeVerdict {
-    kDiscard, // the character is dropped without a sound
+    kDiscard, // the character is dropped (the field beeps for a printable one)
     kInsert,  // the character replaces [replace_from, replace_to)
     kEdit,    // backspace or DEL: the edit field's own deleting
 };

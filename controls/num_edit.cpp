@@ -167,7 +167,8 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
         taken = TypeCharacter(c) || taken;
     }
     // A refused control character (a Tab with nowhere to go) travels on to
-    // the dialog; a refused printable character is simply dropped.
+    // the dialog; a refused printable character is dropped with a beep, so a
+    // lost "e" of "2.5e-3" is heard.
     event->setAccepted(taken || typed.front().category() != QChar::Other_Control);
 }
 
@@ -242,6 +243,8 @@ bool TNumEdit::TypeCharacter(QChar c)
     const int end = hasSelectedText() ? selectionEnd() : start;
     const KeystrokeDecision decision = DecideKeystroke(kind_, text(), start, end, c, decimalSeparator_);
     if (decision.verdict == KeystrokeVerdict::kDiscard) {
+        if (c.category() != QChar::Other_Control)
+            PlaySystemSound(SystemSound::kBeep);
         emit keyPressed(QChar());
         return false;
     }

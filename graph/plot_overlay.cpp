@@ -18,21 +18,32 @@ struct MeasuredLine
 
 } // namespace
 
-QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap)
+QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap, const QRect &bounds)
 {
-    // Right of the pointer if it fits, else left of it if that fits, else on
-    // the side with more room (running over the plot box's edge there).
     const int right = pointer.x() + gap, leftSide = pointer.x() - gap - size.width();
     const bool fitsRight = right + size.width() <= plot.right(), fitsLeft = leftSide >= plot.left();
-    const bool moreRoomLeft = pointer.x() - plot.left() > plot.right() - pointer.x();
-    const int left = fitsRight || (!fitsLeft && !moreRoomLeft) ? right : leftSide;
-    int top = pointer.y() - size.height() / 2;
-    top = std::min(top, plot.bottom() - size.height());
-    top = std::max(top, plot.top());
+    if (fitsRight || fitsLeft) {
+        int top = pointer.y() - size.height() / 2;
+        top = std::min(top, plot.bottom() - size.height());
+        top = std::max(top, plot.top());
+        return QRect(QPoint(fitsRight ? right : leftSide, top), size);
+    }
+    // Over the pointer's column, below or above the point read.
+    const QRect &across = size.width() <= plot.width() ? plot : bounds;
+    const int left =
+        std::max(across.left(), std::min(pointer.x() - size.width() / 2, across.right() + 1 - size.width()));
+    const int below = pointer.y() + gap, above = pointer.y() - gap - size.height();
+    const bool fitsBelow = below + size.height() <= plot.bottom(), fitsAbove = above >= plot.top();
+    int top = fitsBelow                                           ? below
+        : fitsAbove                                               ? above
+        : plot.bottom() - pointer.y() >= pointer.y() - plot.top() ? below
+                                                                  : above;
+    top = std::max(bounds.top(), std::min(top, bounds.bottom() + 1 - size.height()));
     return QRect(QPoint(left, top), size);
 }
 
-void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QRect &plot, const TGraphFont &font)
+void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QRect &plot, const QRect &bounds,
+                     const TGraphFont &font)
 {
     if (overlay.Crosshair && overlay.Pointer) {
         canvas.SetPen({kColorGray, 1, TPenStyle::psSolid});
@@ -68,8 +79,8 @@ void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QR
         width = std::max(width, kSampleLength + kPadding + m.labelWidth + m.textWidth);
         height += m.height;
     }
-    const QRect box =
-        ReadoutBoxPlace(*overlay.Pointer, QSize(width + 2 * kPadding, height + 2 * kPadding), plot, kPointerGap);
+    const QRect box = ReadoutBoxPlace(*overlay.Pointer, QSize(width + 2 * kPadding, height + 2 * kPadding), plot,
+                                      kPointerGap, bounds);
     canvas.SetPen({kColorGray, 1, TPenStyle::psSolid});
     canvas.SetBrush({kColorWhite, TBrushStyle::bsSolid});
     canvas.Rectangle(box.left(), box.top(), box.right() + 1, box.bottom() + 1);

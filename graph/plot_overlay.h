@@ -38,12 +38,18 @@ struct TPlotOverlay
 };
 
 // Where a box of `size` goes beside `pointer`: `gap` to its right, or to its
-// left when it does not fit there (when it fits on neither side, on the side
-// with more room), never over the columns within `gap` of
-// the pointer (so the curves under the pointer stay visible); vertically
-// centred on the pointer and kept inside `plot` as far as it fits.
-QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap);
+// left when it does not fit there, clear of the columns within `gap` of the
+// pointer (so the curves under the pointer stay visible), vertically centred
+// on the pointer and kept inside `plot` as far as it fits. A box too wide
+// for either side (a read-out on an edge names both sides and the edge)
+// goes `gap` below the pointer, or above it where there is no room below,
+// centred on the pointer's column and kept inside `plot`, or inside
+// `bounds` (the whole graph) when wider than the plot box: it never runs
+// out of the graph while the graph is as wide as the box.
+QRect ReadoutBoxPlace(QPoint pointer, QSize size, const QRect &plot, int gap, const QRect &bounds);
 
-// Draws the overlay on `canvas` over a graph whose plot box is `plot`, texts
-// in `font` (its colour replaced by each line's).
-void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QRect &plot, const TGraphFont &font);
+// Draws the overlay on `canvas` over a graph whose plot box is `plot` and
+// whose whole area is `bounds`, texts in `font` (its colour replaced by each
+// line's).
+void DrawPlotOverlay(TGraphCanvas &canvas, const TPlotOverlay &overlay, const QRect &plot, const QRect &bounds,
+                     const TGraphFont &font);

@@ -79,6 +79,29 @@ void TVexplot::PaintOn(QPainter &painter)
     screenPlot_ = QRect(QPoint(PlotLeft(), PlotTop()), QPoint(PlotRight(), PlotBottom()));
     screenX_ = XMapping();
     screenMetric_ = MetricFactor();
+    KeepCrosshair();
+}
+
+void TVexplot::KeepCrosshair()
+{
+    if (!crosshair_ || !pointer_ || screenPlot_.isEmpty())
+        return;
+    const std::optional<int> x = screenX_.Map(crosshairX_);
+    if (!x)
+        return;
+    const QPoint at =
+        IntoPlot({*x, screenPlot_.top() + vexplot::RoundToInt(crosshairHeight_ * double(screenPlot_.height() - 1))});
+    if (at == *pointer_)
+        return;
+    // The read-out answers for the same x value at its new place.
+    pointer_ = at;
+    if (OnPointAt)
+        OnPointAt(at);
+}
+
+std::optional<double> TVexplot::CrosshairX() const
+{
+    return crosshair_ && pointer_ ? std::optional<double>(crosshairX_) : std::nullopt;
 }
 
 void TVexplot::paintEvent(QPaintEvent *)
@@ -139,7 +162,7 @@ void TVexplot::PaintOverlay(QPainter &painter)
     TGraphFont font = LegendFont();
     if (AutoMetrics())
         font.Height = vexplot::RoundToInt(double(font.Height) * double(screenMetric_));
-    DrawPlotOverlay(canvas, o, screenPlot_, font);
+    DrawPlotOverlay(canvas, o, screenPlot_, rect(), font);
 }
 
 void TVexplot::UpdateOverlay()
@@ -268,21 +291,39 @@ void TVexplot::keyPressEvent(QKeyEvent *event)
     }
     if (screenPlot_.isEmpty())
         return;
+    PlaceCrosshair(at);
+}
+
+void TVexplot::PlaceCrosshair(QPoint at)
+{
+    at = IntoPlot(at);
     crosshair_ = true;
+    crosshairX_ = screenX_.Unmap(at.x());
+    crosshairHeight_ =
+        screenPlot_.height() > 1 ? double(at.y() - screenPlot_.top()) / double(screenPlot_.height() - 1) : 0.0;
     // The same point again still shows the crosshair.
     pointer_.reset();
-    PointAt(IntoPlot(at));
+    PointAt(at);
 }
 
 void TVexplot::focusInEvent(QFocusEvent *event)
 {
     // Reached with the Tab key, the graph shows its crosshair at once.
-    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) &&
-        !screenPlot_.isEmpty()) {
-        crosshair_ = true;
-        PointAt(screenPlot_.center());
-    }
+    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) && !screenPlot_.isEmpty())
+        PlaceCrosshair(screenPlot_.center());
     QWidget::focusInEvent(event);
+}
+
+bool TVexplot::focusNextPrevChild(bool next)
+{
+    // Tab on the graph brings up the crosshair (the graph is often the only
+    // place the focus can go, so Tab would do nothing else); once it shows,
+    // Tab moves the focus on as anywhere.
+    if (!crosshair_ && !screenPlot_.isEmpty()) {
+        PlaceCrosshair(screenPlot_.center());
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void TVexplot::focusOutEvent(QFocusEvent *event)

@@ -60,8 +60,9 @@ public:
     QSize sizeHint() const override { return {400, 300}; }
 
     // --- Reading the graph on the screen. The pointer over the plot box,
-    // or the crosshair that the arrow keys move while the graph has the
-    // focus (Shift: ten pixels a step, Home / End: the ends, Escape: away),
+    // or the crosshair that Tab or an arrow key brings up while the graph
+    // has the focus (arrow keys move it, Shift: ten pixels a step, Home /
+    // End: the ends, Escape: away; Tab while it shows moves the focus on),
     // is reported through OnPointAt; the application answers with
     // SetReadout. A left-button drag across the plot box draws its rectangle
     // and ends in OnZoomDrag (Escape during the drag cancels it); a
@@ -79,6 +80,10 @@ public:
     // coordinate (printing and saving leave both alone).
     QRect ScreenPlotBox() const { return screenPlot_; }
     double ScreenXAt(double px) const { return screenX_.Unmap(px); }
+    // The x value the crosshair stands on while it shows: it keeps that value
+    // when the graph is drawn anew at another size or scale, and moves to
+    // the value's pixel.
+    std::optional<double> CrosshairX() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -90,6 +95,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void Invalidate() override { update(); }
 
 private:
@@ -98,6 +104,11 @@ private:
     void ReportPaintError(const QString &message);
     void PaintOverlay(QPainter &painter);
     void PointAt(std::optional<QPoint> at);
+    // Shows the crosshair at `at` (kept inside the plot box).
+    void PlaceCrosshair(QPoint at);
+    // After a drawing: the crosshair back on its x value and its height in
+    // the plot box.
+    void KeepCrosshair();
     void UpdateOverlay();
     QPoint IntoPlot(QPoint p) const;
 
@@ -114,6 +125,8 @@ private:
     // Reading state.
     std::optional<QPoint> pointer_;
     bool crosshair_ = false;
+    double crosshairX_ = 0;
+    double crosshairHeight_ = 0.5; // of the plot box, from its top
     std::optional<QPoint> dragStart_;
     QPoint dragEnd_;
     QString readoutHeading_;

@@ -61,9 +61,9 @@ private:
     std::vector<std::pair<int, double>> previousPairs_;
 };
 
-py::dict Library(py::handle path)
+py::dict Library(py::handle path, bool userLibrary)
 {
-    const LoadedLibrary loaded = ReadLibrary(path);
+    const LoadedLibrary loaded = ReadLibrary(path, userLibrary);
     const py::module_ numpy = py::module_::import("numpy");
     const auto count = static_cast<py::ssize_t>(loaded.library.Count());
     // Object columns filled in place: no list of the whole library is held
@@ -175,6 +175,9 @@ Parameters
 path : str or path, optional
     The library file; by default CmpMix.dat in the working folder, else the
     one that came with the package.
+user_library : bool, default True
+    Add the user's own materials, made in the window and kept in UserMix.dat
+    in Pheltra's application-data folder, after the library's entries.
 
 Returns
 -------
@@ -196,7 +199,9 @@ OSError
 Warns
 -----
 UserWarning
-    A faulty line: the entries before it are kept.
+    A faulty line: the entries before it are kept. A faulty line in the user's
+    materials keeps the ones before it; a name the library holds already is
+    left out.
 
 Examples
 --------
@@ -205,7 +210,7 @@ Examples
 >>> entries["density"][i], entries["composition"][i][8] > 0.88
 (1.0, True)
 )doc",
-          py::arg("path") = py::none());
+          py::arg("path") = py::none(), py::kw_only(), py::arg("user_library") = true);
     m.def("element", &Element, R"doc(The atomic data of an element, as the window's atomic data view shows it.
 
 Parameters

@@ -4,6 +4,7 @@
 #include "absorber/material/density.h"
 #include "absorber/material/number_text.h"
 #include "absorber/material/source_and_type.h"
+#include "absorber/material/user_library.h"
 #include "python/py_args.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ QString PackagedLibraryFile()
 }
 
 // The parts of a material given as a mixture {name or Material: weight}.
-std::vector<MaterialPart> MixtureParts(const py::dict &mixture, py::handle libraryPath)
+std::vector<MaterialPart> MixtureParts(const py::dict &mixture, py::handle libraryPath, bool userLibrary)
 {
     std::optional<LoadedLibrary> library;
     std::vector<MaterialPart> parts;
@@ -35,7 +36,7 @@ std::vector<MaterialPart> MixtureParts(const py::dict &mixture, py::handle libra
         const double weight = NumberArgument(value, "material");
         if (py::isinstance<py::str>(key)) {
             if (!library)
-                library = ReadLibrary(libraryPath);
+                library = ReadLibrary(libraryPath, userLibrary);
             // NAME:WEIGHT, read as the batch tool reads an absorber.
             parts.push_back(LibraryPart(FromPython(key) + QLatin1Char(':') + ShortestText(weight), *library));
             continue;
@@ -108,7 +109,7 @@ double PyMaterial::RequiredDensity() const
     return static_cast<double>(set_.Density);
 }
 
-LoadedLibrary ReadLibrary(py::handle path)
+LoadedLibrary ReadLibrary(py::handle path, bool userLibrary)
 {
     const QString fileName =
         path.is_none() ? FindCompoundLibrary(PackagedLibraryFile()) : TextArgument(path, "library", true);
@@ -120,11 +121,15 @@ LoadedLibrary ReadLibrary(py::handle path)
     // A faulty line, or entries without elements and repeated names.
     if (!loaded.Clean() || !loaded.warning.isEmpty())
         py::module_::import("warnings").attr("warn")(ToPython(loaded.Problem()), py::handle(PyExc_UserWarning), 2);
+    if (userLibrary) {
+        if (const QString problem = AddUserLibrary(loaded, UserLibraryFile()); !problem.isEmpty())
+            py::module_::import("warnings").attr("warn")(ToPython(problem), py::handle(PyExc_UserWarning), 2);
+    }
     return loaded;
 }
 
 PyMaterial MakeMaterial(py::handle material, py::handle formula, py::handle weights, py::handle density,
-                        py::handle library)
+                        py::handle library, bool userLibrary)
 {
     const int given = int(!material.is_none()) + int(!formula.is_none()) + int(!weights.is_none());
     if (given != 1)
@@ -145,9 +150,9 @@ PyMaterial MakeMaterial(py::handle material, py::handle formula, py::handle weig
     } else if (!weights.is_none()) {
         parts.push_back(OwnPart(QStringLiteral("weights"), WeightsCompound(WeightPairs(weights), recordDensity), 1.0L));
     } else if (py::isinstance<py::str>(material)) {
-        parts.push_back(LibraryPart(FromPython(material), ReadLibrary(library)));
+        parts.push_back(LibraryPart(FromPython(material), ReadLibrary(library, userLibrary)));
     } else if (py::isinstance<py::dict>(material)) {
-        parts = MixtureParts(py::reinterpret_borrow<py::dict>(material), library);
+        parts = MixtureParts(py::reinterpret_borrow<py::dict>(material), library, userLibrary);
     } else {
         Raise(PyExc_TypeError,
               QStringLiteral("material must be a library name (str) or a mixture {name: weight} "

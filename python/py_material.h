@@ -39,14 +39,15 @@ private:
     bool densityReplaced_ = false;
 };
 
-// Material(material, *, formula, weights, density, library) as Python calls
-// it; None stands for an argument not given.
+// Material(material, *, formula, weights, density, library, user_library) as
+// Python calls it; None stands for an argument not given.
 PyMaterial MakeMaterial(pybind11::handle material, pybind11::handle formula, pybind11::handle weights,
-                        pybind11::handle density, pybind11::handle library);
+                        pybind11::handle density, pybind11::handle library, bool userLibrary = true);
 
 // The compound library at path, or (None) the working folder's CmpMix.dat,
 // else the one that came with the package. A faulty line warns
-// (UserWarning) and keeps the entries before it.
-LoadedLibrary ReadLibrary(pybind11::handle path);
+// (UserWarning) and keeps the entries before it. After it the user's own
+// materials (UserMix.dat) unless userLibrary is false; a fault there warns.
+LoadedLibrary ReadLibrary(pybind11::handle path, bool userLibrary = true);
 
 } // namespace pheltra

@@ -209,6 +209,9 @@ density : float, optional
 library : str or path, optional
     The compound library file to read names from; by default CmpMix.dat in
     the working folder, else the one that came with the package.
+user_library : bool, default True
+    Find names also among the user's own materials (UserMix.dat in Pheltra's
+    application-data folder).
 
 Raises
 ------
@@ -234,7 +237,7 @@ Examples
 )doc");
     material.def(py::init(&MakeMaterial), py::arg("material") = py::none(), py::kw_only(),
                  py::arg("formula") = py::none(), py::arg("weights") = py::none(), py::arg("density") = py::none(),
-                 py::arg("library") = py::none());
+                 py::arg("library") = py::none(), py::arg("user_library") = true);
 
     material
         .def_property_readonly("composition", &Composition, R"doc(Mass fractions of the elements, ``{Z: fraction}``.

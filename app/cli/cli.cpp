@@ -3,6 +3,7 @@
 #include "absorber/library_location.h"
 #include "absorber/material/density.h"
 #include "absorber/material/material_parts.h"
+#include "absorber/material/user_library.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/reports.h"
@@ -28,6 +29,9 @@ const char kUsageCommandsEnd[] =
 
 const char kUsageTail[] =
     "A command that reads the library takes --library FILE to read another.\n"
+    "It also reads your own materials, UserMix.dat in Pheltra's application-data\n"
+    "folder (~/.local/share/Pheltra on Linux), made in the window; --no-user-library\n"
+    "leaves them out.\n"
     "\n"
     "Exit status: 0 done; 2 unusable arguments (one line on stderr, no output);\n"
     "3 the library is missing, unreadable or has a faulty line; 1 the output\n"
@@ -91,7 +95,16 @@ pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context)
     pheltra::LoadedLibrary loaded = pheltra::LoadLibrary(context.line.Value(kLibraryOption, context.cli.libraryFile));
     if (loaded.status < 0)
         throw CliError{loaded.Problem(), kExitLibraryFault};
+    AddUserLibraryOption(context, loaded);
     return loaded;
+}
+
+void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary &loaded)
+{
+    if (context.cli.userLibraryFile.isEmpty() || context.line.Has(kNoUserLibraryOption))
+        return;
+    if (const QString problem = pheltra::AddUserLibrary(loaded, context.cli.userLibraryFile); !problem.isEmpty())
+        WriteMessage(context.err, problem);
 }
 
 Material MaterialOption(const CommandContext &context, int source, int type, const QString &legend)

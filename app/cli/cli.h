@@ -24,6 +24,9 @@ struct CliContext
     // The compound library unless --library says otherwise: the working
     // folder's CmpMix.dat, or where FindCompoundLibrary found one.
     QString libraryFile = QStringLiteral("CmpMix.dat");
+    // The user's own library, read after it unless --no-user-library says
+    // otherwise; empty: none.
+    QString userLibraryFile;
 };
 
 // The text of pheltra-cli --help; the manual page pheltra-cli(1) is generated

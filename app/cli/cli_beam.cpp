@@ -36,6 +36,7 @@ const char kBeamHelp[] =
     "                        [--filter MATERIAL:THICKNESS ...] [--hvl-material NAME]\n"
     "                        [--medium NAME] [--source H|B] [--print-spectrum]\n"
     "                        [--format tsv|csv] [--library FILE]\n"
+    "                        [--no-user-library]\n"
     "\n"
     "Prints a header line and a value line: the tube voltage kv, the first\n"
     "half-value layer hvl1_mm, the quarter-value layer qvl_mm, hvl2_mm = QVL - HVL1\n"
@@ -71,7 +72,7 @@ QString BeamHelp()
 
 std::vector<OptionSpec> BeamOptions()
 {
-    std::vector<OptionSpec> options{kHelpOption,        kLibraryOption, kFormatOption,
+    std::vector<OptionSpec> options{kHelpOption,        kLibraryOption, kNoUserLibraryOption, kFormatOption,
                                     kHvlMaterialOption, kMediumOption,  kPrintSpectrumOption};
     const std::vector<OptionSpec> beam = BeamSourceOptions();
     options.insert(options.end(), beam.begin(), beam.end());

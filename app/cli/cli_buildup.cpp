@@ -16,6 +16,7 @@ QString BuildupHelp()
                "Usage: pheltra-cli buildup --absorber NAME[:WEIGHT] ... | --formula F[:WEIGHT] ...\n"
                "                           [--density D] --mfp X[,X...] [--response exposure|energy-absorption]\n"
                "                           ENERGY ... [--format tsv|csv] [--library FILE]\n"
+               "                           [--no-user-library]\n"
                "\n"
                "Build-up factors B(E, x) of ANSI/ANS-6.4.3 (the G-P fit) for a point isotropic\n"
                "source in an infinite medium of the material: a first line starting with \"#\"\n"
@@ -41,14 +42,8 @@ QString BuildupHelp()
 
 std::vector<OptionSpec> BuildupOptions()
 {
-    return {kHelpOption,
-            kLibraryOption,
-            kFormatOption,
-            kAbsorberOption,
-            kFormulaOption,
-            kDensityOption,
-            {"response", true, false},
-            {"mfp", true, true}};
+    return {kHelpOption,    kLibraryOption, kNoUserLibraryOption,      kFormatOption,      kAbsorberOption,
+            kFormulaOption, kDensityOption, {"response", true, false}, {"mfp", true, true}};
 }
 
 BuildupResponse ResponseOption(const CommandContext &context)

@@ -9,6 +9,7 @@ namespace {
 
 const char kLibraryHelp[] =
     "Usage: pheltra-cli library [--library FILE] [--format tsv|csv]\n"
+    "                           [--no-user-library]\n"
     "\n"
     "Reads the compound library as Pheltra does at start-up: FILE, or else the one\n"
     "Pheltra reads (CmpMix.dat in the working folder, else the installed one; see\n"
@@ -23,6 +24,7 @@ const char kMuHelp[] =
     "                      [--density D] [--source H|B] [--type TYPE]\n"
     "                      [ENERGY ...] [--grid FROM:TO:STEP] [--log FROM:TO:N] [--edges]\n"
     "                      [--format tsv|csv] [--library FILE]\n"
+    "                      [--no-user-library]\n"
     "\n"
     "Mixes up to six library entries by relative weight (1 when omitted; names\n"
     "are found ignoring case) and prints \"energy_keV<TAB>value\" lines: the mass\n"
@@ -51,6 +53,7 @@ const char kCompositionHelp[] =
     "Usage: pheltra-cli composition --absorber NAME[:WEIGHT] ... [--formula F[:WEIGHT] ...]\n"
     "                               [--density D] [--legend TEXT] [--locale NAME]\n"
     "                               [--library FILE]\n"
+    "                               [--no-user-library]\n"
     "\n"
     "Prints the block of the absorber report that Pheltra's \"Save Data\" writes for\n"
     "this material as data set 1: its entries and relative weights, the elemental\n"
@@ -66,6 +69,8 @@ const char kReportHelp[] =
     "                          [--select 1,2,...] [--content both|composition|coefficients]\n"
     "                          [--date YYYY-MM-DD] [--time HH:MM:SS] [--locale NAME]\n"
     "                          [--library FILE] [--output FILE]\n"
+    "                          [--no-user-library]\n"
+    "   or: pheltra-cli report --setup FILE.pheltra --from A --to B --interval C ...\n"
     "\n"
     "Prints, byte for byte, the file Pheltra's \"Save Data\" writes for the same data\n"
     "sets and selection (with --output FILE, writes that file as Save Data does):\n"
@@ -79,7 +84,9 @@ const char kReportHelp[] =
     "any grid the dialog takes. --output FILE replaces FILE only once the whole\n"
     "report is written (a failure leaves it as it was) and refuses a FILE that\n"
     "is not a regular file. The header shows the date and time in the locale's\n"
-    "formats, now unless --date/--time say otherwise.\n";
+    "formats, now unless --date/--time say otherwise. --setup FILE takes the six\n"
+    "data sets (entries, weights, sources, types, legends) of a set-up saved with\n"
+    "Pheltra's File, Save Set-up... instead of --set, --source, --type and --legend.\n";
 
 const char kElementHelp[] =
     "Usage: pheltra-cli element Z|SYMBOL [--locale NAME] [--format tsv|csv]\n"
@@ -96,6 +103,7 @@ const char kSlabHelp[] =
     "                        [--density D] [--source H|B] [--type TYPE]\n"
     "                        [--thickness X(cm|mm|um|g/cm2)] [--transmission T]\n"
     "                        ENERGY ... [--format tsv|csv] [--library FILE]\n"
+    "                        [--no-user-library]\n"
     "\n"
     "Narrow-beam quantities of a slab of the material, without build-up: a first\n"
     "line starting with \"#\" says so, a header line names the columns, then one\n"
@@ -144,8 +152,9 @@ QString SlabHelp()
 // own ones.
 std::vector<OptionSpec> MaterialTableOptions(std::initializer_list<OptionSpec> own)
 {
-    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption, kFormatOption, kAbsorberOption,
-                                    kFormulaOption, kDensityOption, kSourceOption, kTypeOption};
+    std::vector<OptionSpec> options{kHelpOption,    kLibraryOption,  kNoUserLibraryOption,
+                                    kFormatOption,  kAbsorberOption, kFormulaOption,
+                                    kDensityOption, kSourceOption,   kTypeOption};
     options.insert(options.end(), own);
     return options;
 }
@@ -157,21 +166,22 @@ const std::vector<Command> &Commands()
     static const std::vector<Command> commands{
         {"library",
          "the compound library's load status and its entries",
-         {kHelpOption, kLibraryOption, kFormatOption},
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kFormatOption},
          &RunLibrary,
          &LibraryHelp},
         {"mu", "one material's coefficient at chosen energies",
          MaterialTableOptions({kGridOption, kLogOption, kEdgesOption}), &RunMu, &MuHelp},
         {"composition",
          "the absorber report block of one material",
-         {kHelpOption, kLibraryOption, kLocaleOption, kAbsorberOption, kFormulaOption, kDensityOption, kLegendOption},
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kLocaleOption, kAbsorberOption, kFormulaOption,
+          kDensityOption, kLegendOption},
          &RunComposition,
          &CompositionHelp},
         {"report",
          "the saved report (absorbers and coefficients) of up to six data sets",
-         {kHelpOption, kLibraryOption, kLocaleOption, kSetOption, PerDataSetOption(kSourceOption),
-          PerDataSetOption(kTypeOption), PerDataSetOption(kLegendOption), kFromOption, kToOption, kIntervalOption,
-          kSelectOption, kContentOption, kDateOption, kTimeOption, kOutputOption},
+         {kHelpOption, kLibraryOption, kNoUserLibraryOption, kLocaleOption, kSetupOption, kSetOption,
+          PerDataSetOption(kSourceOption), PerDataSetOption(kTypeOption), PerDataSetOption(kLegendOption), kFromOption,
+          kToOption, kIntervalOption, kSelectOption, kContentOption, kDateOption, kTimeOption, kOutputOption},
          &RunReport,
          &ReportHelp},
         {"element",

@@ -50,10 +50,15 @@ QString BeamHelp();
 int RunBuildup(const CommandContext &context);
 int RunShield(const CommandContext &context);
 
-// The library named by --library or the working folder's CmpMix.dat. A file
-// that is missing or unreadable throws (exit status 3); after a faulty line
-// the entries before it are used (FinishedStatus warns).
+// The library named by --library or the working folder's CmpMix.dat, and
+// after it the user's UserMix.dat unless --no-user-library. A file that is
+// missing or unreadable throws (exit status 3); after a faulty line the
+// entries before it are used (FinishedStatus warns); a faulty user library
+// is warned about on stderr and never stops the command.
 pheltra::LoadedLibrary LoadLibraryOption(const CommandContext &context);
+// The user's library added to loaded, unless --no-user-library; a fault in it
+// is warned about on stderr.
+void AddUserLibraryOption(const CommandContext &context, pheltra::LoadedLibrary &loaded);
 // The material of the --absorber options (looked up in the library, which is
 // read for them) and the --formula options as one data set; --density
 // replaces its density.

@@ -7,8 +7,8 @@ int RunLibrary(const CommandContext &context)
 {
     ExpectPositionals(context, 0, "");
     const TableFormat format = FormatOption(context);
-    const pheltra::LoadedLibrary loaded =
-        pheltra::LoadLibrary(context.line.Value(kLibraryOption, context.cli.libraryFile));
+    pheltra::LoadedLibrary loaded = pheltra::LoadLibrary(context.line.Value(kLibraryOption, context.cli.libraryFile));
+    AddUserLibraryOption(context, loaded);
     // The status as the splash window words it, then what was read: after a
     // faulty line the entries before it, after a missing file none.
     Write(context.out,

@@ -44,6 +44,7 @@ namespace {
 const char kNuclideHelp[] =
     "Usage: pheltra-cli nuclide [NAME] [--cutoff KEV] [--activity GBQ] [--distance M]\n"
     "                           [--source H|B] [--format tsv|csv] [--library FILE]\n"
+    "                           [--no-user-library]\n"
     "\n"
     "Without NAME, lists the nuclides (name, half-life, unit, number of lines).\n"
     "With NAME (found ignoring case, blanks and hyphens: cs137 is Cs-137), prints\n"
@@ -68,7 +69,8 @@ QString NuclideHelp()
 
 std::vector<OptionSpec> NuclideOptions()
 {
-    return {kHelpOption, kLibraryOption, kFormatOption, kCutoffOption, kActivityOption, kDistanceOption, kSourceOption};
+    return {kHelpOption,   kLibraryOption,  kNoUserLibraryOption, kFormatOption,
+            kCutoffOption, kActivityOption, kDistanceOption,      kSourceOption};
 }
 
 int RunNuclide(const CommandContext &context)

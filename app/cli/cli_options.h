@@ -7,6 +7,8 @@
 // Options every command takes.
 inline constexpr OptionSpec kHelpOption{"help", false, false, 'h'};
 inline constexpr OptionSpec kLibraryOption{"library", true, false};
+// Leaves the user's own materials (UserMix.dat) out; taken wherever --library is.
+inline constexpr OptionSpec kNoUserLibraryOption{"no-user-library", false, false};
 inline constexpr OptionSpec kLocaleOption{"locale", true, false};
 inline constexpr OptionSpec kFormatOption{"format", true, false};
 
@@ -29,6 +31,8 @@ inline constexpr OptionSpec kTransmissionOption{"transmission", true, false};
 
 // The data sets, grid and selection of report.
 inline constexpr OptionSpec kSetOption{"set", true, true};
+// A set-up saved in the window, giving all six data sets in place of --set.
+inline constexpr OptionSpec kSetupOption{"setup", true, false};
 inline constexpr OptionSpec kFromOption{"from", true, false};
 inline constexpr OptionSpec kToOption{"to", true, false};
 inline constexpr OptionSpec kIntervalOption{"interval", true, false};

@@ -2,6 +2,7 @@
 // writes, from the program's own report code.
 #include "absorber/material/absorber_choice.h"
 #include "absorber/material/source_and_type.h"
+#include "absorber/setup_file.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_error.h"
 #include "app/reports/report_file.h"
@@ -188,9 +189,17 @@ int RunReport(const CommandContext &context)
         const auto [index, legend] = RequireDataSet(kLegendOption, text);
         legends[static_cast<std::size_t>(index)] = legend;
     }
+    // A set-up made in the window gives all six data sets, with their sources,
+    // types and legends.
+    const bool fromSetup = context.line.Has(kSetupOption);
+    for (const OptionSpec &option : {kSetOption, kSourceOption, kTypeOption, kLegendOption}) {
+        if (fromSetup && context.line.Has(option))
+            throw CliError{QStringLiteral("%1 gives the data sets; %2 cannot be added to it")
+                               .arg(Dashed(kSetupOption), Dashed(option))};
+    }
     const QStringList setTexts = context.line.Values(kSetOption);
-    if (setTexts.isEmpty())
-        throw CliError{QStringLiteral("no %1 given").arg(Dashed(kSetOption))};
+    if (setTexts.isEmpty() && !fromSetup)
+        throw CliError{QStringLiteral("no %1 given (nor %2)").arg(Dashed(kSetOption), Dashed(kSetupOption))};
 
     const QString outputFile = context.line.Value(kOutputOption);
     if (context.line.Has(kOutputOption)) {
@@ -201,6 +210,14 @@ int RunReport(const CommandContext &context)
     }
 
     const pheltra::LoadedLibrary library = LoadLibraryOption(context);
+    DataSets sets;
+    if (fromSetup) {
+        try {
+            sets = pheltra::ReadSetupFile(context.line.Value(kSetupOption), library.library).sets;
+        } catch (const pheltra::SetupError &error) {
+            throw CliError{error.message};
+        }
+    }
     std::array<QList<pheltra::AbsorberChoice>, DataSets::kCount> absorbers;
     for (const QString &text : setTexts) {
         const auto [index, list] = RequireDataSet(kSetOption, text);
@@ -211,7 +228,6 @@ int RunReport(const CommandContext &context)
             throw CliError{QStringLiteral("data set %1: %2").arg(index + 1).arg(CliErrorOf(error).message)};
         }
     }
-    DataSets sets;
     for (int i = 0; i < DataSets::kCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (absorbers[slot].isEmpty())

@@ -32,6 +32,7 @@ QString ShieldHelp()
                "                          [--response exposure|energy-absorption]\n"
                "                          [--transmission T | --dose-rate R] [--activity A --distance D]\n"
                "                          [--format tsv|csv] [--library FILE]\n"
+               "                          [--no-user-library]\n"
                "\n"
                "A point isotropic source behind a shield of up to %1 layers, in broad beam\n"
                "with the build-up factors of ANSI/ANS-6.4.3. A first line starting with \"#\"\n"
@@ -84,9 +85,10 @@ QString ShieldHelp()
 
 std::vector<OptionSpec> ShieldOptions()
 {
-    std::vector<OptionSpec> options{kHelpOption,         kLibraryOption,  kFormatOption,          kEnergyOption,
-                                    kNuclideOption,      kLayerOption,    kBuildupMaterialOption, kResponseOption,
-                                    kTransmissionOption, kDoseRateOption, kActivityOption,        kDistanceOption};
+    std::vector<OptionSpec> options{kHelpOption,     kLibraryOption,      kNoUserLibraryOption, kFormatOption,
+                                    kEnergyOption,   kNuclideOption,      kLayerOption,         kBuildupMaterialOption,
+                                    kResponseOption, kTransmissionOption, kDoseRateOption,      kActivityOption,
+                                    kDistanceOption};
     const std::vector<OptionSpec> beam = BeamSourceOptions();
     options.insert(options.end(), beam.begin(), beam.end());
     return options;

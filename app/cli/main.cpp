@@ -1,7 +1,8 @@
 // pheltra-cli: Pheltra's numbers and reports for scripts. It reads the
 // compound library as the program does: the working folder's CmpMix.dat,
-// else the one installed with it.
+// else the one installed with it, then the user's UserMix.dat.
 #include "absorber/library_location.h"
+#include "absorber/material/user_library.h"
 #include "app/cli/cli.h"
 #include "textio/atomic_file.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     const CliContext context{QDateTime::currentDateTime(), QLocale(),
-                             FindCompoundLibrary(InstalledLibraryFile(QCoreApplication::applicationDirPath()))};
+                             FindCompoundLibrary(InstalledLibraryFile(QCoreApplication::applicationDirPath())),
+                             pheltra::UserLibraryFile()};
     return RunCli(arguments, context, std::cout, std::cerr);
 }

@@ -11,8 +11,14 @@
 #include "controls/system_sound.h"
 #include "gallomir/gallomir.h"
 #include "app/kit/dialog_button.h"
+#include "app/datasetup/user_material_dialog.h"
+#include "app/datasetup/user_materials.h"
 
 #include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStandardItemModel>
+#include <QTreeView>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +39,10 @@ constexpr int kDensityDigits = 4;
 constexpr int kWeightDigits = 7;
 // Rows of the composition grid visible without scrolling.
 constexpr int kVisibleGridRows = 9;
+// Entries a Page Up or Page Down in the search field moves over.
+constexpr int kSearchPageStep = 10;
+// The library position a list entry stands for.
+constexpr int kEntryRole = Qt::UserRole + 1;
 
 QLineEdit *ReadOnlyField(QWidget *parent)
 {
@@ -45,7 +55,9 @@ QLineEdit *ReadOnlyField(QWidget *parent)
 
 TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     : QDialog(parent),
+      editSearch(new QLineEdit(this)),
       CMSelectBox(new QComboBox(this)),
+      GroupEditFld(ReadOnlyField(this)),
       FormulaEditFld(ReadOnlyField(this)),
       SecNameEditFld(ReadOnlyField(this)),
       SourceEditFld(ReadOnlyField(this)),
@@ -55,10 +67,16 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
       weightConfirmation_(new FieldConfirmation(numeditWeightFrac)),
       OkBtn(DialogButton(this, "OkBtn", QStringLiteral("Ok"), true)),
       CancelBtn(DialogButton(this, "CancelBtn", QStringLiteral("Cancel"))),
-      HelpBtn(DialogButton(this, "HelpBtn", QStringLiteral("Help")))
+      HelpBtn(DialogButton(this, "HelpBtn", QStringLiteral("Help"))),
+      btnNewMaterial(DialogButton(this, "btnNewMaterial", QStringLiteral("&New..."))),
+      btnEditMaterial(DialogButton(this, "btnEditMaterial", QStringLiteral("&Edit..."))),
+      btnDeleteMaterial(DialogButton(this, "btnDeleteMaterial", QStringLiteral("&Delete"))),
+      materialDialog_(new TUserMaterialDlg(this))
 {
     setWindowTitle(QStringLiteral("Select Elements, Compounds or Mixture"));
+    editSearch->setObjectName(QStringLiteral("editSearch"));
     CMSelectBox->setObjectName(QStringLiteral("CMSelectBox"));
+    GroupEditFld->setObjectName(QStringLiteral("GroupEditFld"));
     FormulaEditFld->setObjectName(QStringLiteral("FormulaEditFld"));
     SecNameEditFld->setObjectName(QStringLiteral("SecNameEditFld"));
     SourceEditFld->setObjectName(QStringLiteral("SourceEditFld"));
@@ -70,6 +88,21 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     CMSelectBox->setMaxVisibleItems(20);
     CMSelectBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CMSelectBox->setMinimumContentsLength(28);
+    // The list shows each entry's group in a second column.
+    auto *view = new QTreeView(CMSelectBox);
+    view->setHeaderHidden(true);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setAllColumnsShowFocus(true);
+    CMSelectBox->setModel(new QStandardItemModel(0, 2, CMSelectBox));
+    CMSelectBox->setView(view);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    view->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    view->setMinimumWidth(480);
+    editSearch->setPlaceholderText(QStringLiteral("name, second name or formula"));
+    editSearch->setClearButtonEnabled(true);
+    editSearch->installEventFilter(this);
 
     numeditWeightFrac->SetEntryRequired(TNumEditType::floatingpointvalue);
     numeditWeightFrac->SetEntryBlankZero(true);
@@ -84,6 +117,12 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     connect(OkBtn, &QPushButton::clicked, this, &TCmpMixDlg::OkBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TCmpMixDlg::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TCmpMixDlg::HelpBtnClick);
+    connect(editSearch, &QLineEdit::textChanged, this, &TCmpMixDlg::editSearchChange);
+    connect(btnNewMaterial, &QPushButton::clicked, this, &TCmpMixDlg::btnNewMaterialClick);
+    connect(btnEditMaterial, &QPushButton::clicked, this, &TCmpMixDlg::btnEditMaterialClick);
+    connect(btnDeleteMaterial, &QPushButton::clicked, this, &TCmpMixDlg::btnDeleteMaterialClick);
+    for (QPushButton *button : {btnNewMaterial, btnEditMaterial, btnDeleteMaterial})
+        button->setAutoDefault(false);
 
     auto *fields = new QGridLayout;
     const auto addRow = [this, fields](const char *caption, const char *name, QWidget *field) {
@@ -94,7 +133,9 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
         fields->addWidget(label, row, 0);
         fields->addWidget(field, row, 1);
     };
+    addRow("&Search:", "SearchLbl", editSearch);
     addRow("Element/Compound/Mixture:", "NameLbl", CMSelectBox);
+    addRow("Group:", "GroupLbl", GroupEditFld);
     addRow("Formula:", "FormulaLbl", FormulaEditFld);
     addRow("Second Name:", "SecNameLbl", SecNameEditFld);
     addRow("Source:", "SourceLbl", SourceEditFld);
@@ -115,8 +156,16 @@ TCmpMixDlg::TCmpMixDlg(QWidget *parent)
     bottom->addWidget(CancelBtn);
     bottom->addWidget(HelpBtn);
 
+    auto *materials = new QHBoxLayout;
+    materials->addWidget(new QLabel(QStringLiteral("Your own materials:"), this));
+    materials->addWidget(btnNewMaterial);
+    materials->addWidget(btnEditMaterial);
+    materials->addWidget(btnDeleteMaterial);
+    materials->addStretch();
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addLayout(materials);
     layout->addSpacing(4);
     layout->addWidget(compLbl);
     layout->addWidget(WeightGrid, 1);
@@ -155,9 +204,12 @@ bool TCmpMixDlg::Execute()
         compound_.Clear();
         return false;
     }
-    CMSelectBox->clear();
-    for (const CompoundLibrary::Entry &entry : library_->Entries())
-        CMSelectBox->addItem(entry.name);
+    index_ = std::make_unique<pheltra::AbsorberIndex>(*library_);
+    {
+        const QSignalBlocker quiet(editSearch);
+        editSearch->clear();
+    }
+    FillList();
     return exec() == QDialog::Accepted;
 }
 
@@ -176,14 +228,105 @@ void TCmpMixDlg::FormShow()
     CMPasteData();
     ShowFieldValue(numeditWeightFrac, relWeight_);
     weightConfirmation_->Reset();
-    CMSelectBox->setFocus();
+    // A new absorber is looked for by typing; an absorber to edit is shown
+    // in the list.
+    if (index < 0)
+        editSearch->setFocus();
+    else
+        CMSelectBox->setFocus();
     WeightGrid->scrollToTop();
+}
+
+void TCmpMixDlg::FillList()
+{
+    auto *model = static_cast<QStandardItemModel *>(CMSelectBox->model());
+    const QSignalBlocker quiet(CMSelectBox);
+    model->removeRows(0, model->rowCount());
+    if (!library_ || !index_)
+        return;
+    const std::vector<int> found = index_->Matches(editSearch->text());
+    model->setRowCount(static_cast<int>(found.size()));
+    for (int row = 0; row < static_cast<int>(found.size()); ++row) {
+        const int entry = found[static_cast<std::size_t>(row)];
+        auto *name = new QStandardItem(library_->Name(entry));
+        name->setData(entry, kEntryRole);
+        model->setItem(row, 0, name);
+        model->setItem(row, 1, new QStandardItem(pheltra::GroupName(index_->Group(entry))));
+    }
+    CMSelectBox->setCurrentIndex(-1);
+}
+
+int TCmpMixDlg::CurrentEntry() const
+{
+    const int listIndex = CMSelectBox->currentIndex();
+    return listIndex < 0 ? -1 : CMSelectBox->itemData(listIndex, kEntryRole).toInt();
+}
+
+void TCmpMixDlg::editSearchChange()
+{
+    // The entry named as typed, else the first whose name begins so, else the
+    // entry shown while it matches, else the first match; nothing when none
+    // matches. The weight typed stays.
+    const int shown = CurrentEntry();
+    FillList();
+    const int best = index_ ? index_->BestMatch(editSearch->text(), index_->Matches(editSearch->text())) : -1;
+    int listIndex = CMSelectBox->findData(best >= 0 ? best : shown, kEntryRole);
+    if (listIndex < 0 && CMSelectBox->count() > 0)
+        listIndex = 0;
+    ShowListEntry(listIndex);
+}
+
+void TCmpMixDlg::ShowListEntry(int listIndex)
+{
+    {
+        const QSignalBlocker quiet(CMSelectBox);
+        CMSelectBox->setCurrentIndex(listIndex);
+    }
+    const long double weight = numeditWeightFrac->Value();
+    CMPasteData();
+    if (listIndex < 0)
+        ShowFieldValue(numeditWeightFrac, weight);
+}
+
+bool TCmpMixDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != editSearch || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int last = CMSelectBox->count() - 1;
+    const int current = CMSelectBox->currentIndex();
+    switch (key->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp: {
+        const int step = key->key() == Qt::Key_Down ? 1
+            : key->key() == Qt::Key_Up              ? -1
+            : key->key() == Qt::Key_PageDown        ? kSearchPageStep
+                                                    : -kSearchPageStep;
+        if (last >= 0)
+            ShowListEntry(std::clamp(current < 0 ? 0 : current + step, 0, last));
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Takes the entry shown, as picking it from the list does.
+        if (current >= 0)
+            CMSelectBoxChange(current);
+        else
+            PlaySystemSound(SystemSound::kBeep);
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void TCmpMixDlg::CMPasteData()
 {
-    const int index = CMSelectBox->currentIndex();
+    const int index = CurrentEntry();
+    UpdateMaterialButtons();
     if (!library_ || index < 0 || index >= library_->Count()) {
+        GroupEditFld->clear();
         FormulaEditFld->clear();
         SecNameEditFld->clear();
         SourceEditFld->clear();
@@ -194,6 +337,7 @@ void TCmpMixDlg::CMPasteData()
         return;
     }
     const TCompound &compound = library_->Compound(index);
+    GroupEditFld->setText(index_ ? pheltra::GroupName(index_->Group(index)) : QString());
     FormulaEditFld->setText(compound.Formula);
     SecNameEditFld->setText(compound.SecondName);
     SourceEditFld->setText(compound.Source);
@@ -214,9 +358,10 @@ void TCmpMixDlg::CMPasteData()
     }
 }
 
-void TCmpMixDlg::CMSelectBoxChange(int index)
+void TCmpMixDlg::CMSelectBoxChange(int listIndex)
 {
-    CMPasteData();
+    ShowListEntry(listIndex);
+    const int index = CurrentEntry();
     if (!library_ || index < 0 || index >= library_->Count())
         return;
     absorberName_ = library_->Name(index);
@@ -241,6 +386,9 @@ void TCmpMixDlg::OkBtnClick()
     // A weight so small that the composition could not hold it is refused
     // like zero.
     if (weight >= TCmpDataSet::kMinRelWeight) {
+        // The entry shown is the one taken, also when the search showed it.
+        absorberName_ = library_->Name(CurrentEntry());
+        compound_.CopyFrom(library_->Compound(CurrentEntry()));
         relWeight_ = weight;
         accept();
         return;
@@ -276,4 +424,65 @@ void TCmpMixDlg::done(int result)
     QDialog::done(result);
     // Refilled from the library at the next Execute.
     CMSelectBox->clear();
+}
+
+void TCmpMixDlg::UpdateMaterialButtons()
+{
+    const int index = CurrentEntry();
+    const bool user = userMaterials_ && library_ && index >= 0 && index < library_->Count() && library_->IsUser(index);
+    btnNewMaterial->setEnabled(userMaterials_ != nullptr);
+    btnEditMaterial->setEnabled(user);
+    btnDeleteMaterial->setEnabled(user);
+}
+
+void TCmpMixDlg::btnNewMaterialClick()
+{
+    if (!userMaterials_)
+        return;
+    QString kept;
+    const bool added = materialDialog_->ExecuteNew([this, &kept](const QString &name, const TCompound &compound) {
+        kept = name;
+        return userMaterials_->Add(name, compound);
+    });
+    if (added)
+        LibraryChanged(kept);
+}
+
+void TCmpMixDlg::btnEditMaterialClick()
+{
+    const int index = CurrentEntry();
+    if (!userMaterials_ || index < 0 || !library_->IsUser(index))
+        return;
+    const QString name = library_->Name(index);
+    if (materialDialog_->ExecuteEdit(
+            name, library_->Compound(index),
+            [this](const QString &kept, const TCompound &compound) { return userMaterials_->Replace(kept, compound); }))
+        LibraryChanged(name);
+}
+
+void TCmpMixDlg::btnDeleteMaterialClick()
+{
+    const int index = CurrentEntry();
+    if (!userMaterials_ || index < 0 || !library_->IsUser(index))
+        return;
+    const QString name = library_->Name(index);
+    if (!UserPrompt::Confirm(this, QStringLiteral("Delete the material '%1' from your library?").arg(name)))
+        return;
+    if (const QString refused = userMaterials_->Remove(name); !refused.isEmpty()) {
+        UserPrompt::Error(this, refused);
+        return;
+    }
+    LibraryChanged(QString());
+}
+
+void TCmpMixDlg::LibraryChanged(const QString &name)
+{
+    index_ = std::make_unique<pheltra::AbsorberIndex>(*library_);
+    FillList();
+    const int entry = name.isEmpty() ? -1 : library_->IndexOf(name);
+    const int listIndex = entry < 0 ? -1 : CMSelectBox->findData(entry, kEntryRole);
+    if (listIndex >= 0)
+        CMSelectBoxChange(listIndex);
+    else
+        ShowListEntry(-1);
 }

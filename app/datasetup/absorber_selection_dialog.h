@@ -1,10 +1,15 @@
 // TCmpMixDlg, "Select Elements, Compounds or Mixture": picks one entry of the
 // compound library as an absorber, shows what the library says about it and
-// asks for its relative weight in the data set's absorber. Absorbers are
-// never typed in; every absorber is a library entry chosen from the list.
+// asks for its relative weight in the data set's absorber. Every absorber is
+// a library entry chosen from the list; the search field above it narrows
+// the list as the user types, and "New...", "Edit..." and "Delete" keep the
+// user's own materials.
 #pragma once
 
+#include "absorber/absorber_search.h"
 #include "absorber/compound.h"
+
+#include <memory>
 
 #include <QDialog>
 #include <QString>
@@ -15,6 +20,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class StringGrid;
+class TUserMaterialDlg;
+class TUserMaterials;
 
 namespace pheltra::controls {
 class TNumEdit;
@@ -35,6 +42,9 @@ public:
     void SetLibrary(const CompoundLibrary *library) { library_ = library; }
     void SetAbsorberName(const QString &name) { absorberName_ = name; }
     void SetRelWeight(long double weight) { relWeight_ = weight; }
+    // Where "New...", "Edit..." and "Delete" keep the user's materials; none:
+    // the three buttons are disabled.
+    void SetUserMaterials(TUserMaterials *materials) { userMaterials_ = materials; }
 
     // Runs the dialog modally. True when the user confirmed; AbsorberName
     // and RelWeight then hold the chosen library name and a weight above 0.
@@ -53,23 +63,42 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildWeightGrid();
     void FormShow();
     void CMPasteData();
-    void CMSelectBoxChange(int index);
+    void CMSelectBoxChange(int listIndex);
     void OkBtnClick();
     void HelpBtnClick();
     void ClearSelection();
+    // The list: the entries matching the search field, each with its group.
+    void FillList();
+    void editSearchChange();
+    // The library position of the list's current entry, or -1.
+    int CurrentEntry() const;
+    // Makes the list entry at listIndex (or none) current and shows it,
+    // as a pick does, without moving the focus.
+    void ShowListEntry(int listIndex);
+    void UpdateMaterialButtons();
+    void btnNewMaterialClick();
+    void btnEditMaterialClick();
+    void btnDeleteMaterialClick();
+    // After the user library changed: the list anew, `name` current.
+    void LibraryChanged(const QString &name);
 
     const CompoundLibrary *library_ = nullptr;
+    TUserMaterials *userMaterials_ = nullptr;
+    std::unique_ptr<pheltra::AbsorberIndex> index_;
     QString absorberName_;
     long double relWeight_ = 0.0L;
     // The record of the entry last picked; emptied on cancel.
     TCompound compound_;
 
+    QLineEdit *editSearch;
     QComboBox *CMSelectBox;
+    QLineEdit *GroupEditFld;
     QLineEdit *FormulaEditFld;
     QLineEdit *SecNameEditFld;
     QLineEdit *SourceEditFld;
@@ -80,4 +109,8 @@ private:
     QPushButton *OkBtn;
     QPushButton *CancelBtn;
     QPushButton *HelpBtn;
+    QPushButton *btnNewMaterial;
+    QPushButton *btnEditMaterial;
+    QPushButton *btnDeleteMaterial;
+    TUserMaterialDlg *materialDialog_;
 };

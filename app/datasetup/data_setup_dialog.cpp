@@ -202,7 +202,12 @@ bool TMRDataDlg::SelectAbsorber(int slot)
     absorberDialog_.SetLibrary(&library_);
     absorberDialog_.SetAbsorberName(set.AbsorberName[s]);
     absorberDialog_.SetRelWeight(set.RelWeight[s]);
-    if (!absorberDialog_.Execute())
+    const bool picked = absorberDialog_.Execute();
+    // A user material edited or deleted in the selection dialog changes
+    // every data set that holds it.
+    for (TCmpDataSet &each : working_)
+        each.UpdateComposition(library_);
+    if (!picked)
         return false;
     set.SetAbsorber(slot, absorberDialog_.AbsorberName(), absorberDialog_.RelWeight());
     return true;
@@ -215,7 +220,12 @@ void TMRDataDlg::btnAddCompoundClick()
         UserPrompt::Message(this, QStringLiteral("Number of absorber materials limited to %1!").arg(kSlots));
         return;
     }
-    SelectAbsorber(slot);
+    // The first absorber of a data set without a legend names the curve; the
+    // user may type another.
+    if (SelectAbsorber(slot) && slot == 0 && editLegend->text().trimmed().isEmpty()) {
+        editLegend->setText(absorberDialog_.AbsorberName());
+        editLegend->setCursorPosition(0);
+    }
     UpdateCompoundGrid();
     SelectSlotRow(slot);
 }

@@ -60,10 +60,14 @@ void ConfigureGrid(TGrid &g)
 
 } // namespace
 
-QString MainWindowYCaption()
+QString MainWindowYCaption(CoefficientQuantity quantity)
 {
+    const QString subscript = quantity == CoefficientQuantity::kEnergyTransfer ? QStringLiteral("<sub>tr</sub>")
+        : quantity == CoefficientQuantity::kEnergyAbsorption                   ? QStringLiteral("<sub>en</sub>")
+                                                                               : QString();
     // The superscript two is the single character of code 178.
-    return QStringLiteral("<sym>m</sym>/<sym>r</sym>, cm") + QChar(char16_t(178)) + QStringLiteral("/g");
+    return QStringLiteral("<sym>m</sym>") + subscript + QStringLiteral("/<sym>r</sym>, cm") + QChar(char16_t(178)) +
+        QStringLiteral("/g");
 }
 
 void ConfigureMainWindowGraph(TPlotEngine &graph)

@@ -10,7 +10,12 @@
 
 #include <QString>
 
-// The y axis title, set again at every plot: "<sym>m</sym>/<sym>r</sym>, cm²/g".
-QString MainWindowYCaption();
+#include "absorber/coefficient_types.h"
+
+// The y axis title, set again at every plot: "<sym>m</sym>/<sym>r</sym>, cm²/g"
+// for attenuation (and for curves of mixed quantities), with the subscript
+// "tr" or "en" when every curve is an energy-transfer or energy-absorption
+// coefficient.
+QString MainWindowYCaption(CoefficientQuantity quantity = CoefficientQuantity::kAttenuation);
 
 void ConfigureMainWindowGraph(TPlotEngine &graph);

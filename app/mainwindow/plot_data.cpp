@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -56,10 +57,11 @@ void PlotData(TPlotEngine &graph, const DataSets &sets, const TPlotRange &range)
 {
     graph.XScale().SetMin(range.Min);
     graph.XScale().SetMax(range.Max);
-    graph.YAxis().SetCaption(MainWindowYCaption());
-
     float ymin = kNoValueMin;
     float ymax = kNoValueMax;
+    // The one quantity of every curve that holds points, if they share it.
+    std::optional<CoefficientQuantity> quantity;
+    bool mixed = false;
     for (int i = 0; i < DataSets::Count(); ++i) {
         const int slot = i + 1;
         const TCmpDataSet &set = sets[i];
@@ -74,6 +76,9 @@ void PlotData(TPlotEngine &graph, const DataSets &sets, const TPlotRange &range)
             // A full curve refuses the point, but the value still counts for
             // the scale.
             graph.AddPoint(slot, energy, static_cast<double>(mu), -1.0, -1.0);
+            if (quantity && *quantity != QuantityOf(set.CoeffType))
+                mixed = true;
+            quantity = QuantityOf(set.CoeffType);
             if (mu < ymin)
                 ymin = static_cast<float>(mu);
             if (mu > ymax)
@@ -81,6 +86,8 @@ void PlotData(TPlotEngine &graph, const DataSets &sets, const TPlotRange &range)
         }
         graph.SetSeriesLine(slot, true, ltPolyline, set.LineWidth, CurvePattern(set.LinePattern));
     }
+
+    graph.YAxis().SetCaption(MainWindowYCaption(quantity && !mixed ? *quantity : CoefficientQuantity::kAttenuation));
 
     const TDecadeScale y = DecadeScale(ymin, ymax);
     graph.YScale().SetMax(y.Max);

@@ -32,6 +32,7 @@ inline constexpr float kNoValueMin = 3.4E+38f;
 inline constexpr float kNoValueMax = 1.4E-45f; // the smallest positive float
 
 // Rebuilds the six curves and both scales of `graph` from `sets` over
-// `range`, and sets the y axis caption again. Curves of data sets not in use
-// stay empty. A curve takes at most 600 points; grid points come first.
+// `range`, and sets the y axis caption again, naming the one quantity that
+// every curve shares. Curves of data sets not in use stay empty. A curve
+// takes at most 600 points; grid points come first.
 void PlotData(TPlotEngine &graph, const DataSets &sets, const TPlotRange &range);

@@ -96,11 +96,14 @@ void TmrPlotForm::BuildMenu()
 
     menuFile = mrMenu->addMenu(QStringLiteral("&File"));
     menuNew = Command(menuFile, "menuNew", QStringLiteral("&New"));
+    menuOpenSetup = LaterCommand(menuFile, "menuOpenSetup", QStringLiteral("&Open Set-up..."));
+    menuSaveSetup = Command(menuFile, "menuSaveSetup", QStringLiteral("Sa&ve Set-up..."));
     menuDataSetup = Command(menuFile, "menuDataSetup", QStringLiteral("&Data Setup"));
     menuDataSetup->setEnabled(false); // until the dialog is set
     menuFile->addSeparator();
     menuSaveData = LaterCommand(menuFile, "menuSaveData", QStringLiteral("&Save Data"));
     menuSaveGraph = LaterCommand(menuFile, "menuSaveGraph", QStringLiteral("Save &Graph"));
+    menuExportCurves = Command(menuFile, "menuExportCurves", QStringLiteral("&Export Curves..."));
     menuFile->addSeparator();
     menuPrinterSetup = LaterCommand(menuFile, "menuPrinterSetup", QStringLiteral("P&rinter Setup"));
     menuPrintData = LaterCommand(menuFile, "menuPrintData", QStringLiteral("&Print Data"));
@@ -132,6 +135,7 @@ void TmrPlotForm::BuildMenu()
     menuView = mrMenu->addMenu(QStringLiteral("&View"));
     menuAtomicData = LaterCommand(menuView, "menuAtomicData", QStringLiteral("&Atomic Data"));
     menuCoefficientData = LaterCommand(menuView, "menuCoefficientData", QStringLiteral("&Coefficient Data"));
+    menuValueAtEnergy = Command(menuView, "menuValueAtEnergy", QStringLiteral("&Value at Energy..."));
 
     menuTools = mrMenu->addMenu(QStringLiteral("&Tools"));
     menuShielding = LaterCommand(menuTools, "menuShielding", QStringLiteral("&Shielding..."));
@@ -145,6 +149,7 @@ void TmrPlotForm::BuildMenu()
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuHelp, &QAction::triggered, this, &TmrPlotForm::menuHelpClick);
     ConnectPlotShapeAndViewCommands();
+    ConnectKeepingCommands();
 }
 
 void TmrPlotForm::ConnectDialogs(const TMainWindowDialogs &dialogs)
@@ -164,6 +169,8 @@ void TmrPlotForm::ConnectDialogs(const TMainWindowDialogs &dialogs)
     connect(menuPrintGraph, &QAction::triggered, commands, &TOutputCommands::menuPrintGraphClick);
 
     ConnectPlotShapeAndViewDialogs(dialogs);
+    library_ = dialogs.library;
+    menuOpenSetup->setEnabled(library_ != nullptr);
 }
 
 void TmrPlotForm::ConnectToolWindows(TShieldingForm &shielding, TXrayBeamForm &beam)

@@ -9,9 +9,11 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <optional>
 
+class CompoundLibrary;
 class QAction;
 class QFrame;
 class QMenu;
@@ -23,6 +25,7 @@ class TOutputCommands;
 class TPlotRangeDlg;
 class TShieldingForm;
 class TSplashForm;
+class TValueAtEnergyDlg;
 class TVexplot;
 class TXrayBeamForm;
 class TmrPlotForm;
@@ -40,6 +43,9 @@ struct TMainWindowDialogs
     TLegendsDlg &legends;
     TAtomicDataForm &atomicData;
     TCoeffTableDlg &coefficientTable;
+    // The library a set-up's absorbers are looked up in; none: "Open
+    // Set-up..." stays disabled.
+    const CompoundLibrary *library = nullptr;
 };
 
 // Makes the menu's windows as children of the main window it is given.
@@ -82,13 +88,23 @@ public:
     // use, or the user discards them).
     bool CloseQuery();
 
+    // Set-ups, exported curves and exact values (plot_form_keeping.cpp).
+    // Opens the set-up `fileName`: a set-up that cannot be used is reported
+    // in one line and changes nothing; data in use are discarded only when
+    // the user agrees. True when the set-up was taken.
+    bool OpenSetup(const QString &fileName);
+    // Writes the set-up of the window now; true when written.
+    bool SaveSetup(const QString &fileName);
+    // Which data sets' curves hold points, by slot 1..6 at index 0..5.
+    std::array<bool, DataSets::kCount> PlottedCurves() const;
+
     // The main menu. Commands whose windows do not exist yet are disabled.
     QMenu *menuFile, *menuEdit, *menuView, *menuTools, *menuHelpMenu, *menuLegendPosition;
-    QAction *menuNew, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuPrinterSetup, *menuPrintData, *menuPrintGraph,
-        *menuExit;
+    QAction *menuNew, *menuOpenSetup, *menuSaveSetup, *menuDataSetup, *menuSaveData, *menuSaveGraph, *menuExportCurves,
+        *menuPrinterSetup, *menuPrintData, *menuPrintGraph, *menuExit;
     QAction *menuPlotRange, *menuLegends, *menuLegendTop, *menuLegendBottom, *menuLegendNorthEast, *menuLegendSouthWest,
         *menuNoLegends, *menuShowTitle, *menuTitleText;
-    QAction *menuAtomicData, *menuCoefficientData;
+    QAction *menuAtomicData, *menuCoefficientData, *menuValueAtEnergy;
     QAction *menuShielding, *menuXrayBeam;
     QAction *menuHelp, *menuAbout;
 
@@ -118,9 +134,18 @@ private:
     void menuTitleTextClick();
     void menuAtomicDataClick(TAtomicDataForm &view);
     void menuCoefficientDataClick(TCoeffTableDlg &dialog);
+    void ConnectKeepingCommands();
+    void menuOpenSetupClick();
+    void menuSaveSetupClick();
+    void menuExportCurvesClick();
+    void menuValueAtEnergyClick();
 
     DataSets &dataSets_;
     TPlotRange &plotRange_;
     QFrame *graphPanel_;
     TVexplot *mrGraph_;
+    const CompoundLibrary *library_ = nullptr;
+    TValueAtEnergyDlg *valueDialog_ = nullptr;
+    // The energy Value at Energy showed last.
+    double valueEnergy_ = 100.0;
 };

@@ -6,6 +6,8 @@
 #include "app/mainwindow/graph_readout.h"
 #include "graph/vexplot.h"
 
+#include <algorithm>
+
 void TmrPlotForm::ConnectGraphReading()
 {
     mrGraph_->OnPointAt = [this](std::optional<QPoint> at) { ShowReadout(at); };
@@ -19,14 +21,15 @@ void TmrPlotForm::ShowReadout(std::optional<QPoint> at)
         mrGraph_->SetReadout(QString(), {});
         return;
     }
-    std::array<bool, DataSets::kCount> plotted{};
-    for (int slot = 1; slot <= DataSets::Count(); ++slot) {
-        const TSeries *series = mrGraph_->Series(slot);
-        plotted[std::size_t(slot - 1)] = series && series->Shown();
-    }
+    const std::array<bool, DataSets::kCount> plotted = PlottedCurves();
     const double x = at->x();
-    const TReadout readout = GraphReadout(dataSets_, plotted, mrGraph_->ScreenXAt(x), mrGraph_->ScreenXAt(x - 1),
-                                          mrGraph_->ScreenXAt(x + 1));
+    // The crosshair reads the energy it stands on; the pixel at either end of
+    // the axis reads the end of the range (its mapping may land a hair
+    // outside, where no value is).
+    const double energy =
+        std::clamp(mrGraph_->CrosshairX().value_or(mrGraph_->ScreenXAt(x)), plotRange_.Min, plotRange_.Max);
+    const TReadout readout =
+        GraphReadout(dataSets_, plotted, energy, mrGraph_->ScreenXAt(x - 1), mrGraph_->ScreenXAt(x + 1));
     std::vector<TReadoutBoxLine> lines;
     for (const TReadoutEntry &entry : readout.Entries)
         lines.push_back({entry.Colour, entry.Legend, entry.Value});
@@ -43,4 +46,14 @@ void TmrPlotForm::menuFullScaleClick()
 {
     plotRange_ = TPlotRange{};
     PlotData();
+}
+
+std::array<bool, DataSets::kCount> TmrPlotForm::PlottedCurves() const
+{
+    std::array<bool, DataSets::kCount> plotted{};
+    for (int slot = 1; slot <= DataSets::Count(); ++slot) {
+        const TSeries *series = mrGraph_->Series(slot);
+        plotted[std::size_t(slot - 1)] = series && series->Shown();
+    }
+    return plotted;
 }

@@ -27,6 +27,7 @@ class TOutputCommands;
 class TPlotRangeDlg;
 class TShieldingForm;
 class TSplashForm;
+class TUserMaterials;
 class TXrayBeamForm;
 class TmrPlotForm;
 
@@ -36,7 +37,10 @@ public:
     // Start-up up to the splash window: everything is created and the main
     // window is shown and painted. `libraryFile` is the compound library to
     // read (when the program runs, the file FindCompoundLibrary chose).
-    explicit TPheltraProgram(const QString &libraryFile = QString::fromLatin1(kCompoundLibraryFileName));
+    // `userLibraryFile` is the user's own library, read after it (empty:
+    // none, and the user's materials cannot be kept).
+    explicit TPheltraProgram(const QString &libraryFile = QString::fromLatin1(kCompoundLibraryFileName),
+                             const QString &userLibraryFile = QString());
     ~TPheltraProgram();
     TPheltraProgram(const TPheltraProgram &) = delete;
     TPheltraProgram &operator=(const TPheltraProgram &) = delete;
@@ -47,6 +51,8 @@ public:
 
     const CompoundLibrary &Library() const { return library_; }
     LibraryStatus Status() const { return load_.status; }
+    // The user's materials, kept in the user library file.
+    TUserMaterials &UserMaterials() const { return *userMaterials_; }
     // The library file read, as an absolute path; empty when it was missing.
     QString LibraryFile() const;
     DataSets &Sets() { return dataSets_; }
@@ -70,6 +76,8 @@ private:
     // Declared in the order of creation.
     CompoundLibrary library_;
     LibraryLoad load_;
+    QString userLibraryMessage_;
+    std::unique_ptr<TUserMaterials> userMaterials_;
     DataSets dataSets_;
     TPlotRange plotRange_;
     // Every window below is a child of the main window and goes with it.

@@ -6,7 +6,7 @@
 namespace {
 
 const char kHelpHead[] =
-    "Usage: pheltra [-h | --help | --version | --check-startup]\n"
+    "Usage: pheltra [-h | --help | --version | --check-startup] [SETUP.pheltra]\n"
     "\n"
     "Pheltra looks up and plots photon interaction coefficients of materials: the\n"
     "mass coefficient in cm2/g of up to six absorbers (elements, compounds and\n"
@@ -15,6 +15,11 @@ const char kHelpHead[] =
     "window and over it the start-up window, which tells the version, the compound\n"
     "library that was read and, if the library is missing or faulty, what went\n"
     "wrong; \"Continue\" closes it. Help, Help explains every window.\n"
+    "\n"
+    "SETUP.pheltra, a set-up saved with File, Save Set-up..., is opened once the\n"
+    "start-up window is closed: its data sets, plot range, legend position and\n"
+    "title. The user's own materials are read from UserMix.dat in Pheltra's\n"
+    "application-data folder (~/.local/share/Pheltra on Linux) after CmpMix.dat.\n"
     "\n";
 
 const char kHelpTail[] =
@@ -84,9 +89,9 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWind
 {
     for (const QString &argument : arguments) {
         if (IsHelp(argument))
-            return {ProgramOptions::Action::Help, {}};
+            return {ProgramOptions::Action::Help, {}, {}};
         if (argument == QLatin1String("--version"))
-            return {ProgramOptions::Action::Version, {}};
+            return {ProgramOptions::Action::Version, {}, {}};
     }
     ProgramOptions options;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -103,14 +108,20 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWind
                 beforeWindowSystem ? FindWindowSystemOption(argument, hasInlineValue) : nullptr) {
             if (option->takesValue && !hasInlineValue && ++i == arguments.size())
                 return {ProgramOptions::Action::Refuse,
-                        QStringLiteral("option '%1' needs a value (try --help)").arg(Quoted(argument))};
+                        QStringLiteral("option '%1' needs a value (try --help)").arg(Quoted(argument)),
+                        {}};
+            continue;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) && options.setupFile.isEmpty()) {
+            options.setupFile = argument;
             continue;
         }
         return {ProgramOptions::Action::Refuse,
                 argument.startsWith(QLatin1Char('-'))
                     ? QStringLiteral("unknown option '%1' (try --help)").arg(Quoted(argument))
-                    : QStringLiteral("unexpected argument '%1': Pheltra opens no files (try --help)")
-                          .arg(Quoted(argument))};
+                    : QStringLiteral("unexpected argument '%1': Pheltra opens one set-up file (try --help)")
+                          .arg(Quoted(argument)),
+                {}};
     }
     return options;
 }

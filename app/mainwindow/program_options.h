@@ -1,5 +1,6 @@
-// The program's command line. Pheltra is a window: it takes no files and no
-// settings. --help and --version answer on the terminal without opening a
+// The program's command line. Pheltra is a window; the one file it takes is
+// a set-up (.pheltra) to open at start. --help and --version answer on the
+// terminal without opening a
 // window (they work without a display); --check-startup runs the start-up up
 // to the main window and the splash window, prints what the splash window
 // says and ends, so that an installation can be checked from a script.
@@ -12,7 +13,8 @@ struct ProgramOptions
 {
     enum class Action { Run, Help, Version, CheckStartup, Refuse };
     Action action = Action::Run;
-    QString problem; // for Refuse: one line saying what was wrong
+    QString problem;   // for Refuse: one line saying what was wrong
+    QString setupFile; // a set-up to open once the start-up window is closed
 };
 
 // arguments exclude the program name. --help or --version anywhere wins over
@@ -20,8 +22,8 @@ struct ProgramOptions
 // system starts (beforeWindowSystem true), where the windowing system's own
 // options ("-platform offscreen", "-reverse") pass and every other unknown
 // argument is refused, so that a refusal needs no display; then on what the
-// windowing system left, where every argument but --check-startup is
-// refused.
+// windowing system left, where every argument but --check-startup and one
+// set-up file is refused.
 ProgramOptions ParseProgramOptions(const QStringList &arguments, bool beforeWindowSystem);
 
 // The texts of --help and --version; the manual page pheltra(1) is generated

@@ -14,8 +14,8 @@ Handler &InstalledHandler()
 std::optional<Choice> ShowDialog(QWidget *parent, const Request &request)
 {
     QFileDialog dialog(parent, request.caption);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     QStringList filterTexts;
     for (const Filter &filter : request.filters)
         filterTexts << filter.text;

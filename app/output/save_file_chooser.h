@@ -1,5 +1,6 @@
-// The save-file dialog of "Save Data" and "Save Graph". Commands ask for a
-// file name through AskSaveFileName and never open a QFileDialog themselves,
+// The file dialog of "Save Data", "Save Graph" and the set-up commands
+// (which also open a file). Commands ask for a file name through
+// AskSaveFileName and never open a QFileDialog themselves,
 // so that a test can choose the file in the user's place by installing its
 // own chooser.
 #pragma once
@@ -25,6 +26,7 @@ struct Request
     QString caption;
     QString initialName;
     QList<Filter> filters; // the first is selected at opening
+    bool open = false;     // an existing file to read, not a file to write
 };
 
 struct Choice

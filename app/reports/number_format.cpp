@@ -285,3 +285,15 @@ QString FormatDecimals(long double value, int decimals, const QLocale &locale)
     constexpr int kExtendedDigits = 18;
     return FormatFixed(value, kExtendedDigits, decimals, locale);
 }
+
+QString FullPrecision(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString FullPrecision(long double value)
+{
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return ec == std::errc() ? QString::fromLatin1(buffer.data(), end - buffer.data()) : QStringLiteral("NAN");
+}

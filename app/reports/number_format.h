@@ -33,3 +33,10 @@ QString FormatFixed(long double value, int precision, int decimals, const QLocal
 // "%.Nf": N decimals with up to 18 significant digits, as the atomic data
 // view shows atomic weights (N = 5), potentials (1), yields and edges (4).
 QString FormatDecimals(long double value, int decimals, const QLocale &locale);
+
+// Every digit a value holds: the shortest text that reads back as the same
+// number, of a double ("0.1", "1.822345678901234") or of an
+// extended-precision value (up to 21 significant digits); "." as decimal
+// point whatever the locale, so the text can be pasted anywhere.
+QString FullPrecision(double value);
+QString FullPrecision(long double value);

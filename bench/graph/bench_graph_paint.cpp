@@ -195,7 +195,7 @@ void BM_ReadoutUpdate(benchmark::State &state)
         QPainter painter(&screen);
         painter.drawImage(0, 0, frame);
         TPainterCanvas canvas(painter);
-        DrawPlotOverlay(canvas, overlay, plot, font);
+        DrawPlotOverlay(canvas, overlay, plot, screen.rect(), font);
     }
     benchmark::DoNotOptimize(screen.constBits());
 }

@@ -30,7 +30,8 @@ namespace {
 
 // Loads data with only `headroom` bytes of address space left to the process
 // (in a child process of a death test).
-LibraryLoad ReadCompoundLibraryBytesWithin(const QByteArray &data, CompoundLibrary &library, rlim_t headroom)
+[[maybe_unused]] LibraryLoad ReadCompoundLibraryBytesWithin(const QByteArray &data, CompoundLibrary &library,
+                                                            rlim_t headroom)
 {
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;

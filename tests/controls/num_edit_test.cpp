@@ -90,7 +90,7 @@ TEST_F(NumEditTest, NewFieldIsAnEmptyFloatingPointField)
     EXPECT_EQ(TNumEdit().size(), QSize(121, 25));
 }
 
-TEST_F(NumEditTest, DigitsBeyondTheKindsRangeAreDroppedSilently)
+TEST_F(NumEditTest, DigitsBeyondTheKindsRangeAreDroppedWithABeep)
 {
     field_->SetEntryRequired(integervalue);
     field_->SetValue(3276);
@@ -110,7 +110,8 @@ TEST_F(NumEditTest, DigitsBeyondTheKindsRangeAreDroppedSilently)
     Press(Qt::Key_End);
     Type("6-");
     EXPECT_EQ(field_->text(), "6553");
-    EXPECT_EQ(sounds_.Take(), Sounds{});
+    // Each refused key is heard: the 8, the 6 and the minus.
+    EXPECT_EQ(sounds_.Take(), Sounds(3, SystemSound::kBeep));
 }
 
 TEST_F(NumEditTest, LongIntegerTextsAndTheDefaultMinimum)
@@ -123,7 +124,8 @@ TEST_F(NumEditTest, LongIntegerTextsAndTheDefaultMinimum)
     Type("-2147483648");
     EXPECT_EQ(field_->text(), "-2147483648");
     EXPECT_EQ(field_->ExitCheck(), -1);
-    EXPECT_EQ(sounds_.Take(), Sounds{SystemSound::kBeep});
+    // The eleventh digit refused, then the exit check.
+    EXPECT_EQ(sounds_.Take(), Sounds(2, SystemSound::kBeep));
     EXPECT_EQ(field_->Value(), -2147483648.0L);
 }
 
@@ -269,7 +271,7 @@ TEST_F(NumEditTest, PastedTextIsReadLenientlyAndNeverBreaksTheField)
     Type("5"); // no integer: the keystroke is dropped
     EXPECT_EQ(field_->text(), "x.");
     EXPECT_EQ(field_->ExitCheck(), -1);
-    EXPECT_EQ(sounds_.Take(), (Sounds{SystemSound::kInformation, SystemSound::kBeep}));
+    EXPECT_EQ(sounds_.Take(), (Sounds{SystemSound::kBeep, SystemSound::kInformation, SystemSound::kBeep}));
     EXPECT_EQ(field_->Value(), -5.0L);
     EXPECT_EQ(sounds_.Take(), Sounds{SystemSound::kInformation});
 }

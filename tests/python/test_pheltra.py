@@ -217,6 +217,17 @@ def test_library_columns_and_its_warnings(tmp_path):
         assert len(pheltra.library(str(own))["name"]) == 2
 
 
+def test_the_user_library_is_read_unless_left_out(tmp_path):
+    folder = tmp_path / "data" / "Pheltra"
+    folder.mkdir(parents=True)
+    (folder / "UserMix.dat").write_bytes(b"mine\r\nBGO;Bi4Ge3O12;;;user library;;;7.13;8;0.154;32;0.175;83;0.671\r\n")
+    assert "BGO" in list(pheltra.library()["name"])
+    assert "BGO" not in list(pheltra.library(user_library=False)["name"])
+    assert pheltra.Material({"BGO": 1, "Lead": 1}).parts == [("BGO", 1.0), ("Lead", 1.0)]
+    with pytest.raises(ValueError, match="BGO"):
+        pheltra.Material("BGO", user_library=False)
+
+
 def test_element_is_the_atomic_data_view():
     lead = pheltra.element("pb")
     view = dict(line.split("\t") for line in cli("element", "82", "--locale", "C").stdout.splitlines())

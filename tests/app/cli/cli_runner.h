@@ -26,7 +26,7 @@ inline const QString kShippedLibrary = QStringLiteral(PHELTRA_SOURCE_DIR "/data/
 
 inline CliContext TestContext()
 {
-    return CliContext{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), QLocale::c(), kShippedLibrary};
+    return CliContext{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), QLocale::c(), kShippedLibrary, QString()};
 }
 
 inline CliResult RunInProcess(const QStringList &arguments, const CliContext &context = TestContext())

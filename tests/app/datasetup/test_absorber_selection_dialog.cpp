@@ -75,7 +75,8 @@ TEST_F(AbsorberSelectionTest, ShowsTheLibraryNamesAndCaptions)
              {"NameLbl", "FormulaLbl", "SecNameLbl", "SourceLbl", "DensityLbl", "CompLbl", "lblWeigthFrac"})
             labels << Child<QLabel>(d, label)->text();
         EXPECT_EQ(List(d)->currentIndex(), -1);
-        EXPECT_TRUE(List(d)->hasFocus());
+        // A new absorber is looked for by typing: the search field has the focus.
+        EXPECT_TRUE(Child<QLineEdit>(d, "editSearch")->hasFocus());
         EXPECT_EQ(Child<QPushButton>(d, "OkBtn")->text(), "Ok");
         EXPECT_EQ(Child<QPushButton>(d, "CancelBtn")->text(), "Cancel");
         EXPECT_EQ(Child<QPushButton>(d, "HelpBtn")->text(), "Help");

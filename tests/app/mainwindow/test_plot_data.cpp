@@ -216,3 +216,32 @@ TEST(DecadeScale, NoValuesAndOddInput)
 }
 
 } // namespace
+
+// The y caption names the one quantity every plotted curve shares; curves of
+// mixed quantities, and a data set that plots nothing, leave it at mu/rho.
+TEST_F(PlotDataTest, TheYCaptionNamesTheOneQuantityOfTheCurves)
+{
+    const QString attenuation = MainWindowYCaption(CoefficientQuantity::kAttenuation);
+    const struct
+    {
+        std::vector<int> types;
+        QString caption;
+    } rows[] = {
+        {{kCoeffTypeAttenuationTotal, 4}, attenuation},
+        {{7, 9}, MainWindowYCaption(CoefficientQuantity::kEnergyTransfer)},
+        {{kCoeffTypeEnergyAbsorptionTotal}, MainWindowYCaption(CoefficientQuantity::kEnergyAbsorption)},
+        {{kCoeffTypeEnergyAbsorptionTotal, kCoeffTypeNone}, MainWindowYCaption(CoefficientQuantity::kEnergyAbsorption)},
+        {{kCoeffTypeEnergyAbsorptionTotal, 7}, attenuation},
+    };
+    for (const auto &row : rows) {
+        sets.Reset();
+        for (std::size_t i = 0; i < row.types.size(); ++i) {
+            sets[static_cast<int>(i)] = WaterDataSet();
+            sets[static_cast<int>(i)].CoeffType = static_cast<std::int8_t>(row.types[i]);
+        }
+        Plot();
+        EXPECT_EQ(graph.YAxis().Caption(), row.caption) << row.types.size();
+    }
+    EXPECT_EQ(MainWindowYCaption(CoefficientQuantity::kEnergyAbsorption),
+              QString::fromUtf8("<sym>m</sym><sub>en</sub>/<sym>r</sym>, cm²/g"));
+}

@@ -83,13 +83,13 @@ TEST_F(PlotFormTest, MenuTree)
         titles.append(menu->text().remove(u'&'));
     EXPECT_EQ(titles, QStringList({"File", "Edit", "View", "Tools", "Help"}));
     EXPECT_EQ(Captions(form.menuFile),
-              QStringList({"New", "Data Setup", "Save Data", "Save Graph", "Printer Setup", "Print Data", "Print Graph",
-                           "Exit"}));
+              QStringList({"New", "Open Set-up...", "Save Set-up...", "Data Setup", "Save Data", "Save Graph",
+                           "Export Curves...", "Printer Setup", "Print Data", "Print Graph", "Exit"}));
     EXPECT_EQ(Captions(form.menuEdit),
               QStringList({"Plot Range", "Legends", "Legend Position", "Show Title", "Title Text"}));
     EXPECT_EQ(Captions(form.menuLegendPosition),
               QStringList({"Top", "Bottom", "North east", "South west", "No Legends"}));
-    EXPECT_EQ(Captions(form.menuView), QStringList({"Atomic Data", "Coefficient Data"}));
+    EXPECT_EQ(Captions(form.menuView), QStringList({"Atomic Data", "Coefficient Data", "Value at Energy..."}));
     EXPECT_EQ(Captions(form.menuTools), QStringList({"Shielding...", "X-ray Beam..."}));
     EXPECT_EQ(Captions(form.menuHelpMenu), QStringList({"Help", "About"}));
     EXPECT_TRUE(form.menuLegendNorthEast->isChecked());

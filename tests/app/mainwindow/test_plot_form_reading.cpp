@@ -105,7 +105,7 @@ TEST_F(GraphReading, TheBoxKeepsTheCurvesUnderThePointerVisible)
 {
     const QRect plot = graph().ScreenPlotBox();
     for (const QPoint p : {plot.center(), QPoint(plot.right() - 2, plot.top() + 3), QPoint(plot.left() + 2, 400)}) {
-        const QRect box = ReadoutBoxPlace(p, QSize(220, 80), plot, 16);
+        const QRect box = ReadoutBoxPlace(p, QSize(220, 80), plot, 16, graph().rect());
         EXPECT_TRUE(box.right() < p.x() - 15 || box.left() > p.x() + 15) << p.x() << "," << p.y();
         EXPECT_GE(box.top(), plot.top());
     }
@@ -211,4 +211,35 @@ TEST_F(GraphReading, TheReadoutIsNotPartOfASavedPicture)
     Mouse(graph(), QEvent::MouseMove, p + QPoint(1, 0));
     EXPECT_NEAR(graph().ScreenXAt(graph().Overlay().Pointer->x()), 30.0, 30.0 * 0.03);
     EXPECT_EQ(graph().Overlay().Lines.size(), 2u);
+}
+
+// The read-out holds at the ends of the axis, keeps the crosshair's energy
+// through a resize, and Tab brings the crosshair up as the help says.
+TEST_F(GraphReading, TheEndsReadTheRangeAndTheCrosshairKeepsItsEnergy)
+{
+    graph().setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(&graph(), &tab);
+    ASSERT_TRUE(graph().Overlay().Crosshair);
+
+    const std::pair<int, double> ends[] = {{Qt::Key_Home, range.Min}, {Qt::Key_End, range.Max}};
+    for (const auto &[key, energy] : ends) {
+        Key(graph(), key);
+        const TPlotOverlay o = graph().Overlay();
+        EXPECT_EQ(o.Heading, ReadoutNumber(energy, QLocale()) + " keV");
+        for (const TReadoutBoxLine &line : o.Lines)
+            EXPECT_FALSE(line.Text.startsWith("--")) << line.Text.toStdString();
+    }
+
+    Key(graph(), Qt::Key_Home);
+    for (int i = 0; i < 20; ++i)
+        Key(graph(), Qt::Key_Right, Qt::ShiftModifier);
+    const double energy = *graph().CrosshairX();
+    const QString heading = graph().Overlay().Heading;
+    form.resize(form.size() + QSize(240, 120));
+    QApplication::processEvents();
+    form.RepaintGraph();
+    EXPECT_EQ(*graph().CrosshairX(), energy);
+    EXPECT_EQ(graph().Overlay().Pointer->x(), graph().XToPixel(energy));
+    EXPECT_EQ(graph().Overlay().Heading, heading);
 }

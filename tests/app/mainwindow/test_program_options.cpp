@@ -31,9 +31,13 @@ TEST(ProgramOptions, OtherArgumentsAreRefusedInOneLine)
     EXPECT_EQ(unknown.action, Action::Refuse);
     EXPECT_EQ(unknown.problem, QStringLiteral("unknown option '--bogus' (try --help)"));
 
-    const ProgramOptions file = Parse({QStringLiteral("my.dat")});
+    // One file is the set-up to open; a second one is refused.
+    const ProgramOptions one = Parse({QStringLiteral("my.pheltra")});
+    EXPECT_EQ(one.action, Action::Run);
+    EXPECT_EQ(one.setupFile, QStringLiteral("my.pheltra"));
+    const ProgramOptions file = Parse({QStringLiteral("a.pheltra"), QStringLiteral("my.dat")});
     EXPECT_EQ(file.action, Action::Refuse);
-    EXPECT_EQ(file.problem, QStringLiteral("unexpected argument 'my.dat': Pheltra opens no files (try --help)"));
+    EXPECT_EQ(file.problem, QStringLiteral("unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"));
     EXPECT_EQ(Parse({QStringLiteral("--bogus")}, true).action, Action::Refuse);
 
     // What is echoed cannot break the line or reach the terminal raw.
@@ -65,7 +69,8 @@ TEST(ProgramOptions, BeforeTheWindowSystemOnlyItsOwnOptionsPass)
     };
     for (const Row &row : {
              Row{{"-x"}, "unknown option '-x' (try --help)"},
-             Row{{"my.dat"}, "unexpected argument 'my.dat': Pheltra opens no files (try --help)"},
+             Row{{"a.pheltra", "my.dat"}, "unexpected argument 'my.dat': Pheltra opens one set-up file (try --help)"},
+             Row{{"-platform", "offscreen", "a.pheltra"}, ""},
              Row{{"-platform"}, "option '-platform' needs a value (try --help)"},
              Row{{"-reverse=1"}, "unknown option '-reverse=1' (try --help)"},
              Row{{"-style", "fusion", "-qwindowtitle", "A b", "-widgetcount"}, ""},
@@ -80,7 +85,8 @@ TEST(ProgramOptions, BeforeTheWindowSystemOnlyItsOwnOptionsPass)
 TEST(ProgramOptions, HelpTellsWhereTheLibraryIsRead)
 {
     const QString help = ProgramHelpText();
-    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: pheltra [-h | --help | --version | --check-startup]\n")));
+    EXPECT_TRUE(help.startsWith(
+        QStringLiteral("Usage: pheltra [-h | --help | --version | --check-startup] [SETUP.pheltra]\n")));
     EXPECT_TRUE(help.contains(QStringLiteral("CmpMix.dat in the working folder")));
     EXPECT_TRUE(help.contains(QStringLiteral("../share/pheltra/CmpMix.dat")));
     EXPECT_TRUE(help.contains(QStringLiteral("--check-startup")));
