@@ -95,7 +95,7 @@ TEST_F(AbsorberSearchTest, TypingFiltersAndTheFirstMatchIsShown)
 
 TEST_F(AbsorberSearchTest, ArrowKeysAndReturnWorkFromTheField)
 {
-    EXPECT_TRUE(Run([this](QWidget *d) {
+    EXPECT_TRUE(Run([](QWidget *d) {
         QTest::keyClicks(Search(d), QStringLiteral("a"));
         QTest::keyClick(Search(d), Qt::Key_Down);
         EXPECT_EQ(List(d)->currentText(), "Lead");
