@@ -18,7 +18,7 @@ namespace {
 void Run(const QStringList &arguments)
 {
     static const CliContext context{QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), QLocale::c(),
-                                    QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat")};
+                                    QStringLiteral(PHELTRA_SOURCE_DIR "/data/CmpMix.dat"), QString()};
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunCli(arguments, context, out, err);
