@@ -64,6 +64,10 @@ public:
     // The window alone: the commands that open a window are disabled, and
     // About shows nothing.
     TmrPlotForm(DataSets &dataSets, TPlotRange &plotRange, QWidget *parent = nullptr);
+    // The graph outlives this window's own members while Qt deletes the
+    // children: its callbacks into the window are cut first, so a focus
+    // change during the teardown reads nothing from a half-destroyed window.
+    ~TmrPlotForm() override;
 
     TVexplot &MRGraph() const { return *mrGraph_; }
     QFrame &GraphPanel() const { return *graphPanel_; }

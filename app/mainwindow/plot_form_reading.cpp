@@ -15,6 +15,13 @@ void TmrPlotForm::ConnectGraphReading()
     mrGraph_->OnFullScale = [this] { menuFullScaleClick(); };
 }
 
+TmrPlotForm::~TmrPlotForm()
+{
+    mrGraph_->OnPointAt = nullptr;
+    mrGraph_->OnZoomDrag = nullptr;
+    mrGraph_->OnFullScale = nullptr;
+}
+
 void TmrPlotForm::ShowReadout(std::optional<QPoint> at)
 {
     if (!at) {
