@@ -33,6 +33,15 @@ QStringList WrapToWidth(const QString &line, double width, const std::function<d
     return pieces;
 }
 
+QFont ReportPrintFont()
+{
+    QFont font;
+    font.setFamilies(FontFamiliesFor(QString::fromLatin1(kReportFontFace)));
+    font.setPointSize(kReportFontPoints);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
 bool PrintReportLines(QPrinter &printer, const QStringList &lines)
 {
     if (!PrinterCanStart(printer))
@@ -42,11 +51,7 @@ bool PrintReportLines(QPrinter &printer, const QStringList &lines)
     if (!painter.begin(&printer))
         return false;
 
-    QFont font;
-    font.setFamilies(FontFamiliesFor(QString::fromLatin1(kReportFontFace)));
-    font.setPointSize(kReportFontPoints);
-    font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(font);
+    painter.setFont(ReportPrintFont());
     const QFontMetricsF metrics(painter.font(), &printer);
     const double lineHeight = metrics.lineSpacing();
     // The painter's origin is the top left of the printable area.

@@ -3,6 +3,7 @@
 // WriteSavedReport, app/reports/report_file.h.)
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -25,4 +26,6 @@ inline constexpr int kReportFontPoints = 10;
 // on the next line, a new page whenever the next line does not fit. No
 // headers, footers or page numbers. False when the job could not be started
 // or a page could not be added.
+// The monospaced font printed reports are set in.
+QFont ReportPrintFont();
 bool PrintReportLines(QPrinter &printer, const QStringList &lines);

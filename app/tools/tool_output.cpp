@@ -62,11 +62,7 @@ bool PrintLinesAndGraph(QPrinter &printer, const QStringList &lines, TVexplot &g
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    QFont font;
-    font.setFamilies(FontFamiliesFor(QString::fromLatin1(kReportFontFace)));
-    font.setPointSize(kReportFontPoints);
-    font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(font);
+    painter.setFont(ReportPrintFont());
     const QFontMetricsF metrics(painter.font(), &printer);
     const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
     const auto measure = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
