@@ -9,12 +9,16 @@
 // and round the result into a variable of its own: left to itself the
 // compiler sends the argument in and the result out through the same stack
 // slot, and processors that rename stack memory (AMD Zen 3) then hand the
-// result's load the argument's earlier store and replay the call. Every
-// value is exactly what the plain conversions give.
+// result's load the argument's earlier store and replay the call. The
+// logarithm of the energy runs inline: the C library's logl is the x87
+// FYL2X (or FYL2XP1 near 1) behind a wrapper whose checks and trip of the
+// argument through memory cost about as much as the rest of the lookup.
+// Every value is exactly what the plain conversions and logl give.
 #pragma once
 
 #include <bit>
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 namespace pheltra::datalib {
@@ -57,6 +61,25 @@ inline double RoundToDouble(long double value) noexcept
     return rounded;
 }
 
+// logl(x) for x of at least 1, bit for bit: ln 2 times log2 x, from FYL2X, or
+// from FYL2XP1 on x - 1 where that is at most 0.29 (the double), which is the
+// C library's x87 logl without the call, its checks and the argument's trip
+// through memory.
+inline long double LogAtLeastOne(long double x) noexcept
+{
+    constexpr double kNearOne = 0.29;
+    long double ln2;
+    __asm__("fldln2" : "=t"(ln2));
+    const long double above_one = x - 1.0L;
+    long double log;
+    if (above_one > kNearOne) {
+        __asm__("fyl2x" : "=t"(log) : "0"(x), "u"(ln2) : "st(1)");
+    } else {
+        __asm__("fyl2xp1" : "=t"(log) : "0"(above_one), "u"(ln2) : "st(1)");
+    }
+    return log;
+}
+
 #else
 
 inline long double WidenPositive(std::uint64_t bits) noexcept
@@ -67,6 +90,11 @@ inline long double WidenPositive(std::uint64_t bits) noexcept
 inline double RoundToDouble(long double value) noexcept
 {
     return static_cast<double>(value);
+}
+
+inline long double LogAtLeastOne(long double x) noexcept
+{
+    return std::log(x);
 }
 
 #endif
