@@ -61,7 +61,7 @@ double MuCoefficient(std::int32_t z, double energy, std::int32_t kind) noexcept
     if (row_energy[j] == bits) {
         return static_cast<double>(kRows[lo][column - 1]);
     }
-    const long double ln_energy = datalib::LogAtLeastOne(datalib::WidenPositive(bits));
+    const long double ln_energy = datalib::LogWidened(bits);
 
     // The logarithm of a zero value is minus infinity; a column is zero up to
     // its first positive row and positive from there on.

@@ -24,7 +24,7 @@
 namespace pheltra::datalib {
 
 // The bits of a double; for energies (positive), ordered as the values.
-inline std::uint64_t EnergyBits(double energy) noexcept
+constexpr std::uint64_t EnergyBits(double energy) noexcept
 {
     return std::bit_cast<std::uint64_t>(energy);
 }
@@ -61,21 +61,25 @@ inline double RoundToDouble(long double value) noexcept
     return rounded;
 }
 
-// logl(x) for x of at least 1, bit for bit: ln 2 times log2 x, from FYL2X, or
-// from FYL2XP1 on x - 1 where that is at most 0.29 (the double), which is the
-// C library's x87 logl without the call, its checks and the argument's trip
-// through memory.
-inline long double LogAtLeastOne(long double x) noexcept
+// logl of the widened double with these bits, for doubles of at least 1,
+// bit for bit: ln 2 times log2 x, from FYL2X, or from FYL2XP1 on x - 1 where
+// that is at most 0.29 (the double). That is the C library's x87 logl
+// without the call, its checks and the argument's trip through memory.
+inline long double LogWidened(std::uint64_t bits) noexcept
 {
+    // Below 2, x - 1 is exact, so x - 1 > 0.29 holds from the first double
+    // above the exact 1 + 0.29 on, and the bits tell it without the x87 unit.
     constexpr double kNearOne = 0.29;
+    constexpr double kSum = 1.0 + kNearOne;
+    constexpr std::uint64_t kFirstFar = EnergyBits(kSum) + (kSum - 1.0 > kNearOne ? 0 : 1);
+    const long double x = WidenPositive(bits);
     long double ln2;
     __asm__("fldln2" : "=t"(ln2));
-    const long double above_one = x - 1.0L;
     long double log;
-    if (above_one > kNearOne) {
+    if (bits >= kFirstFar) {
         __asm__("fyl2x" : "=t"(log) : "0"(x), "u"(ln2) : "st(1)");
     } else {
-        __asm__("fyl2xp1" : "=t"(log) : "0"(above_one), "u"(ln2) : "st(1)");
+        __asm__("fyl2xp1" : "=t"(log) : "0"(x - 1.0L), "u"(ln2) : "st(1)");
     }
     return log;
 }
@@ -92,9 +96,9 @@ inline double RoundToDouble(long double value) noexcept
     return static_cast<double>(value);
 }
 
-inline long double LogAtLeastOne(long double x) noexcept
+inline long double LogWidened(std::uint64_t bits) noexcept
 {
-    return std::log(x);
+    return std::log(WidenPositive(bits));
 }
 
 #endif

@@ -63,7 +63,7 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
         Prefetch(lo);
         const long double value = datalib::SplinePieceValue(
             lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column], lo.secondDerivative[column],
-            hi.secondDerivative[column], lo.curvatureWeight, datalib::LogAtLeastOne(datalib::WidenPositive(bits)));
+            hi.secondDerivative[column], lo.curvatureWeight, datalib::LogWidened(bits));
         return datalib::RoundToDouble(std::exp(value));
     }
     if (kPaddedEnergyBits[z - 1][rel] == bits) {
@@ -73,7 +73,7 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     const RowLogs &lo = kRowLogs[j];
     const RowLogs &hi = kRowLogs[j + 1];
     Prefetch(lo);
-    const long double x = datalib::LogAtLeastOne(datalib::WidenPositive(bits));
+    const long double x = datalib::LogWidened(bits);
     const long double value = lo.lnValue[column] +
         (x - lo.lnEnergy) * (hi.lnValue[column] - lo.lnValue[column]) / (hi.lnEnergy - lo.lnEnergy);
     return datalib::RoundToDouble(std::exp(value));
