@@ -36,16 +36,12 @@ cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan -j "$jobs" --timeout 300
 
 echo "== Fuzzing"
+# Each fuzzer runs on one core, so as many run at once as there are cores,
+# the longest first.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-while read -r name seconds corpus; do
-  [ -n "$name" ] || continue
-  echo "-- $name for ${seconds}s"
-  mkdir -p "$scratch/$name"
-  "build/asan/bin/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$scratch/$name/" "$scratch/$name" "$corpus" \
-    2>"$scratch/$name.log" || { tail -n 60 "$scratch/$name.log"; echo "FUZZ FAILURE: $name"; exit 1; }
-  grep -E 'stat::number_of_executed_units' "$scratch/$name.log" || true
-done < build/asan/fuzzers.txt
+sort -k2,2nr build/asan/fuzzers.txt | grep . |
+  xargs -P "$jobs" -L 1 tools/fuzz/run_fuzzer.sh build/asan "$scratch" ||
+  { echo "FUZZ FAILURE"; exit 1; }
 
 echo "== All checks passed"
