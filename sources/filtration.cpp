@@ -36,25 +36,39 @@ const char *ThicknessUnitName(ThicknessUnit unit)
     return UnitOf(unit).text;
 }
 
-Thickness ParseThickness(std::string_view text)
+double CmPerUnit(ThicknessUnit unit)
 {
-    std::string shown(1, '\'');
-    shown.append(text).push_back('\'');
+    return UnitOf(unit).cmPerUnit;
+}
+
+std::optional<ThicknessParts> SplitThickness(std::string_view text)
+{
     for (const UnitText &unit : kUnits) {
         if (!text.ends_with(unit.text))
             continue;
         std::string_view number = text.substr(0, text.size() - std::string_view(unit.text).size());
         while (!number.empty() && number.back() == ' ')
             number.remove_suffix(1);
-        double value = 0.0;
-        const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (number.empty() || error != std::errc() || stop != number.data() + number.size() || !std::isfinite(value))
-            throw SourceError("the thickness " + shown + " does not start with a number");
-        if (value < 0.0)
-            throw SourceError("the thickness " + shown + " is negative");
-        return {value, unit.unit};
+        return ThicknessParts{number, unit.unit};
     }
-    throw SourceError("the thickness " + shown + " needs a unit: cm, mm, um or g/cm2, as in 2.5mm");
+    return std::nullopt;
+}
+
+Thickness ParseThickness(std::string_view text)
+{
+    std::string shown(1, '\'');
+    shown.append(text).push_back('\'');
+    const std::optional<ThicknessParts> parts = SplitThickness(text);
+    if (!parts)
+        throw SourceError("the thickness " + shown + " needs a unit: cm, mm, um or g/cm2, as in 2.5mm");
+    const std::string_view number = parts->number;
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || error != std::errc() || stop != number.data() + number.size() || !std::isfinite(value))
+        throw SourceError("the thickness " + shown + " does not start with a number");
+    if (value < 0.0)
+        throw SourceError("the thickness " + shown + " is negative");
+    return {value, parts->unit};
 }
 
 double FilterLayer::MassThickness() const

@@ -7,6 +7,7 @@
 #include "sources/source_material.h"
 #include "sources/spectrum.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,18 @@ struct Thickness
 // unit. Throws SourceError naming the text.
 Thickness ParseThickness(std::string_view text);
 const char *ThicknessUnitName(ThicknessUnit unit);
+// Centimetres per unit; 0 for g/cm2, which only a density turns into cm.
+double CmPerUnit(ThicknessUnit unit);
+
+// A thickness text cut at its unit: the number's text before it (blanks
+// before the unit dropped, the number not read) and the unit; nothing when
+// the text ends in no unit.
+struct ThicknessParts
+{
+    std::string_view number;
+    ThicknessUnit unit;
+};
+std::optional<ThicknessParts> SplitThickness(std::string_view text);
 
 struct FilterLayer
 {

@@ -11,9 +11,6 @@ namespace pheltra {
 
 namespace {
 
-constexpr double kCmPerMm = 0.1;
-constexpr double kCmPerUm = 1e-4;
-
 MaterialPart PartOf(const MaterialChoice &choice, const CompoundLibrary &library)
 {
     if (choice.isFormula) {
@@ -73,16 +70,9 @@ ShieldMaterial ChoiceShieldMaterial(const MaterialChoice &choice, const Compound
 
 double ThicknessCm(const Thickness &thickness, double densityGCm3, const QString &material)
 {
-    switch (thickness.unit) {
-    case ThicknessUnit::Cm:
-        return thickness.value;
-    case ThicknessUnit::Mm:
-        return thickness.value * kCmPerMm;
-    case ThicknessUnit::Um:
-        return thickness.value * kCmPerUm;
-    case ThicknessUnit::GramPerCm2:
-        break;
-    }
+    const double cmPerUnit = CmPerUnit(thickness.unit);
+    if (cmPerUnit > 0.0)
+        return thickness.value * cmPerUnit;
     if (!(densityGCm3 > 0.0))
         throw ToolInputError{QStringLiteral("%1 has no density: give one, or its thickness in g/cm2").arg(material)};
     return thickness.value / densityGCm3;
