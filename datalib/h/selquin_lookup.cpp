@@ -25,7 +25,7 @@ int LastRowAtOrBelow(std::int32_t z, double e, std::uint64_t bits) noexcept
     return j;
 }
 
-// Asks for the two rows of an interval before logl runs, so they are in
+// Asks for the two rows of an interval while the logarithm runs, so they are in
 // cache when its result arrives.
 void Prefetch(const RowLogs &lo) noexcept
 {
@@ -54,6 +54,9 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     const ElementIndex &element = kElements[z - 1];
     const int rel = LastRowAtOrBelow(z, energy, bits);
     const int j = element.first + rel;
+    // Both ways of interpolating start from the logarithm; started before the
+    // choice between them, it runs on while a mispredicted choice is mended.
+    const long double x = datalib::LogWidened(bits);
     if (element.splineAboveBits < static_cast<std::int64_t>(bits)) {
         // Above the K edge: the natural spline through the rows from the edge (or
         // the row after it) to 20 MeV, on the piece the bisection of the per-call
@@ -61,9 +64,9 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
         const RowLogs &lo = kRowLogs[std::min(j, element.last - 1)];
         const RowLogs &hi = *(&lo + 1);
         Prefetch(lo);
-        const long double value = datalib::SplinePieceValue(
-            lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column], lo.secondDerivative[column],
-            hi.secondDerivative[column], lo.curvatureWeight, datalib::LogWidened(bits));
+        const long double value =
+            datalib::SplinePieceValue(lo.lnEnergy, hi.lnEnergy, lo.lnValue[column], hi.lnValue[column],
+                                      lo.secondDerivative[column], hi.secondDerivative[column], lo.curvatureWeight, x);
         return datalib::RoundToDouble(std::exp(value));
     }
     if (kPaddedEnergyBits[z - 1][rel] == bits) {
@@ -73,7 +76,6 @@ double MuCoeff(std::int32_t z, double energy, std::int32_t kind) noexcept
     const RowLogs &lo = kRowLogs[j];
     const RowLogs &hi = kRowLogs[j + 1];
     Prefetch(lo);
-    const long double x = datalib::LogWidened(bits);
     const long double value = lo.lnValue[column] +
         (x - lo.lnEnergy) * (hi.lnValue[column] - lo.lnValue[column]) / (hi.lnEnergy - lo.lnEnergy);
     return datalib::RoundToDouble(std::exp(value));
