@@ -41,7 +41,7 @@ echo "== Fuzzing"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 sort -k2,2nr build/asan/fuzzers.txt | grep . |
-  xargs -P "$jobs" -L 1 tools/fuzz/run_fuzzer.sh build/asan "$scratch" ||
+  xargs -d '\n' -P "$jobs" -I {} tools/fuzz/run_fuzzer.sh build/asan "$scratch" {} ||
   { echo "FUZZ FAILURE"; exit 1; }
 
 echo "== All checks passed"
